@@ -1,0 +1,201 @@
+#include "cli/generate_options.hpp"
+
+#include <charconv>
+#include <set>
+
+#include "mapfile/save_names.hpp"
+
+namespace swd::cli {
+
+namespace {
+
+struct BadValue {
+  std::string message;
+};
+
+long ParseWhole(const std::string& option, const std::string& text, long lo, long hi,
+                const std::string& accepts) {
+  long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end || value < lo || value > hi) {
+    throw BadValue{option + ": '" + text + "' is not valid; it accepts " + accepts};
+  }
+  return value;
+}
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (;;) {
+    const auto comma = text.find(',', start);
+    parts.push_back(text.substr(start, comma - start));
+    if (comma == std::string::npos) return parts;
+    start = comma + 1;
+  }
+}
+
+std::vector<long> ParseList(const std::string& option, const std::string& text,
+                            const std::vector<std::pair<long, long>>& ranges,
+                            const std::string& accepts) {
+  const auto parts = SplitCommas(text);
+  if (parts.size() != ranges.size()) {
+    throw BadValue{option + ": '" + text + "' is not valid; it accepts " + accepts};
+  }
+  std::vector<long> values;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    values.push_back(ParseWhole(option, parts[i], ranges[i].first, ranges[i].second, accepts));
+  }
+  return values;
+}
+
+int MapSide(const std::string& option, const std::string& text) {
+  const std::string accepts = "32 to 256 in steps of 16";
+  const long v = ParseWhole(option, text, 32, 256, accepts);
+  if (v % 16 != 0) throw BadValue{option + ": '" + text + "' is not valid; it accepts " + accepts};
+  return static_cast<int>(v);
+}
+
+void ClassLevels(const std::string& option, const std::vector<std::string>& items,
+                 std::array<int, 11>& sliders) {
+  const std::string accepts = "C=L with C a class 0..7 or 9 and L a level 0..10";
+  for (const auto& item : items) {
+    const auto eq = item.find('=');
+    if (eq == std::string::npos) {
+      throw BadValue{option + ": '" + item + "' is not valid; it accepts " + accepts};
+    }
+    const long c = ParseWhole(option, item.substr(0, eq), 0, 9, accepts);
+    if (c == 8) throw BadValue{option + ": '" + item + "' is not valid; it accepts " + accepts};
+    sliders[c] = static_cast<int>(ParseWhole(option, item.substr(eq + 1), 0, 10, accepts));
+  }
+}
+
+GenerateRequest Check(const GenerateArgs& a) {
+  GenerateRequest r;
+  GeneratorSettings& s = r.settings;
+  s.MapWidth = static_cast<std::int16_t>(MapSide("--width", a.width));
+  s.MapHeight = static_cast<std::int16_t>(MapSide("--height", a.height));
+  if (a.type == "gruenland") {
+    s.LandscapeType = Gruenland;
+  } else if (a.type == "oedland") {
+    s.LandscapeType = Oedland;
+  } else if (a.type == "winterland") {
+    s.LandscapeType = Winterland;
+  } else {
+    throw BadValue{"--type: '" + a.type + "' is not valid; it accepts gruenland, oedland or winterland"};
+  }
+  s.PlayerCount = static_cast<std::uint8_t>(ParseWhole("--players", a.players, 1, 7, "1 to 7"));
+  s.CheckInsel = !a.no_island;
+
+  bool extended = a.extended || a.area_variant || !a.shape.empty() || !a.picture.empty() ||
+                  !a.coast.empty() || !a.amount.empty() || !a.size.empty() ||
+                  !a.decoration.empty() || !a.resources.empty() || !a.granite.empty() ||
+                  !a.tree_groups.empty() || !a.animals.empty();
+  s.CheckErwEinst = extended;
+  s.CheckFlaechenvariante = a.area_variant;
+
+  std::string shape = a.shape;
+  if (shape.empty() && !a.picture.empty()) shape = "spezial";
+  struct Shape {
+    const char* name;
+    float code, shaped, symmetric;
+  };
+  static constexpr Shape kShapes[] = {{"insel", 0, 0, 0},        {"insel-sym", 0, 0, 1},
+                                      {"spirale", 1, 1, 0},      {"ring", 2, 1, 0},
+                                      {"spirale-ring", 3, 1, 0}, {"spezial", 4, 1, 0}};
+  if (!shape.empty()) {
+    const Shape* found = nullptr;
+    for (const auto& k : kShapes) {
+      if (shape == k.name) found = &k;
+    }
+    if (found == nullptr) {
+      throw BadValue{"--shape: '" + shape +
+                     "' is not valid; it accepts insel, insel-sym, spirale, ring, spirale-ring or "
+                     "spezial"};
+    }
+    s.ShapeCode = found->code;
+    s.ShapedBase = found->shaped;
+    s.SymmetricBase = found->symmetric;
+  }
+  if (s.ShapeCode == 4 && a.picture.empty()) {
+    throw BadValue{"--shape: 'spezial' needs --picture FILE, an 8-bit bitmap of the map's size"};
+  }
+  if (!a.picture.empty() && s.ShapeCode != 4) {
+    throw BadValue{"--picture: a picture is only used with --shape spezial"};
+  }
+  s.PicturePath = a.picture;
+  if (!a.coast.empty()) {
+    s.CoastRoughness = static_cast<int>(ParseWhole("--coast", a.coast, 0, 10, "a level 0 to 10"));
+  }
+  ClassLevels("--amount", a.amount, s.Slider1);
+  ClassLevels("--size", a.size, s.Slider2);
+  ClassLevels("--decoration", a.decoration, s.Slider3);
+  if (!a.resources.empty()) {
+    const std::string accepts = "K,G,E,N: coal, gold, iron, granite, whole percentages adding up to 100";
+    const auto v = ParseList("--resources", a.resources, {{0, 100}, {0, 100}, {0, 100}, {0, 100}},
+                             accepts);
+    if (v[0] + v[1] + v[2] + v[3] != 100) {
+      throw BadValue{"--resources: '" + a.resources + "' adds up to " +
+                     std::to_string(v[0] + v[1] + v[2] + v[3]) + "; it accepts " + accepts};
+    }
+    s.ResourceShares = {static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[3]),
+                        static_cast<int>(v[2])};
+  }
+  if (!a.granite.empty()) {
+    const auto v = ParseList("--granite", a.granite, {{0, 10}, {0, 10}, {0, 15}, {0, 10}},
+                             "A,B,C,D: large fields count 0..10, size 0..10, small clusters "
+                             "frequency 0..15, fill 0..10");
+    s.SliderGrGranitAz = static_cast<int>(v[0]);
+    s.SliderGrGranitAus = static_cast<int>(v[1]);
+    s.SliderKlGranitAz = static_cast<int>(v[2]);
+    s.SliderKlGranitAus = static_cast<int>(v[3]);
+  }
+  if (!a.tree_groups.empty()) {
+    s.SliderBaumgruppen =
+        static_cast<int>(ParseWhole("--tree-groups", a.tree_groups, 0, 15, "a level 0 to 15"));
+  }
+  if (!a.animals.empty()) {
+    const auto v = ParseList("--animals", a.animals,
+                             std::vector<std::pair<long, long>>(6, {0, 20}),
+                             "a,b,c,d,e,f: six levels 0..20 for Hasen, Füchse, Hirsche, Rehe, "
+                             "Enten, Schafe");
+    for (int k = 1; k <= 6; ++k) s.SliderTiere[k] = static_cast<int>(v[k - 1]);
+  }
+
+  if (!a.seed.empty()) {
+    r.seed = static_cast<std::uint32_t>(
+        ParseWhole("--seed", a.seed, 0, 4294967295L, "a whole number 0 to 4294967295"));
+  }
+  if (const auto problem = CheckMapTitle(a.title); !problem.empty()) {
+    throw BadValue{"--title: '" + a.title + "' is not valid: " + problem};
+  }
+  r.title = a.title;
+  if (!a.out.empty()) {
+    std::filesystem::path out = a.out;
+    if (out.extension() != ".swd") out += ".swd";
+    const std::string name = out.stem().string();
+    if (const auto problem = CheckMapName(name); !problem.empty()) {
+      throw BadValue{"--out: '" + a.out + "' is not valid: " + problem};
+    }
+    const auto folder = out.parent_path().empty() ? std::filesystem::path(".") : out.parent_path();
+    if (!std::filesystem::is_directory(folder)) {
+      throw BadValue{"--out: the folder '" + folder.string() + "' does not exist"};
+    }
+    r.out = out;
+  }
+  if (!a.dump_steps.empty()) r.dump_dir = a.dump_steps;
+  r.quiet = a.quiet;
+  return r;
+}
+
+}  // namespace
+
+Checked CheckGenerateArgs(const GenerateArgs& args) {
+  try {
+    return {Check(args), {}};
+  } catch (const BadValue& bad) {
+    return {std::nullopt, bad.message};
+  }
+}
+
+}  // namespace swd::cli

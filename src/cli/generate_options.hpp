@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/settings.hpp"
+
+namespace swd::cli {
+
+// What `swdgen generate` was asked for, as raw option texts.
+struct GenerateArgs {
+  std::string out, title = "Phantasia-Zufall", width = "128", height = "128",
+                   type = "gruenland", players = "3", shape, picture, coast, resources,
+                   granite, tree_groups, animals, seed, dump_steps;
+  std::vector<std::string> amount, size, decoration;
+  bool no_island = false, extended = false, area_variant = false, quiet = false;
+};
+
+// The checked result: the wizard settings plus the command line's own choices.
+struct GenerateRequest {
+  GeneratorSettings settings;
+  std::optional<std::filesystem::path> out;  // with ".swd"; none: the proposed name here
+  std::string title;
+  std::optional<std::uint32_t> seed;
+  std::optional<std::filesystem::path> dump_dir;
+  bool quiet = false;
+};
+
+struct Checked {
+  std::optional<GenerateRequest> request;
+  std::string error;  // one line naming the option and what it accepts
+};
+
+Checked CheckGenerateArgs(const GenerateArgs& args);
+
+}  // namespace swd::cli

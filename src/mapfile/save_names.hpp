@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace swd {
+
+inline constexpr int kMaxNameLength = 8;
+inline constexpr int kMaxTitleLength = 16;
+
+// Each returns an empty string when the text can be used, else a German message.
+// A map name is a name, never a path: 1 to 8 letters, digits, '-' or '_'.
+std::string CheckMapName(std::string_view name);
+// A title has 1 to 16 characters, all of them in the game's code page 437.
+std::string CheckMapTitle(std::string_view title_utf8);
+
+// The proposed file name for the random number n (0..999): Karte007.
+std::string ProposedMapName(int n);
+inline constexpr const char* kProposedTitle = "Phantasia-Zufall";
+
+}  // namespace swd

@@ -1,0 +1,81 @@
+#include "mapfile/atomic_files.hpp"
+#include "mapfile/bmp.hpp"
+#include "mapfile/cp437.hpp"
+#include "mapfile/mapfile_steps.hpp"
+#include "mapfile/save_names.hpp"
+#include "mapfile/swd_format.hpp"
+#include "model/primitives.hpp"
+#include "model/progress.hpp"
+#include "model/run.hpp"
+
+namespace swd {
+
+namespace {
+SwdHeader HeaderOf(const Generator& g, const std::string& title_cp437) {
+  SwdHeader h;
+  h.title_cp437 = title_cp437;
+  h.author_cp437 = kAuthorName;
+  h.width = g.run.MapWidth;
+  h.height = g.run.MapHeight;
+  h.landscape_type = g.run.LandscapeType;
+  h.player_count = g.run.PlayerCount;
+  for (int p = 1; p <= 7 && p <= g.run.PlayerCount; ++p) {
+    h.hq_x[p] = g.HqX[p];
+    h.hq_y[p] = g.HqY[p];
+  }
+  return h;
+}
+
+// Asks until the answer is usable or the user cancels; no value means cancelled.
+std::optional<SaveTarget> AskUsableTarget(Generator& g, SaveTarget proposal, std::string problem) {
+  for (;;) {
+    auto answer = g.host->AskSaveTarget(proposal, problem);
+    if (!answer) return std::nullopt;
+    problem = CheckMapName(answer->name);
+    if (problem.empty()) problem = CheckMapTitle(answer->title);
+    if (problem.empty()) return answer;
+    proposal = *answer;
+  }
+}
+}  // namespace
+
+WriteResult WriteMapFile(Generator& g) {
+  WriteResult result;
+  g.host->ShowProgress(true);
+  g.host->SetProgress(0);
+  SaveTarget proposal{{}, ProposedMapName(RandomInt(g, 0, 999)), kProposedTitle};
+  std::string problem;
+  for (;;) {
+    const auto target = AskUsableTarget(g, proposal, problem);
+    if (!target) {
+      EndGeneration(g);
+      return result;
+    }
+    g.host->SetStatus("Ausgabe in Datei");
+    const int w = g.run.MapWidth;
+    const int h = g.run.MapHeight;
+    std::vector<std::uint8_t> map;
+    map.reserve(SwdFileSize(w, h));
+    AppendSwdHeader(map, HeaderOf(g, *Utf8ToCp437(target->title)));
+    for (int k = 0; k < kSwdBlockCount; ++k) {
+      AppendSwdBlock(map, w, h, g.grid.Plane(k), kGridSide);
+      g.host->SetProgress(Percent(k, 13));
+      g.host->Yield();
+    }
+    AppendSwdEnd(map);
+
+    const auto map_path = target->folder / (target->name + ".swd");
+    const auto bitmap_path = target->folder / (target->name + ".bmp");
+    problem = WriteFilesAtomically({{map_path, std::move(map)}, {bitmap_path, EncodeBmp24(g.preview)}});
+    if (problem.empty()) {
+      result = {true, map_path, bitmap_path};
+      break;
+    }
+    proposal = *target;
+  }
+  g.host->ShowProgress(false);
+  g.host->SetStatus("Fertig !!!");
+  return result;
+}
+
+}  // namespace swd

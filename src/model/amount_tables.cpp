@@ -1,0 +1,7 @@
+#include "model/amount_tables.hpp"
+
+namespace swd {
+
+void ComputeClassTables(Generator&) {}
+
+}  // namespace swd

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace swd {
+
+// Where and under which name the finished map is saved.
+struct SaveTarget {
+  std::filesystem::path folder;
+  std::string name;   // file name without extension, 1..8 letters, digits, '-', '_'
+  std::string title;  // landscape title, UTF-8
+};
+
+// The platform side of a run: everything the generator shows or asks goes through here.
+// The wizard, the command line and the tests each implement it.
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  virtual void SetStatus(std::string_view /*text*/) {}
+  virtual void ShowProgress(bool /*visible*/) {}
+  virtual void SetProgress(int /*value*/) {}
+  // The preview image changed; a front end may repaint now or later.
+  virtual void RefreshPreview() {}
+  // Lets the user interface process pending events.
+  virtual void Yield() {}
+  // True while the cancel key is held at this moment.
+  virtual bool CancelKeyHeld() { return false; }
+  virtual void SetHint(std::string_view /*text*/) {}
+  // The run ended, finished or cancelled: the front end re-enables its buttons.
+  virtual void RunEnded() {}
+  // Asks for the save target. `problem` is empty on the first call and otherwise says in
+  // German why the previous answer could not be used. No value means cancelled.
+  virtual std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
+                                                  const std::string& problem) = 0;
+  // Seed for the clock reseeds of the coast fraying; no value leaves the generator as it is.
+  virtual std::optional<std::uint32_t> ClockSeed() { return std::nullopt; }
+  // Called after each row of the run that called a step (for tracing).
+  virtual void StepFinished(int /*row*/, std::string_view /*name*/) {}
+};
+
+}  // namespace swd

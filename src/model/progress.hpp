@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+#include "model/generator.hpp"
+
+namespace swd {
+
+// The pattern every step follows: show the bar and the status text on entry, report after
+// each row, column, region or pass, hide both on exit.
+void BeginStep(Generator& g, std::string_view status);
+void EndStep(Generator& g);
+
+// Int(100 * i / n + 0.5).
+int Percent(double i, double n);
+
+// Sets the bar, refreshes the preview and yields to the user interface.
+void ReportProgress(Generator& g, int value);
+
+}  // namespace swd

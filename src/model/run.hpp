@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "model/generator.hpp"
+
+namespace swd {
+
+// The hint line texts, numbered 1..3.
+const std::string& HintText(int number);
+
+// What every front end does when the generation window becomes active: the per-class
+// tables for the chosen landscape type, the amount tables for the map size, and a cleared
+// preview of the right size.
+void PrepareGeneration(Generator& g);
+
+struct RunOutcome {
+  enum class Status { Written, Cancelled, SaveCancelled, Failed };
+  Status status = Status::Cancelled;
+  std::string message;  // German, for Failed
+  std::filesystem::path map_path;
+  std::filesystem::path bitmap_path;
+  int players_requested = 0;
+  int players_placed = 0;
+};
+
+// One press of Start: derives the run's values, calls the steps in their order with the
+// cancel checks between them, and ends by writing the map file.
+RunOutcome RunGeneration(Generator& g);
+
+// Re-enables the front end's buttons; the last call of every run.
+void EndGeneration(Generator& g);
+
+}  // namespace swd

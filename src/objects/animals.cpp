@@ -1,0 +1,7 @@
+#include "objects/object_steps.hpp"
+
+namespace swd {
+
+void PlaceAnimals(Generator&) {}
+
+}  // namespace swd

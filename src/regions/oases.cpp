@@ -1,0 +1,7 @@
+#include "regions/region_steps.hpp"
+
+namespace swd {
+
+void InsertOases(Generator&) {}
+
+}  // namespace swd

@@ -1,0 +1,8 @@
+#include "shape/shape_steps.hpp"
+
+namespace swd {
+
+void FrayIslandEdges(Generator&) {}
+void FrayRingEdges(Generator&, double, double) {}
+
+}  // namespace swd
