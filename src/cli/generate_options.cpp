@@ -82,7 +82,8 @@ GenerateRequest Check(const GenerateArgs& a) {
   } else if (a.type == "winterland") {
     s.LandscapeType = Winterland;
   } else {
-    throw BadValue{"--type: '" + a.type + "' is not valid; it accepts gruenland, oedland or winterland"};
+    throw BadValue{"--type: '" + a.type +
+                   "' is not valid; it accepts gruenland, oedland or winterland"};
   }
   s.PlayerCount = static_cast<std::uint8_t>(ParseWhole("--players", a.players, 1, 7, "1 to 7"));
   s.CheckInsel = !a.no_island;
@@ -131,9 +132,10 @@ GenerateRequest Check(const GenerateArgs& a) {
   ClassLevels("--size", a.size, s.Slider2);
   ClassLevels("--decoration", a.decoration, s.Slider3);
   if (!a.resources.empty()) {
-    const std::string accepts = "K,G,E,N: coal, gold, iron, granite, whole percentages adding up to 100";
-    const auto v = ParseList("--resources", a.resources, {{0, 100}, {0, 100}, {0, 100}, {0, 100}},
-                             accepts);
+    const std::string accepts =
+        "K,G,E,N: coal, gold, iron, granite, whole percentages adding up to 100";
+    const auto v =
+        ParseList("--resources", a.resources, {{0, 100}, {0, 100}, {0, 100}, {0, 100}}, accepts);
     if (v[0] + v[1] + v[2] + v[3] != 100) {
       throw BadValue{"--resources: '" + a.resources + "' adds up to " +
                      std::to_string(v[0] + v[1] + v[2] + v[3]) + "; it accepts " + accepts};
@@ -155,11 +157,11 @@ GenerateRequest Check(const GenerateArgs& a) {
         static_cast<int>(ParseWhole("--tree-groups", a.tree_groups, 0, 15, "a level 0 to 15"));
   }
   if (!a.animals.empty()) {
-    const auto v = ParseList("--animals", a.animals,
-                             std::vector<std::pair<long, long>>(6, {0, 20}),
+    const auto v = ParseList("--animals", a.animals, std::vector<std::pair<long, long>>(6, {0, 20}),
                              "a,b,c,d,e,f: six levels 0..20 for Hasen, Füchse, Hirsche, Rehe, "
                              "Enten, Schafe");
-    for (int k = 1; k <= 6; ++k) s.SliderTiere[k] = static_cast<int>(v[k - 1]);
+    for (int k = 1; k <= 6; ++k)
+      s.SliderTiere[k] = static_cast<int>(v[k - 1]);
   }
 
   if (!a.seed.empty()) {

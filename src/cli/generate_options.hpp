@@ -12,9 +12,9 @@ namespace swd::cli {
 
 // What `swdgen generate` was asked for, as raw option texts.
 struct GenerateArgs {
-  std::string out, title = "Phantasia-Zufall", width = "128", height = "128",
-                   type = "gruenland", players = "3", shape, picture, coast, resources,
-                   granite, tree_groups, animals, seed, dump_steps;
+  std::string out, title = "Phantasia-Zufall", width = "128", height = "128", type = "gruenland",
+                   players = "3", shape, picture, coast, resources, granite, tree_groups, animals,
+                   seed, dump_steps;
   std::vector<std::string> amount, size, decoration;
   bool no_island = false, extended = false, area_variant = false, quiet = false;
 };

@@ -49,8 +49,15 @@ std::string WriteFilesAtomically(const std::vector<FileContent>& files) {
   std::vector<std::filesystem::path> temps;
   auto discard = [&] {
     std::error_code ec;
-    for (const auto& t : temps) std::filesystem::remove(t, ec);
+    for (const auto& t : temps)
+      std::filesystem::remove(t, ec);
   };
+  // A rename within one folder only fails in practice where a folder stands in the way:
+  // refuse that before anything is replaced, so that the files stay a matching pair.
+  for (const auto& file : files) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file.path, ec)) return Problem(file.path, EISDIR);
+  }
   for (const auto& file : files) {
     auto temp = file.path;
     temp += ".tmp";

@@ -15,7 +15,9 @@ inline void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
   PutU16(out, v & 0xFFFF);
   PutU16(out, v >> 16);
 }
-inline unsigned GetU16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
+inline unsigned GetU16(const std::uint8_t* p) {
+  return p[0] | (p[1] << 8);
+}
 inline std::uint32_t GetU32(const std::uint8_t* p) {
   return GetU16(p) | (static_cast<std::uint32_t>(GetU16(p + 2)) << 16);
 }

@@ -18,7 +18,8 @@ void PutText(std::vector<std::uint8_t>& out, const std::string& text, std::size_
 
 std::string GetText(const std::uint8_t* p, std::size_t field) {
   std::size_t n = 0;
-  while (n < field && p[n] != 0) ++n;
+  while (n < field && p[n] != 0)
+    ++n;
   return std::string(reinterpret_cast<const char*>(p), n);
 }
 }  // namespace
@@ -33,7 +34,8 @@ void AppendSwdHeader(std::vector<std::uint8_t>& out, const SwdHeader& header) {
   out.push_back(static_cast<std::uint8_t>(header.player_count));
   PutText(out, header.author_cp437.substr(0, 20), 20);
   for (const auto* list : {&header.hq_x, &header.hq_y}) {
-    for (int p = 1; p <= 7; ++p) PutU16(out, (*list)[p] ? *(*list)[p] : 0xFFFF);
+    for (int p = 1; p <= 7; ++p)
+      PutU16(out, (*list)[p] ? *(*list)[p] : 0xFFFF);
   }
   out.resize(start + 2342, 0);
   PutU16(out, 10001);
@@ -84,6 +86,13 @@ SwdParse ParseSwd(const std::vector<std::uint8_t>& bytes) {
     if (y != 0xFFFF) h.hq_y[pl] = static_cast<std::uint16_t>(y);
   }
   if (h.width == 0 || h.height == 0) return fail("Die Karte hat die Größe 0.");
+  if (h.landscape_type > 2) {
+    return fail("Der Landschaftstyp " + std::to_string(h.landscape_type) + " ist unbekannt.");
+  }
+  if (h.player_count > 7) {
+    return fail("Die Karte nennt " + std::to_string(h.player_count) +
+                " Spieler, möglich sind höchstens 7.");
+  }
   if (GetU16(p + 2342) != 10001 || GetU32(p + 2344) != 0 ||
       GetU16(p + 2348) != static_cast<unsigned>(h.width) ||
       GetU16(p + 2350) != static_cast<unsigned>(h.height)) {

@@ -35,7 +35,9 @@ void AppendSwdHeader(std::vector<std::uint8_t>& out, const SwdHeader& header);
 // One data block: its header and the w x h bytes of a plane, row by row.
 void AppendSwdBlock(std::vector<std::uint8_t>& out, int w, int h, const std::uint8_t* plane,
                     int plane_stride);
-inline void AppendSwdEnd(std::vector<std::uint8_t>& out) { out.push_back(0xFF); }
+inline void AppendSwdEnd(std::vector<std::uint8_t>& out) {
+  out.push_back(0xFF);
+}
 
 struct SwdParse {
   std::optional<SwdHeader> header;  // set when the file is sound

@@ -66,7 +66,8 @@ WriteResult WriteMapFile(Generator& g) {
 
     const auto map_path = target->folder / (target->name + ".swd");
     const auto bitmap_path = target->folder / (target->name + ".bmp");
-    problem = WriteFilesAtomically({{map_path, std::move(map)}, {bitmap_path, EncodeBmp24(g.preview)}});
+    problem =
+        WriteFilesAtomically({{map_path, std::move(map)}, {bitmap_path, EncodeBmp24(g.preview)}});
     if (problem.empty()) {
       result = {true, map_path, bitmap_path};
       break;

@@ -7,12 +7,33 @@ namespace swd {
 namespace {
 constexpr Rgb kTypeColours[3][9] = {
     // classes 0, 1, 2, 3, 4, 5, 6, 8, 9
-    {{99, 206, 0}, {0, 0, 206}, {0, 156, 49}, {206, 206, 206}, {156, 255, 0},
-     {206, 255, 49}, {255, 255, 49}, {255, 255, 255}, {132, 132, 0}},
-    {{51, 153, 0}, {153, 204, 153}, {0, 102, 51}, {255, 120, 0}, {204, 204, 51},
-     {204, 204, 102}, {255, 204, 102}, {255, 80, 0}, {132, 132, 0}},
-    {{153, 255, 153}, {0, 55, 200}, {153, 204, 102}, {153, 255, 255}, {204, 204, 105},
-     {204, 204, 0}, {240, 240, 240}, {204, 255, 255}, {255, 255, 255}},
+    {{99, 206, 0},
+     {0, 0, 206},
+     {0, 156, 49},
+     {206, 206, 206},
+     {156, 255, 0},
+     {206, 255, 49},
+     {255, 255, 49},
+     {255, 255, 255},
+     {132, 132, 0}},
+    {{51, 153, 0},
+     {153, 204, 153},
+     {0, 102, 51},
+     {255, 120, 0},
+     {204, 204, 51},
+     {204, 204, 102},
+     {255, 204, 102},
+     {255, 80, 0},
+     {132, 132, 0}},
+    {{153, 255, 153},
+     {0, 55, 200},
+     {153, 204, 102},
+     {153, 255, 255},
+     {204, 204, 105},
+     {204, 204, 0},
+     {240, 240, 240},
+     {204, 255, 255},
+     {255, 255, 255}},
 };
 constexpr int kColouredClasses[9] = {0, 1, 2, 3, 4, 5, 6, 8, 9};
 
@@ -24,8 +45,8 @@ constexpr std::array<std::uint8_t, 11> kPropertyCode{4, 120, 4, 120, 4, 4, 9, 13
 const char* const kClassNames[3][11] = {
     {"Wiesen", "Seen", "Wälder", "Sümpfe", "Savannen", "Steppen", "Wüsten", "Gebirge", "Schnee",
      "Bergwiesen", ""},
-    {"Weiden", "Moore", "Wälder", "Lava 1", "Steppen 1", "Steppen 2", "Ödland", "Gebirge",
-     "Lava 2", "Bergwiesen", ""},
+    {"Weiden", "Moore", "Wälder", "Lava 1", "Steppen 1", "Steppen 2", "Ödland", "Gebirge", "Lava 2",
+     "Bergwiesen", ""},
     {"Tundra", "Seen", "Wälder", "kl. Eisschollen", "Tundra 2", "Taiga", "Eis", "Gebirge",
      "Gr. Eisschollen", "Schnee", ""},
 };
@@ -37,7 +58,8 @@ void FillClassTables(ClassTables& t, int landscape_type) {
   t.ClassPreviewColour[10] = {255, 49, 0};
   t.ClassPreviewColour[7] = {156, 99, 0};
   t.ClassPreviewColour[11] = {100, 100, 100};
-  for (int i = 0; i < 9; ++i) t.ClassPreviewColour[kColouredClasses[i]] = kTypeColours[type][i];
+  for (int i = 0; i < 9; ++i)
+    t.ClassPreviewColour[kColouredClasses[i]] = kTypeColours[type][i];
   t.ClassBaseHeight = type == Winterland ? kBaseHeightWinter : kBaseHeight;
   t.ClassPropertyCode = kPropertyCode;
 }

@@ -45,8 +45,7 @@ class LandscapeGrid {
 
  private:
   static std::size_t Index(int x, int y, int layer) {
-    assert(x >= 0 && x < kGridSide && y >= 0 && y < kGridSide && layer >= 0 &&
-           layer < kLayerCount);
+    assert(x >= 0 && x < kGridSide && y >= 0 && y < kGridSide && layer >= 0 && layer < kLayerCount);
     return static_cast<std::size_t>(x) + static_cast<std::size_t>(kGridSide) * y +
            kPlaneSize * layer;
   }

@@ -32,7 +32,9 @@ int CountClassNear7(const Generator& g, int x, int y, int c1, int c2, int c3) {
   return CountClassNear(g, 48, x, y, c1, c2, c3);
 }
 
-double SliderFactor(int level) { return std::exp((level - 5) / 3.2); }
+double SliderFactor(int level) {
+  return std::exp((level - 5) / 3.2);
+}
 
 double DensityFactor(int level) {
   static constexpr double kTable[11] = {200, 60, 15, 4, 1, 0, -0.2, -0.4, -0.6, -0.8, -1};
@@ -44,7 +46,9 @@ void ClampToInterior(int& v, int size) {
   if (v > size - 6) v = size - 6;
 }
 
-bool CancelRequested(Generator& g) { return g.host->CancelKeyHeld(); }
+bool CancelRequested(Generator& g) {
+  return g.host->CancelKeyHeld();
+}
 
 void SetCellClass(Generator& g, int x, int y, int c) {
   g.grid(x, y, HeightLayer) = g.tables.ClassBaseHeight[c];

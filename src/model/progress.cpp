@@ -14,7 +14,9 @@ void EndStep(Generator& g) {
   g.host->SetStatus("");
 }
 
-int Percent(double i, double n) { return static_cast<int>(std::floor(100.0 * i / n + 0.5)); }
+int Percent(double i, double n) {
+  return static_cast<int>(std::floor(100.0 * i / n + 0.5));
+}
 
 void ReportProgress(Generator& g, int value) {
   g.host->SetProgress(value);

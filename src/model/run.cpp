@@ -31,7 +31,9 @@ void PrepareGeneration(Generator& g) {
   g.host->SetHint(HintText(1));
 }
 
-void EndGeneration(Generator& g) { g.host->RunEnded(); }
+void EndGeneration(Generator& g) {
+  g.host->RunEnded();
+}
 
 namespace {
 
@@ -46,8 +48,8 @@ void DeriveRunSettings(Generator& g) {
     r.SymmetricBase = 0;
     r.ShapeCode = 0;
   }
-  r.RowLimit = static_cast<std::int16_t>(
-      IsSymmetric(r) ? std::nearbyint(r.MapHeight / 2.0) : r.MapHeight - 1);
+  r.RowLimit = static_cast<std::int16_t>(IsSymmetric(r) ? std::nearbyint(r.MapHeight / 2.0)
+                                                        : r.MapHeight - 1);
   if (r.CheckInsel) {
     r.MarginX = r.MarginY = 5.0f;
     r.InnerWidth = static_cast<float>(r.MapWidth - 6);
@@ -87,6 +89,7 @@ RunOutcome RunGeneration(Generator& g) {
   const RunSettings& s = g.run;
   out.players_requested = s.PlayerCount;
   g.ranges.Clear();
+  g.rng.ResetDrawCount();
 
   if (s.ShapedBase != 0 && s.ShapeCode == 4) {
     out.message = LoadPicture(g);
@@ -139,27 +142,31 @@ RunOutcome RunGeneration(Generator& g) {
     void (*step)(Generator&);
   };
   // Rows 10 to 16 run for every landscape type.
-  for (const Row& r : {Row{10, "FillForests", FillForests},
-                       Row{11, "CreateLargeGranite", CreateLargeGranite},
-                       Row{12, "CreateSmallGranite", CreateSmallGranite},
-                       Row{13, "CreateSmallTreeGroups", CreateSmallTreeGroups},
-                       Row{14, "PlaceTrees", PlaceTrees},
-                       Row{15, "DecorateMountainMeadows", DecorateMountainMeadows},
-                       Row{16, "DecorateSavannas", DecorateSavannas}}) {
+  for (const Row& r :
+       {Row{10, "FillForests", FillForests}, Row{11, "CreateLargeGranite", CreateLargeGranite},
+        Row{12, "CreateSmallGranite", CreateSmallGranite},
+        Row{13, "CreateSmallTreeGroups", CreateSmallTreeGroups}, Row{14, "PlaceTrees", PlaceTrees},
+        Row{15, "DecorateMountainMeadows", DecorateMountainMeadows},
+        Row{16, "DecorateSavannas", DecorateSavannas}}) {
     p.Step(r.row, r.name, [&] { r.step(g); });
     if (p.Cancelled()) return out;
   }
   // Rows 17 to 21 pick their member by landscape type; a null entry is a slot without step.
   const Row by_type[5][3] = {
-      {{17, "DecorateSteppe", DecorateSteppe}, {17, "DecorateWastelandA", DecorateWastelandA},
+      {{17, "DecorateSteppe", DecorateSteppe},
+       {17, "DecorateWastelandA", DecorateWastelandA},
        {17, nullptr, nullptr}},
-      {{18, "DecorateSwamps", DecorateSwamps}, {18, "DecorateLava", DecorateLava},
+      {{18, "DecorateSwamps", DecorateSwamps},
+       {18, "DecorateLava", DecorateLava},
        {18, nullptr, nullptr}},
-      {{19, "DecorateShores", DecorateShores}, {19, "DecorateShores", DecorateShores},
+      {{19, "DecorateShores", DecorateShores},
+       {19, "DecorateShores", DecorateShores},
        {19, nullptr, nullptr}},
-      {{20, "DecorateMeadows", DecorateMeadows}, {20, "DecoratePastures", DecoratePastures},
+      {{20, "DecorateMeadows", DecorateMeadows},
+       {20, "DecoratePastures", DecoratePastures},
        {20, "DecorateTundra", DecorateTundra}},
-      {{21, "DecorateDeserts", DecorateDeserts}, {21, "DecorateWastelandB", DecorateWastelandB},
+      {{21, "DecorateDeserts", DecorateDeserts},
+       {21, "DecorateWastelandB", DecorateWastelandB},
        {21, nullptr, nullptr}},
   };
   for (const auto& slot : by_type) {
@@ -167,20 +174,15 @@ RunOutcome RunGeneration(Generator& g) {
     if (r.step != nullptr) p.Step(r.row, r.name, [&] { r.step(g); });
     if (p.Cancelled()) return out;
   }
-  for (const Row& r : {Row{22, "PlaceAnimals", PlaceAnimals},
-                       Row{23, "RoughenMountains", RoughenMountains},
-                       Row{24, "DecorateMountainsLate", DecorateMountainsLate},
-                       Row{25, "ShapeHeights", ShapeHeights},
-                       Row{26, "CheckHeights", CheckHeights},
-                       Row{27, "PlaceHeadquarters", PlaceHeadquarters},
-                       Row{28, "SmoothLandscape", SmoothLandscape},
-                       Row{29, "PickFlowers", PickFlowers},
-                       Row{30, "ConvertToGameCodes", ConvertToGameCodes},
-                       Row{31, "ShiftTerrain", ShiftTerrain},
-                       Row{32, "SmoothCorners1", SmoothCorners1},
-                       Row{33, "SmoothCorners2", SmoothCorners2},
-                       Row{34, "SmoothCorners1", SmoothCorners1},
-                       Row{35, "FillEmptyData", FillEmptyData}}) {
+  for (const Row& r :
+       {Row{22, "PlaceAnimals", PlaceAnimals}, Row{23, "RoughenMountains", RoughenMountains},
+        Row{24, "DecorateMountainsLate", DecorateMountainsLate},
+        Row{25, "ShapeHeights", ShapeHeights}, Row{26, "CheckHeights", CheckHeights},
+        Row{27, "PlaceHeadquarters", PlaceHeadquarters},
+        Row{28, "SmoothLandscape", SmoothLandscape}, Row{29, "PickFlowers", PickFlowers},
+        Row{30, "ConvertToGameCodes", ConvertToGameCodes}, Row{31, "ShiftTerrain", ShiftTerrain},
+        Row{32, "SmoothCorners1", SmoothCorners1}, Row{33, "SmoothCorners2", SmoothCorners2},
+        Row{34, "SmoothCorners1", SmoothCorners1}, Row{35, "FillEmptyData", FillEmptyData}}) {
     p.Step(r.row, r.name, [&] { r.step(g); });
     if (p.Cancelled()) return out;
   }
@@ -195,7 +197,8 @@ RunOutcome RunGeneration(Generator& g) {
   out.status = written.written ? RunOutcome::Status::Written : RunOutcome::Status::SaveCancelled;
   out.map_path = written.map_path;
   out.bitmap_path = written.bitmap_path;
-  EndGeneration(g);
+  // A cancelled save dialog has already ended the run.
+  if (written.written) EndGeneration(g);
   return out;
 }
 

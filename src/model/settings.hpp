@@ -27,9 +27,9 @@ struct GeneratorSettings {
   float ShapeCode = 0;
   float ShapedBase = 0;
   float SymmetricBase = 0;
-  bool CheckInsel = true;             // "Insel"
-  bool CheckErwEinst = false;         // "Erweiterte Einstellungen"
-  bool CheckFlaechenvariante = false; // "Flächen-variante"
+  bool CheckInsel = true;                                        // "Insel"
+  bool CheckErwEinst = false;                                    // "Erweiterte Einstellungen"
+  bool CheckFlaechenvariante = false;                            // "Flächen-variante"
   std::array<int, 11> Slider1{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};  // "Anzahl"
   std::array<int, 11> Slider2{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};  // "Größe"
   std::array<int, 11> Slider3{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};  // "Verzierungen"
@@ -54,6 +54,8 @@ struct RunSettings : GeneratorSettings {
   std::int16_t RowLimit = 0;
 };
 
-inline bool IsSymmetric(const RunSettings& s) { return s.SymmetricBase == 1.0f; }
+inline bool IsSymmetric(const RunSettings& s) {
+  return s.SymmetricBase == 1.0f;
+}
 
 }  // namespace swd

@@ -3,6 +3,8 @@
 namespace swd {
 
 void BuildPictureBase(Generator&) {}
-std::string LoadPicture(Generator&) { return {}; }
+std::string LoadPicture(Generator&) {
+  return {};
+}
 
 }  // namespace swd

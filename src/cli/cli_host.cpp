@@ -1,0 +1,115 @@
+#include "cli/cli_host.hpp"
+
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+#include "mapfile/swd_format.hpp"
+
+namespace swd::cli {
+
+namespace {
+// The one piece of process-wide state: a signal handler can only talk through a flag.
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int) {
+  g_interrupted = 1;
+}
+
+std::string TwoDigits(int n) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "%02d", n);
+  return buf;
+}
+}  // namespace
+
+void InstallInterruptHandler() {
+  std::signal(SIGINT, OnInterrupt);
+}
+bool InterruptRequested() {
+  return g_interrupted != 0;
+}
+
+CliHost::CliHost(Options options) : options_(std::move(options)) {}
+
+void CliHost::SetStatus(std::string_view text) {
+  status_ = text;
+  Redraw();
+}
+
+void CliHost::ShowProgress(bool visible) {
+  percent_ = visible ? 0 : -1;
+  Redraw();
+}
+
+void CliHost::SetProgress(int value) {
+  if (value == percent_) return;
+  percent_ = value;
+  Redraw();
+}
+
+void CliHost::Redraw() {
+  if (!options_.show_progress) return;
+  std::string line = "\r\033[K" + status_;
+  if (percent_ >= 0) line += " " + std::to_string(percent_) + " %";
+  std::fputs(line.c_str(), stderr);
+  line_open_ = true;
+}
+
+void CliHost::FinishLine() {
+  if (line_open_) std::fputs("\n", stderr);
+  line_open_ = false;
+}
+
+bool CliHost::CancelKeyHeld() {
+  return InterruptRequested();
+}
+
+std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
+                                                 const std::string& problem) {
+  // The command line has nobody to ask again: a second request means the first answer
+  // could not be used, and the run ends with that reason.
+  if (!problem.empty()) {
+    problem_ = problem;
+    return std::nullopt;
+  }
+  SaveTarget target = proposal;
+  target.title = options_.title;
+  if (options_.out) {
+    target.folder = options_.out->parent_path();
+    target.name = options_.out->stem().string();
+  } else {
+    target.folder = std::filesystem::current_path();
+  }
+  if (target.folder.empty()) target.folder = ".";
+  return target;
+}
+
+void CliHost::StepFinished(int row, std::string_view name) {
+  if (!options_.dump_dir || generator_ == nullptr || !problem_.empty()) return;
+  const Generator& g = *generator_;
+  const int w = g.run.MapWidth;
+  const int h = g.run.MapHeight;
+  std::vector<char> bytes;
+  bytes.reserve(static_cast<std::size_t>(kLayerCount) * w * h);
+  for (int k = 0; k < kLayerCount; ++k) {
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x)
+        bytes.push_back(static_cast<char>(g.grid(x, y, k)));
+    }
+  }
+  const std::string stem = TwoDigits(row) + "-" + std::string(name);
+  std::error_code ec;
+  std::filesystem::create_directories(*options_.dump_dir, ec);
+  std::ofstream data(*options_.dump_dir / (stem + ".bin"), std::ios::binary | std::ios::trunc);
+  data.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream list(*options_.dump_dir / "steps.txt", row == 1 ? std::ios::trunc : std::ios::app);
+  list << TwoDigits(row) << ' ' << name << " draws=" << g.rng.Draws() << '\n';
+  if (!data || !list) {
+    problem_ = "cannot write the step trace to " + options_.dump_dir->string();
+  }
+}
+
+}  // namespace swd::cli

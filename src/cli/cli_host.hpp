@@ -1,0 +1,56 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "model/generator.hpp"
+#include "model/host.hpp"
+
+namespace swd::cli {
+
+// The command line's side of a run: a progress line on stderr, Ctrl-C as the cancel key,
+// the save target from the options, and the optional step trace.
+class CliHost : public Host {
+ public:
+  struct Options {
+    std::optional<std::filesystem::path> out;  // with ".swd"
+    std::string title;
+    std::optional<std::filesystem::path> dump_dir;
+    bool show_progress = false;
+  };
+
+  explicit CliHost(Options options);
+
+  // The generator whose grid the step trace dumps.
+  void Attach(const Generator& g) { generator_ = &g; }
+
+  void SetStatus(std::string_view text) override;
+  void ShowProgress(bool visible) override;
+  void SetProgress(int value) override;
+  bool CancelKeyHeld() override;
+  std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
+                                          const std::string& problem) override;
+  void StepFinished(int row, std::string_view name) override;
+
+  // Why the map could not be saved, or why the trace could not be written; empty if fine.
+  const std::string& problem() const { return problem_; }
+  // Ends the progress line so that what follows starts on a fresh line.
+  void FinishLine();
+
+ private:
+  void Redraw();
+
+  Options options_;
+  const Generator* generator_ = nullptr;
+  std::string status_;
+  int percent_ = -1;
+  bool line_open_ = false;
+  std::string problem_;
+};
+
+// Installs the Ctrl-C handler that CancelKeyHeld reports; true once Ctrl-C was pressed.
+void InstallInterruptHandler();
+bool InterruptRequested();
+
+}  // namespace swd::cli

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "cli/generate_options.hpp"
+#include "support/recording_host.hpp"
+
+namespace swd::cli {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+
+std::string ErrorOf(GenerateArgs a) {
+  return CheckGenerateArgs(a).error;
+}
+
+TEST(GenerateOptions, EveryBadValueIsNamedInOneLine) {
+  const std::vector<std::pair<const char*, void (*)(GenerateArgs&)>> bad = {
+      {"--width", [](GenerateArgs& a) { a.width = "65"; }},
+      {"--width", [](GenerateArgs& a) { a.width = "16"; }},
+      {"--height", [](GenerateArgs& a) { a.height = "272"; }},
+      {"--height", [](GenerateArgs& a) { a.height = "12x"; }},
+      {"--type", [](GenerateArgs& a) { a.type = "wueste"; }},
+      {"--players", [](GenerateArgs& a) { a.players = "0"; }},
+      {"--players", [](GenerateArgs& a) { a.players = "8"; }},
+      {"--shape", [](GenerateArgs& a) { a.shape = "kreis"; }},
+      {"--shape", [](GenerateArgs& a) { a.shape = "spezial"; }},
+      {"--coast", [](GenerateArgs& a) { a.coast = "11"; }},
+      {"--amount", [](GenerateArgs& a) { a.amount = {"8=3"}; }},
+      {"--amount", [](GenerateArgs& a) { a.amount = {"2"}; }},
+      {"--size", [](GenerateArgs& a) { a.size = {"2=11"}; }},
+      {"--decoration", [](GenerateArgs& a) { a.decoration = {"10=1"}; }},
+      {"--resources", [](GenerateArgs& a) { a.resources = "50,50,1,0"; }},
+      {"--resources", [](GenerateArgs& a) { a.resources = "50,50"; }},
+      {"--granite", [](GenerateArgs& a) { a.granite = "1,2,3"; }},
+      {"--tree-groups", [](GenerateArgs& a) { a.tree_groups = "16"; }},
+      {"--animals", [](GenerateArgs& a) { a.animals = "1,2,3,4,5,21"; }},
+      {"--seed", [](GenerateArgs& a) { a.seed = "4294967296"; }},
+      {"--seed", [](GenerateArgs& a) { a.seed = "-1"; }},
+      {"--title", [](GenerateArgs& a) { a.title = "Viel zu langer Titel"; }},
+      {"--title", [](GenerateArgs& a) { a.title = ""; }},
+      {"--out", [](GenerateArgs& a) { a.out = "neunzeich.swd"; }},
+      {"--out", [](GenerateArgs& a) { a.out = "/no/such/folder/a.swd"; }},
+  };
+  for (const auto& [option, change] : bad) {
+    GenerateArgs a;
+    change(a);
+    const std::string error = ErrorOf(a);
+    EXPECT_EQ(error.rfind(option, 0), 0u) << option << ": " << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+  }
+}
+
+TEST(GenerateOptions, GoodValuesBecomeSettings) {
+  GenerateArgs a;
+  a.width = "256";
+  a.height = "32";
+  a.type = "winterland";
+  a.players = "7";
+  a.coast = "0";
+  a.amount = {"9=10", "0=0"};
+  a.resources = "25,25,25,25";
+  a.seed = "4294967295";
+  a.out = "karte";
+  const Checked c = CheckGenerateArgs(a);
+  ASSERT_TRUE(c.request) << c.error;
+  const GeneratorSettings& s = c.request->settings;
+  EXPECT_EQ(s.MapWidth, 256);
+  EXPECT_EQ(s.MapHeight, 32);
+  EXPECT_EQ(s.LandscapeType, Winterland);
+  EXPECT_EQ(s.PlayerCount, 7);
+  EXPECT_TRUE(s.CheckErwEinst);  // implied by the extended options
+  EXPECT_EQ(s.CoastRoughness, 0);
+  EXPECT_EQ(s.Slider1[9], 10);
+  EXPECT_EQ(s.Slider1[0], 0);
+  EXPECT_EQ(*c.request->seed, 4294967295u);
+  EXPECT_EQ(c.request->out->filename(), "karte.swd");
+
+  GenerateArgs plain;
+  const Checked p = CheckGenerateArgs(plain);
+  ASSERT_TRUE(p.request);
+  EXPECT_FALSE(p.request->settings.CheckErwEinst);
+  EXPECT_FALSE(p.request->seed);
+  EXPECT_FALSE(p.request->out);
+}
+
+struct Result {
+  int status;
+  std::string output;
+};
+
+Result Swdgen(const std::string& args, const std::filesystem::path& cwd) {
+  const std::string command = "cd '" + cwd.string() + "' && '" SWDGEN_BINARY "' " + args + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string output;
+  char buf[512];
+  while (std::fgets(buf, sizeof buf, pipe) != nullptr)
+    output += buf;
+  const int raw = pclose(pipe);
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, output};
+}
+
+TEST(CommandLine, GeneratesTheSameMapTwiceAndInfoChecksIt) {
+  TempDir dir;
+  const Result first = Swdgen("generate --seed 1 --width 64 --height 64 --out a.swd", dir.path());
+  ASSERT_EQ(first.status, 0) << first.output;
+  EXPECT_NE(first.output.find("players"), std::string::npos);
+  const auto map = ReadFile(dir.path() / "a.swd");
+  EXPECT_EQ(map.size(), 59921u);
+  const auto bmp = ReadFile(dir.path() / "a.bmp");
+  ASSERT_GT(bmp.size(), 26u);
+  EXPECT_EQ(bmp[18], 68);  // width
+  EXPECT_EQ(bmp[22], 68);  // height
+
+  ASSERT_EQ(Swdgen("generate --seed 1 --width 64 --height 64 --out b", dir.path()).status, 0);
+  EXPECT_EQ(ReadFile(dir.path() / "b.swd"), map);
+
+  const Result info = Swdgen("info a.swd", dir.path());
+  EXPECT_EQ(info.status, 0) << info.output;
+  EXPECT_NE(info.output.find("64 x 64"), std::string::npos) << info.output;
+
+  std::ofstream(dir.path() / "short.swd", std::ios::binary)
+      .write(reinterpret_cast<const char*>(map.data()), 30000);
+  EXPECT_EQ(Swdgen("info short.swd", dir.path()).status, 2);
+  EXPECT_EQ(Swdgen("info missing.swd", dir.path()).status, 2);
+}
+
+TEST(CommandLine, BadValuesWriteNothingAndTraceWritesEveryRow) {
+  TempDir dir;
+  const Result bad = Swdgen("generate --width 65 --out x.swd", dir.path());
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.output.find("--width"), std::string::npos);
+  EXPECT_EQ(Swdgen("generate --bogus", dir.path()).status, 2);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+
+  const Result seeded = Swdgen("generate --width 32 --height 32 --dump-steps trace", dir.path());
+  ASSERT_EQ(seeded.status, 0) << seeded.output;
+  EXPECT_EQ(seeded.output.rfind("seed ", 0), 0u) << seeded.output;
+  std::ifstream steps(dir.path() / "trace" / "steps.txt");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(steps, line);)
+    lines.push_back(line);
+  ASSERT_EQ(lines.size(), 35u);
+  EXPECT_EQ(lines.front().rfind("01 BuildIsland draws=", 0), 0u);
+  EXPECT_EQ(lines.back().rfind("37 SmoothCorners4 draws=", 0), 0u);
+  EXPECT_EQ(std::filesystem::file_size(dir.path() / "trace" / "34-SmoothCorners1.bin"),
+            14u * 32 * 32);
+}
+
+}  // namespace
+}  // namespace swd::cli

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+#include "model/class_tables.hpp"
+#include "model/primitives.hpp"
+#include "model/progress.hpp"
+#include "support/recording_host.hpp"
+
+namespace swd {
+namespace {
+
+using test::RecordingHost;
+
+struct Fixture {
+  RecordingHost host;
+  std::unique_ptr<Generator> g = std::make_unique<Generator>(host);
+  explicit Fixture(int w = 32, int h = 32) {
+    g->run.MapWidth = static_cast<std::int16_t>(w);
+    g->run.MapHeight = static_cast<std::int16_t>(h);
+    g->preview.Reset(w, h);
+    FillClassTables(g->tables, Gruenland);
+  }
+};
+
+TEST(Random, UsesTheTopBitsOfOneEngineOutputPerDraw) {
+  Random r;
+  std::mt19937 reference(5489);
+  for (int i = 0; i < 1000; ++i) {
+    const float v = r.Next();
+    EXPECT_EQ(v, float(reference() >> 8) / 16777216.0f);
+    ASSERT_GE(v, 0.0f);
+    ASSERT_LT(v, 1.0f);
+  }
+  EXPECT_EQ(r.Draws(), 1000u);
+  r.Seed(1);
+  reference.seed(1);
+  EXPECT_EQ(r.Next(), float(reference() >> 8) / 16777216.0f);
+}
+
+TEST(RandomInt, CoversBothEndsAndTakesFractionalBounds) {
+  Fixture f;
+  int lo = 100, hi = -100;
+  for (int i = 0; i < 5000; ++i) {
+    const int v = RandomInt(*f.g, 0, 3);
+    lo = std::min(lo, v);
+    hi = std::max(hi, v);
+  }
+  EXPECT_EQ(lo, 0);
+  EXPECT_EQ(hi, 3);
+  // floor(lo + r * (hi - lo + 1)): with lo above hi the range is empty but still a draw.
+  for (int i = 0; i < 100; ++i) {
+    const int v = RandomInt(*f.g, 2.5, 2.0);
+    EXPECT_TRUE(v == 2) << v;
+  }
+  for (int i = 0; i < 100; ++i) {
+    const int v = RandomInt(*f.g, -1.5, 1.5);
+    EXPECT_GE(v, -2);
+    EXPECT_LE(v, 2);
+  }
+  EXPECT_EQ(f.g->rng.Draws(), 5200u);
+}
+
+TEST(Wrap, NeighbourCountsWrapRoundEveryEdge) {
+  EXPECT_EQ(WrapIndex(-1, 32), 31);
+  EXPECT_EQ(WrapIndex(-33, 32), 31);
+  EXPECT_EQ(WrapIndex(32, 32), 0);
+  EXPECT_EQ(WrapIndex(5, 32), 5);
+
+  Fixture f;
+  // A corner cell sees cells of the three other corners in its 5x5 block.
+  for (auto [x, y] : {std::pair{31, 31}, {30, 0}, {0, 30}, {1, 1}}) {
+    f.g->grid(x, y, TerrainLayerA) = 7;
+  }
+  EXPECT_EQ(CountClassNear5(*f.g, 0, 0, 7, 7, 7), 4);
+  EXPECT_EQ(CountClassNear7(*f.g, 0, 0, 7, 7, 7), 4);
+  EXPECT_EQ(CountClassNear5(*f.g, 16, 16, 7, 7, 7), 0);
+  // Class 0 fills the rest of the 7x7 block.
+  EXPECT_EQ(CountClassNear7(*f.g, 0, 0, 0, 0, 7), 49);
+}
+
+TEST(Mirror, SymmetricWritesLandInTheSpareColumnAndRow) {
+  Fixture f(256, 256);
+  f.g->run.CheckErwEinst = true;
+  f.g->run.ShapedBase = 1;
+  f.g->run.SymmetricBase = 1;
+  ASSERT_TRUE(IsSymmetric(f.g->run));
+  EXPECT_EQ(MirrorCell(*f.g, 0, 0), std::make_pair(256, 256));
+  EXPECT_EQ(MirrorCell(*f.g, 100, 3), std::make_pair(156, 253));
+  SetCellClassMirrored(*f.g, 0, 0, 5);
+  EXPECT_EQ(f.g->grid(256, 256, TerrainLayerA), 5);
+  EXPECT_EQ(f.g->grid(256, 256, TerrainLayerB), 5);
+
+  Fixture plain;
+  SetCellClassMirrored(*plain.g, 3, 4, 5);
+  EXPECT_EQ(plain.g->grid(3, 4, TerrainLayerA), 5);
+  EXPECT_EQ(plain.g->grid(29, 28, TerrainLayerA), 0);
+}
+
+TEST(Cells, SetAndResetWriteTheClassEverywhereItShows) {
+  Fixture f;
+  f.g->grid(4, 4, ResourceLayer) = 99;
+  f.g->grid(4, 4, ObjectTypeLayer) = 99;
+  ResetCell(*f.g, 4, 4, 3);
+  EXPECT_EQ(f.g->grid(4, 4, HeightLayer), f.g->tables.ClassBaseHeight[3]);
+  EXPECT_EQ(f.g->grid(4, 4, PropertyLayer), f.g->tables.ClassPropertyCode[3]);
+  EXPECT_EQ(f.g->grid(4, 4, ResourceLayer), 0);
+  EXPECT_EQ(f.g->grid(4, 4, ObjectTypeLayer), 0);
+  EXPECT_EQ(f.g->grid(4, 4, AuxLayer9), 7);
+  EXPECT_EQ(f.g->grid(4, 4, AuxLayer12), 64);
+  EXPECT_EQ(f.g->preview.Get(4, 4), f.g->tables.ClassPreviewColour[3]);
+}
+
+TEST(Factors, SliderAndDensityAtTheirEnds) {
+  EXPECT_DOUBLE_EQ(SliderFactor(5), 1.0);
+  EXPECT_NEAR(SliderFactor(0), std::exp(-5 / 3.2), 1e-12);
+  EXPECT_GT(SliderFactor(10), SliderFactor(9));
+  EXPECT_EQ(DensityFactor(0), 200);
+  EXPECT_EQ(DensityFactor(5), 0);
+  EXPECT_EQ(DensityFactor(10), -1);
+  int v = 2;
+  ClampToInterior(v, 64);
+  EXPECT_EQ(v, 5);
+  v = 60;
+  ClampToInterior(v, 64);
+  EXPECT_EQ(v, 58);
+}
+
+TEST(Progress, PercentRoundsHalvesUp) {
+  EXPECT_EQ(Percent(0, 13), 0);
+  EXPECT_EQ(Percent(13, 13), 100);
+  EXPECT_EQ(Percent(1, 8), 13);  // 12.5 rounds up
+  EXPECT_EQ(Percent(1, 3), 33);
+}
+
+}  // namespace
+}  // namespace swd

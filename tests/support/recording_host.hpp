@@ -1,0 +1,71 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/host.hpp"
+
+namespace swd::test {
+
+// A host that answers the save request with a fixed target and records what the run did.
+class RecordingHost : public Host {
+ public:
+  explicit RecordingHost(std::filesystem::path folder = {}, std::string name = "test",
+                         std::string title = "Test")
+      : target_{std::move(folder), std::move(name), std::move(title)} {}
+
+  void SetStatus(std::string_view text) override { statuses.emplace_back(text); }
+  void SetHint(std::string_view text) override { hints.emplace_back(text); }
+  void RunEnded() override { ++runs_ended; }
+  bool CancelKeyHeld() override {
+    ++cancel_queries;
+    return cancel_after >= 0 && cancel_queries > cancel_after;
+  }
+  std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
+                                          const std::string& problem) override {
+    proposals.push_back(proposal);
+    problems.push_back(problem);
+    if (answers.empty()) return target_;
+    auto next = answers.front();
+    answers.erase(answers.begin());
+    return next;
+  }
+  void StepFinished(int row, std::string_view name) override {
+    rows.push_back(row);
+    names.emplace_back(name);
+  }
+
+  // Answers given in turn to the save requests; once used up, the fixed target.
+  std::vector<std::optional<SaveTarget>> answers;
+  // The cancel key counts as held from query number cancel_after + 1 on; -1: never.
+  int cancel_after = -1;
+
+  std::vector<std::string> statuses, hints, names, problems;
+  std::vector<SaveTarget> proposals;
+  std::vector<int> rows;
+  int runs_ended = 0;
+  int cancel_queries = 0;
+
+ private:
+  SaveTarget target_;
+};
+
+// A fresh temporary folder, removed again with the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path);
+
+}  // namespace swd::test
