@@ -1,11 +1,197 @@
+#include <array>
+#include <cstdint>
+
 #include "mapfile/mapfile_steps.hpp"
+#include "model/primitives.hpp"
+#include "model/progress.hpp"
 
 namespace swd {
 
-void SmoothCorners1(Generator&) {}
-void SmoothCorners2(Generator&) {}
-void SmoothCorners3(Generator&) {}
-void SmoothCorners4(Generator&) {}
-void FillEmptyData(Generator&) {}
+namespace {
+
+// A test of one game code: true when the code is one of `a`, `b` (or none of them).
+struct CodeTest {
+  bool one_of;
+  std::uint8_t a, b;
+  bool operator()(int code) const { return (code == a || code == b) == one_of; }
+};
+constexpr CodeTest Is(std::uint8_t a) {
+  return {true, a, a};
+}
+constexpr CodeTest IsNot(std::uint8_t a) {
+  return {false, a, a};
+}
+constexpr CodeTest IsNeither(std::uint8_t a, std::uint8_t b) {
+  return {false, a, b};
+}
+
+// A triangle near vertex (x, y): its layer and its offset, which depends on the row parity.
+struct Neighbour {
+  int even_dx, even_dy;
+  int odd_dx, odd_dy;
+};
+
+// Names the neighbours P, Q, R by their index in CornerScheme::neighbours.
+enum { P = 0, Q = 1, R = 2 };
+
+// When both neighbours `first` and `second` are good, the target takes `source`'s code.
+struct CornerRule {
+  int first, second, source;
+};
+
+// One corner step: the target triangle of a layer, the three triangles of the other layer
+// that border it, and the two rules, of which the second overrides the first.
+struct CornerScheme {
+  int target_layer;
+  int neighbour_layer;
+  CodeTest candidate;
+  std::array<Neighbour, 3> neighbours;
+  CodeTest good;
+  CornerRule rule1, rule2;
+};
+
+// The triangles of TerrainLayerB around a first triangle, and those of TerrainLayerA around
+// a second triangle.
+constexpr std::array<Neighbour, 3> kAroundA{{{-1, 0, -1, 0}, {0, 0, 0, 0}, {-1, 1, 0, 1}}};
+constexpr std::array<Neighbour, 3> kAroundB{{{0, -1, 1, -1}, {0, 0, 0, 0}, {1, 0, 1, 0}}};
+
+// Water wedged between land becomes land; swamp (3) does not count as land here.
+constexpr CornerScheme kSmoothCorners1{TerrainLayerA,   TerrainLayerB, Is(5),    kAroundA,
+                                       IsNeither(5, 3), {P, R, P},     {Q, R, Q}};
+constexpr CornerScheme kSmoothCorners2{TerrainLayerB,   TerrainLayerA, Is(5),    kAroundB,
+                                       IsNeither(5, 3), {P, Q, P},     {P, R, R}};
+// A triangle between two code-2 triangles is completed to code 2.
+constexpr CornerScheme kSmoothCorners3{TerrainLayerA, TerrainLayerB, IsNot(2), kAroundA,
+                                       Is(2),         {P, R, P},     {Q, R, Q}};
+constexpr CornerScheme kSmoothCorners4{TerrainLayerB, TerrainLayerA, IsNot(2), kAroundB,
+                                       Is(2),         {P, Q, P},     {P, R, R}};
+
+// The outermost rows and columns stay as they are, so nothing here wraps.
+void SmoothCorners(Generator& g, const CornerScheme& s) {
+  BeginStep(g, "Winkel ausbügeln");
+  const int w = g.run.MapWidth;
+  const int h = g.run.MapHeight;
+  for (int y = 1; y <= h - 2; ++y) {
+    const bool even = y % 2 == 0;
+    for (int x = 1; x <= w - 2; ++x) {
+      std::uint8_t& t = g.grid(x, y, s.target_layer);
+      if (!s.candidate(t)) continue;
+      std::array<std::uint8_t, 3> code{};
+      for (int i = 0; i < 3; ++i) {
+        const Neighbour& n = s.neighbours[i];
+        code[i] = g.grid(x + (even ? n.even_dx : n.odd_dx), y + (even ? n.even_dy : n.odd_dy),
+                         s.neighbour_layer);
+      }
+      for (const CornerRule& rule : {s.rule1, s.rule2}) {
+        if (s.good(code[rule.first]) && s.good(code[rule.second])) t = code[rule.source];
+      }
+    }
+    ReportProgress(g, Percent(y, h));
+  }
+  EndStep(g);
+}
+
+bool IsMountainCode(int code) {
+  return code == 1 || code == 11 || code == 12 || code == 13;
+}
+
+struct Triangle {
+  int layer, dx, dy;
+};
+// The six triangles that touch a vertex, by row parity.
+constexpr std::array<Triangle, 6> kTouchingOdd{{{TerrainLayerA, 0, -1},
+                                                {TerrainLayerB, 0, -1},
+                                                {TerrainLayerA, 1, -1},
+                                                {TerrainLayerB, -1, 0},
+                                                {TerrainLayerA, 0, 0},
+                                                {TerrainLayerB, 0, 0}}};
+constexpr std::array<Triangle, 6> kTouchingEven{{{TerrainLayerA, -1, -1},
+                                                 {TerrainLayerB, -1, -1},
+                                                 {TerrainLayerA, 0, -1},
+                                                 {TerrainLayerB, -1, 0},
+                                                 {TerrainLayerA, 0, 0},
+                                                 {TerrainLayerB, 0, 0}}};
+
+// Resource value of a vertex that got none, from the terrain code of its first triangle.
+std::uint8_t EmptyResource(int code) {
+  switch (code) {
+    case 15:
+    case 8:
+    case 9:
+    case 10:
+    case 3:
+    case 0:
+      return 33;
+    case 14:
+      return 32;
+    case 5:
+      return 135;
+    default:
+      return 0;
+  }
+}
+
+std::uint8_t FillValue(int code) {
+  switch (code) {
+    case 15:
+    case 8:
+    case 9:
+    case 10:
+    case 3:
+    case 0:
+    case 14:
+    case 11:
+    case 12:
+    case 13:
+    case 1:
+    case 18:
+    case 4:
+      return 1;
+    case 2:
+      return 254;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+void SmoothCorners1(Generator& g) {
+  SmoothCorners(g, kSmoothCorners1);
+}
+void SmoothCorners2(Generator& g) {
+  SmoothCorners(g, kSmoothCorners2);
+}
+void SmoothCorners3(Generator& g) {
+  SmoothCorners(g, kSmoothCorners3);
+}
+void SmoothCorners4(Generator& g) {
+  SmoothCorners(g, kSmoothCorners4);
+}
+
+void FillEmptyData(Generator& g) {
+  BeginStep(g, "Auffüllen leerer Daten");
+  const int w = g.run.MapWidth;
+  const int h = g.run.MapHeight;
+  for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < h; ++y) {
+      std::uint8_t& resource = g.grid(x, y, ResourceLayer);
+      if (resource != 0) {
+        // A resource can only be mined from mountains: every triangle around it becomes one.
+        for (const Triangle& t : y % 2 != 0 ? kTouchingOdd : kTouchingEven) {
+          std::uint8_t& code = g.grid(WrapIndex(x + t.dx, w), WrapIndex(y + t.dy, h), t.layer);
+          if (!IsMountainCode(code)) code = static_cast<std::uint8_t>(RandomInt(g, 11, 13));
+        }
+      } else {
+        resource = EmptyResource(g.grid(x, y, TerrainLayerA));
+      }
+      std::uint8_t& fill = g.grid(x, y, FillLayer13);
+      if (fill == 0) fill = FillValue(g.grid(x, y, TerrainLayerA));
+    }
+    ReportProgress(g, Percent(x, w));
+    if (CancelRequested(g)) return;
+  }
+  EndStep(g);
+}
 
 }  // namespace swd
