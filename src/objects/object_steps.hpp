@@ -8,6 +8,8 @@ void PlaceResources(Generator& g);
 void FillForests(Generator& g);
 void CreateLargeGranite(Generator& g);
 void CreateSmallGranite(Generator& g);
+// Size 1..6 of a granite object, by a draw 0..100.
+int GraniteSizeClass(Generator& g);
 void CreateSmallTreeGroups(Generator& g);
 void PlaceTrees(Generator& g);
 
