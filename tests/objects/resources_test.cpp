@@ -10,28 +10,41 @@ namespace {
 
 using test::StepFixture;
 
-// Kind of a resource value: 0 coal, 1 iron, 2 gold, 3 granite; -1 for anything else.
+// 0 coal, 1 iron, 2 gold, 3 granite; -1 for anything else.
 int KindOf(int v) {
   for (int k = 0; k < 4; ++k)
     if (v >= 68 + 8 * k && v <= 71 + 8 * k) return k;
   return -1;
 }
 
-// A range of n points along rows 0, 2, 4, ... of open land, which the fill leaves alone.
-void AddRange(Generator& g, int n, int first_row = 0) {
-  const int r = ++g.ranges.count;
-  g.ranges.lengths[r] = n;
-  for (int i = 1; i <= n + 1; ++i) {
-    g.ranges.Point(r, i) = {static_cast<std::int16_t>((i - 1) % 32),
-                            static_cast<std::int16_t>(first_row + 2 * ((i - 1) / 32))};
-  }
+int WithResource(const StepFixture& f) {
+  return f.Count(ResourceLayer, [](int v) { return v != 0; });
 }
 
-// Lengths of the runs of equal kinds along range r, in the order laid.
-std::vector<int> Stretches(const StepFixture& f, int r, int n) {
+// Ranges of the given lengths on open land, which the fill leaves alone; each list holds
+// one point more than its length.
+std::unique_ptr<StepFixture> Veins(ResourceShareSet shares, std::vector<int> lengths,
+                                   bool extended = true) {
+  auto f = std::make_unique<StepFixture>();
+  f->g->run.CheckErwEinst = extended;
+  f->g->run.ResourceShares = shares;
+  RangePointList& list = f->g->ranges;
+  for (int n : lengths) {
+    const int r = ++list.count;
+    list.lengths[r] = n;
+    for (int i = 1; i <= n + 1; ++i)
+      list.Point(r, i) = {static_cast<std::int16_t>((i - 1) % 32),
+                          static_cast<std::int16_t>((6 * r + 2 * ((i - 1) / 32)) % 32)};
+  }
+  PlaceResources(*f->g);
+  return f;
+}
+
+// Sorted lengths of the runs of one kind along range r.
+std::vector<int> Stretches(const StepFixture& f, int r) {
   std::vector<int> runs;
   int last = -2;
-  for (int i = 1; i <= n; ++i) {
+  for (int i = 1; i <= f.g->ranges.lengths[r]; ++i) {
     const GridPoint p = f.g->ranges.Point(r, i);
     const int k = KindOf(f.At(p.x, p.y, ResourceLayer));
     EXPECT_GE(k, 0) << i;
@@ -39,64 +52,36 @@ std::vector<int> Stretches(const StepFixture& f, int r, int n) {
     ++runs.back();
     last = k;
   }
+  std::sort(runs.begin(), runs.end());
   return runs;
 }
 
-TEST(PlaceResources, VeinsFollowTheSharesFromFortyOnePointsOn) {
-  StepFixture f;
-  f.g->run.ResourceShares = {0, 0, 100, 0};  // ignored without the extended pages
-  AddRange(*f.g, 40, 0);
-  AddRange(*f.g, 41, 10);
-  PlaceResources(*f.g);
-  EXPECT_EQ(f.g->run.ResourceShares, ResourceShareSet{});
-  EXPECT_EQ(f.Count(ResourceLayer, [](int v) { return v != 0; }), 41);
-  auto runs = Stretches(f, 2, 41);
-  std::sort(runs.begin(), runs.end());
-  EXPECT_EQ(runs, (std::vector<int>{2, 6, 11, 22}));  // granite, gold, iron, coal
-  EXPECT_EQ(f.host.statuses.front(), "Füge Schätze ein");
-
-  StepFixture many;
-  for (int r = 0; r < 290; ++r)
-    AddRange(*many.g, 41);
-  PlaceResources(*many.g);
-  EXPECT_EQ(many.Count(ResourceLayer, [](int v) { return v != 0; }), 0);
-}
-
-TEST(PlaceResources, TheClampTakesCoalAndIronInTurnAndNeverRunsPastTheRange) {
-  StepFixture f;
-  f.g->run.CheckErwEinst = true;
-  f.g->run.ResourceShares = {25, 25, 25, 25};
-  AddRange(*f.g, 42);  // 11 each: coal and iron give up one point each
-  PlaceResources(*f.g);
-  auto runs = Stretches(f, 1, 42);
-  std::sort(runs.begin(), runs.end());
-  EXPECT_EQ(runs, (std::vector<int>{10, 10, 11, 11}));
-
-  // Without coal and iron the lengths stay 21 and 21 for 41 points: the last is cut.
-  StepFixture cut;
-  cut.g->run.CheckErwEinst = true;
-  cut.g->run.ResourceShares = {0, 50, 50, 0};
-  AddRange(*cut.g, 41);
-  PlaceResources(*cut.g);
-  runs = Stretches(cut, 1, 41);
-  std::sort(runs.begin(), runs.end());
-  EXPECT_EQ(runs, (std::vector<int>{20, 21}));
-  const GridPoint beyond = cut.g->ranges.Point(1, 42);
-  EXPECT_EQ(cut.At(beyond.x, beyond.y, ResourceLayer), 0);
+TEST(PlaceResources, VeinsFollowTheSharesTheClampAndTheRangeEnd) {
+  // Without the extended pages the default shares count: 22 coal, 11 iron, 6 gold, 2 granite.
+  auto f = Veins({0, 0, 100, 0}, {40, 41}, false);
+  EXPECT_EQ(f->g->run.ResourceShares, ResourceShareSet{});
+  EXPECT_EQ(WithResource(*f), 41);
+  EXPECT_EQ(Stretches(*f, 2), (std::vector<int>{2, 6, 11, 22}));
+  EXPECT_EQ(f->host.statuses.front(), "Füge Schätze ein");
+  // 11 each for 42 points: coal, then iron give up a point.
+  EXPECT_EQ(Stretches(*Veins({25, 25, 25, 25}, {42}), 1), (std::vector<int>{10, 10, 11, 11}));
+  // No coal or iron to shorten: 21 + 21 for 41 points, and point 42 is never written.
+  auto cut = Veins({0, 50, 50, 0}, {41});
+  EXPECT_EQ(Stretches(*cut, 1), (std::vector<int>{20, 21}));
+  EXPECT_EQ(WithResource(*cut), 41);
+  EXPECT_EQ(WithResource(*Veins({}, std::vector<int>(290, 41))), 0);
 }
 
 TEST(PlaceResources, TheFillFollowsItsNeighboursAndOtherwiseTheShares) {
   StepFixture f;
-  f.SetClass(10, 10, 7);
-  f.g->grid(9, 9, ResourceLayer) = 70;
-  f.g->grid(10, 9, ResourceLayer) = 65;
-  f.g->grid(11, 9, ResourceLayer) = 84;
-  f.g->grid(9, 10, ResourceLayer) = 81;
-  f.SetClass(20, 10, 7);
+  f.SetClass(10, 10, 7);  // two coal and two gold around: gold
+  for (auto [x, y, v] : {std::tuple{9, 9, 70}, {10, 9, 65}, {11, 9, 84}, {9, 10, 81}})
+    f.g->grid(x, y, ResourceLayer) = static_cast<std::uint8_t>(v);
+  f.SetClass(20, 10, 7);  // one granite: granite
   f.g->grid(21, 11, ResourceLayer) = 93;
   PlaceResources(*f.g);
-  EXPECT_EQ(KindOf(f.At(10, 10, ResourceLayer)), 2);  // two coal, two gold: gold
-  EXPECT_EQ(KindOf(f.At(20, 10, ResourceLayer)), 3);  // one granite: granite
+  EXPECT_EQ(KindOf(f.At(10, 10, ResourceLayer)), 2);
+  EXPECT_EQ(KindOf(f.At(20, 10, ResourceLayer)), 3);
 
   // Coal only: isolated mountain cells become coal, or gold for the draw 0.
   StepFixture coal(64, 64);
@@ -107,9 +92,8 @@ TEST(PlaceResources, TheFillFollowsItsNeighboursAndOtherwiseTheShares) {
       coal.SetClass(x, y, 7);
   PlaceResources(*coal.g);
   const int coal_cells = coal.Count(ResourceLayer, [](int v) { return KindOf(v) == 0; });
-  const int gold_cells = coal.Count(ResourceLayer, [](int v) { return KindOf(v) == 2; });
-  EXPECT_EQ(coal_cells + gold_cells, 32 * 32);
-  EXPECT_GT(coal_cells, 32 * 32 * 9 / 10);
+  EXPECT_EQ(coal_cells + coal.Count(ResourceLayer, [](int v) { return KindOf(v) == 2; }), 1024);
+  EXPECT_GT(coal_cells, 1024 * 9 / 10);
 }
 
 TEST(PlaceResources, SymmetricMapsFillTheUpperHalfAndMirrorIt) {
