@@ -4,8 +4,8 @@
 #include "model/progress.hpp"
 #include "objects/column_pass.hpp"
 #include "objects/decoration_table.hpp"
+#include "objects/object_cells.hpp"
 #include "objects/object_steps.hpp"
-#include "objects/tree_planting.hpp"
 
 namespace swd {
 

@@ -4,8 +4,8 @@
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
 #include "objects/column_pass.hpp"
+#include "objects/object_cells.hpp"
 #include "objects/object_steps.hpp"
-#include "objects/tree_planting.hpp"
 
 namespace swd {
 
@@ -60,8 +60,7 @@ void GrowLargeField(Generator& g) {
     if (CountClassNear5(g, x, y, 7, 7, 7) == 0 && g.grid(x, y, PropertyLayer) != kOccupied) break;
   }
   const AmountTables& a = g.amounts;
-  const int size = static_cast<int>(
-      std::floor(RandomInt(g, a.RegionMinSize[kGranite], a.RegionMaxSize[kGranite]) + 0.5));
+  const int size = RandomInt(g, a.RegionMinSize[kGranite], a.RegionMaxSize[kGranite]);
   for (int j = 0; j <= size; ++j) {
     const int d = RandomInt(g, 0, 8);
     x = WrapIndex(x + RingOffsetX[d], w);

@@ -3,8 +3,8 @@
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
 #include "objects/column_pass.hpp"
+#include "objects/object_cells.hpp"
 #include "objects/object_steps.hpp"
-#include "objects/tree_planting.hpp"
 
 namespace swd {
 
@@ -21,6 +21,7 @@ constexpr std::array<TreeKind, 4> kTreeKinds{
 // Plants a tree on every forest cell; `only_free` leaves cells that carry an object.
 void PlantForests(Generator& g, const char* status, bool only_free) {
   BeginStep(g, status);
+  g.host->Yield();
   const int last_row = g.run.RowLimit;
   for (int x = 0; x < g.run.MapWidth; ++x) {
     for (int y = 0; y <= last_row; ++y) {
@@ -45,7 +46,6 @@ void MakeForest(Generator& g, int x, int y) {
 }  // namespace
 
 void FillForests(Generator& g) {
-  g.host->Yield();
   PlantForests(g, "Fülle Wald mit Bäumen", false);
 }
 

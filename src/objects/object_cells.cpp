@@ -1,4 +1,4 @@
-#include "objects/tree_planting.hpp"
+#include "objects/object_cells.hpp"
 
 #include "model/primitives.hpp"
 
