@@ -25,7 +25,7 @@ constexpr CodeTest IsNeither(std::uint8_t a, std::uint8_t b) {
   return {false, a, b};
 }
 
-// A triangle near vertex (x, y): its layer and its offset, which depends on the row parity.
+// Offset of a neighbouring triangle from vertex (x, y); it depends on the row parity.
 struct Neighbour {
   int even_dx, even_dy;
   int odd_dx, odd_dy;
@@ -56,15 +56,35 @@ constexpr std::array<Neighbour, 3> kAroundA{{{-1, 0, -1, 0}, {0, 0, 0, 0}, {-1, 
 constexpr std::array<Neighbour, 3> kAroundB{{{0, -1, 1, -1}, {0, 0, 0, 0}, {1, 0, 1, 0}}};
 
 // Water wedged between land becomes land; swamp (3) does not count as land here.
-constexpr CornerScheme kSmoothCorners1{TerrainLayerA,   TerrainLayerB, Is(5),    kAroundA,
-                                       IsNeither(5, 3), {P, R, P},     {Q, R, Q}};
-constexpr CornerScheme kSmoothCorners2{TerrainLayerB,   TerrainLayerA, Is(5),    kAroundB,
-                                       IsNeither(5, 3), {P, Q, P},     {P, R, R}};
+constexpr CornerScheme kSmoothCorners1{.target_layer = TerrainLayerA,
+                                       .neighbour_layer = TerrainLayerB,
+                                       .candidate = Is(5),
+                                       .neighbours = kAroundA,
+                                       .good = IsNeither(5, 3),
+                                       .rule1 = {P, R, P},
+                                       .rule2 = {Q, R, Q}};
+constexpr CornerScheme kSmoothCorners2{.target_layer = TerrainLayerB,
+                                       .neighbour_layer = TerrainLayerA,
+                                       .candidate = Is(5),
+                                       .neighbours = kAroundB,
+                                       .good = IsNeither(5, 3),
+                                       .rule1 = {P, Q, P},
+                                       .rule2 = {P, R, R}};
 // A triangle between two code-2 triangles is completed to code 2.
-constexpr CornerScheme kSmoothCorners3{TerrainLayerA, TerrainLayerB, IsNot(2), kAroundA,
-                                       Is(2),         {P, R, P},     {Q, R, Q}};
-constexpr CornerScheme kSmoothCorners4{TerrainLayerB, TerrainLayerA, IsNot(2), kAroundB,
-                                       Is(2),         {P, Q, P},     {P, R, R}};
+constexpr CornerScheme kSmoothCorners3{.target_layer = TerrainLayerA,
+                                       .neighbour_layer = TerrainLayerB,
+                                       .candidate = IsNot(2),
+                                       .neighbours = kAroundA,
+                                       .good = Is(2),
+                                       .rule1 = {P, R, P},
+                                       .rule2 = {Q, R, Q}};
+constexpr CornerScheme kSmoothCorners4{.target_layer = TerrainLayerB,
+                                       .neighbour_layer = TerrainLayerA,
+                                       .candidate = IsNot(2),
+                                       .neighbours = kAroundB,
+                                       .good = Is(2),
+                                       .rule1 = {P, Q, P},
+                                       .rule2 = {P, R, R}};
 
 // The outermost rows and columns stay as they are, so nothing here wraps.
 void SmoothCorners(Generator& g, const CornerScheme& s) {
