@@ -98,13 +98,14 @@ void CreateLargeGranite(Generator& g) {
       *v = std::floor(*v * 0.5f);
     }
   }
-  const int count = static_cast<int>(a.RegionCount[kGranite]);
-  for (int i = 0; i <= count; ++i) {
+  const float count = a.RegionCount[kGranite];
+  const int last = static_cast<int>(count);
+  for (int i = 0; i <= last; ++i) {
     GrowLargeField(g);
-    // A halved count of 0 still grows its one field, which is then the whole step.
-    ReportProgress(g, count > 0
-                          ? static_cast<int>(std::floor(i / static_cast<double>(count) * 100 + 0.5))
-                          : 100);
+    // The count is single precision, and so is the progress worked out from it. A halved
+    // count of 0 still grows its one field, which is then the whole step.
+    const float percent = static_cast<float>(i) / count * 100.0f + 0.5f;
+    ReportProgress(g, count > 0 ? static_cast<int>(std::floor(percent)) : 100);
     if (CancelRequested(g)) return;
   }
   EndStep(g);

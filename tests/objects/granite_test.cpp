@@ -65,6 +65,18 @@ TEST(CreateLargeGranite, ASymmetricMapMirrorsAndAHalvedCountOfZeroShowsFullProgr
       }
 }
 
+TEST(CreateLargeGranite, ProgressIsWorkedOutInSinglePrecision) {
+  // The count is single, so is i / count * 100 + 0.5: for i = 21 of 40 it lies just below
+  // 53 (in double just above), for i = 23 just above 58 (in double just below).
+  StepFixture f(64, 64);
+  LargeFields(f, 40, 0, 0);
+  ASSERT_EQ(f.host.progress.size(), 41u);
+  EXPECT_EQ(f.host.progress[21], 52);
+  EXPECT_EQ(f.host.progress[23], 58);
+  EXPECT_EQ(f.host.progress[20], 50);
+  EXPECT_EQ(f.host.progress[40], 100);
+}
+
 TEST(CreateSmallGranite, ClustersStartOnOpenLandAndFillByTheSecondSlider) {
   StepFixture none;
   none.g->run.SliderKlGranitAz = 0;
