@@ -20,6 +20,9 @@ void CarveSquareSpiral(Generator& g);
 void CarveEllipticSpiral(Generator& g);
 void CarveRing(Generator& g);
 void CarveOuterRing(Generator& g);
+// The ring loop of the two rings: meadow between the ellipses inner x (ax, ay) and
+// outer x (ax, ay) around the centre, inside the margin. False when cancelled.
+bool CarveEllipseBand(Generator& g, double inner, double outer);
 
 // Reads and checks the picture of the "Spezial" shape before the run lays anything.
 // Returns an empty string when it can be used, else a German message naming the file and
