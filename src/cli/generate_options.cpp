@@ -4,6 +4,7 @@
 #include <set>
 
 #include "mapfile/save_names.hpp"
+#include "shape/picture_reader.hpp"
 
 namespace swd::cli {
 
@@ -123,6 +124,11 @@ GenerateRequest Check(const GenerateArgs& a) {
   }
   if (!a.picture.empty() && s.ShapeCode != 4) {
     throw BadValue{"--picture: a picture is only used with --shape spezial"};
+  }
+  if (!a.picture.empty()) {
+    // Read now, so that an unsuitable picture stops the command before anything runs.
+    const PictureRead read = LoadPictureFile(a.picture, s.MapWidth, s.MapHeight);
+    if (!read.problem.empty()) throw BadValue{"--picture: " + read.problem};
   }
   s.PicturePath = a.picture;
   if (!a.coast.empty()) {

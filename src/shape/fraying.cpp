@@ -1,8 +1,111 @@
+#include <cmath>
+
+#include "model/primitives.hpp"
+#include "model/progress.hpp"
+#include "shape/geometry.hpp"
 #include "shape/shape_steps.hpp"
 
 namespace swd {
 
-void FrayIslandEdges(Generator&) {}
-void FrayRingEdges(Generator&, double, double) {}
+namespace {
+
+constexpr const char* kStatus = "Ränder werden ausgefranst";
+
+// Walk length drawn between depth / 6 and K * 2 * depth / 3, both held as single values.
+// At coast levels 0 and 1 the upper bound lies below the lower; RandomInt takes them as
+// they are, which keeps those walks a little shorter than depth / 6.
+int WalkLength(Generator& g, double k, int depth) {
+  const auto lo = static_cast<float>(depth / 6.0);
+  const auto hi = static_cast<float>(k * 2 * depth / 3);
+  return RandomInt(g, lo, hi);
+}
+
+// A random walker that paints water on every cell it steps on, kept inside the margin
+// of five cells; one step in nine stays where it is.
+void PaintWaterWalk(Generator& g, int x, int y, int length, bool mirrored) {
+  const int w = g.run.MapWidth;
+  const int h = g.run.MapHeight;
+  for (int j = 0; j <= length; ++j) {
+    const int d = RandomInt(g, 0, 8);
+    x += RingOffsetX[d];
+    y += RingOffsetY[d];
+    ClampToInterior(x, w);
+    ClampToInterior(y, h);
+    if (mirrored) {
+      SetCellClassMirrored(g, x, y, 1);
+    } else {
+      SetCellClass(g, x, y, 1);
+    }
+  }
+}
+
+// The island's four sides in order top, left, bottom, right. The walkers of a side start
+// at random along it, five cells in from the map edge (six from the far edges), and walk
+// for lengths measured across it.
+struct IslandSide {
+  bool along_row;  // top and bottom: the start varies in x
+  bool far_edge;   // bottom and right
+};
+constexpr IslandSide kIslandSides[] = {{true, false}, {false, false}, {true, true}, {false, true}};
+
+}  // namespace
+
+void FrayIslandEdges(Generator& g) {
+  BeginStep(g, kStatus);
+  const double k = SliderFactor(g.run.CoastRoughness);
+  const int w = g.run.MapWidth;
+  const int h = g.run.MapHeight;
+  const int walkers_along_row = static_cast<int>(std::floor(w / 6.0 + 0.5));
+  const int walkers_along_column = static_cast<int>(std::floor(h / 6.0 + 0.5));
+  const bool symmetric = g.run.SymmetricBase != 0;
+  // On a symmetric island the bottom and right are the mirror of the top and left.
+  const int sides = symmetric ? 2 : 4;
+  ReseedFromClock(g);
+  for (int side = 0; side < sides; ++side) {
+    const IslandSide& s = kIslandSides[side];
+    const int count = s.along_row ? walkers_along_row : walkers_along_column;
+    for (int i = 0; i <= count; ++i) {
+      int x = 0, y = 0, length = 0;
+      if (s.along_row) {
+        x = RandomInt(g, 5, w - 6);
+        y = s.far_edge ? h - 6 : 5;
+        length = WalkLength(g, k, h);
+      } else {
+        x = s.far_edge ? w - 6 : 5;
+        y = RandomInt(g, 5, h - 6);
+        length = WalkLength(g, k, w);
+      }
+      PaintWaterWalk(g, x, y, length, symmetric);
+      ReportProgress(g, Percent(i, count));
+    }
+    if (CancelRequested(g)) return;
+  }
+  EndStep(g);
+  FinishCoastByType(g);
+}
+
+void FrayRingEdges(Generator& g, double inner, double outer) {
+  BeginStep(g, kStatus);
+  const double k = SliderFactor(g.run.CoastRoughness);
+  ReseedFromClock(g);
+  const int w = g.run.MapWidth;
+  const int h = g.run.MapHeight;
+  const float angle_step = 6.0f - 4.0f * static_cast<float>(w) / 256.0f;
+  const Ellipse e = Ellipse::OfMap(w, h);
+  for (const double radius : {inner, outer}) {
+    bool cancelled = false;
+    ForFraction(0, 360, angle_step, [&](double alpha) {
+      const int x = RoundHalfEven(e.cx - radius * e.ax * std::sin(alpha * kDegree));
+      const int y = RoundHalfEven(e.cy + radius * e.ay * std::cos(alpha * kDegree));
+      PaintWaterWalk(g, x, y, WalkLength(g, k, h), false);
+      ReportProgress(g, Percent(alpha, 360));
+      cancelled = CancelRequested(g);
+      return !cancelled;
+    });
+    if (cancelled || CancelRequested(g)) return;
+  }
+  EndStep(g);
+  FinishCoastByType(g);
+}
 
 }  // namespace swd

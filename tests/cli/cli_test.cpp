@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "cli/generate_options.hpp"
+#include "shape/bmp_maker.hpp"
 #include "support/recording_host.hpp"
 
 namespace swd::cli {
@@ -149,6 +150,55 @@ TEST(CommandLine, BadValuesWriteNothingAndTraceWritesEveryRow) {
   EXPECT_EQ(lines.back().rfind("37 SmoothCorners4 draws=", 0), 0u);
   EXPECT_EQ(std::filesystem::file_size(dir.path() / "trace" / "34-SmoothCorners1.bin"),
             14u * 32 * 32);
+}
+
+TEST(CommandLine, TheCoastLevelAndShapeTakeEffect) {
+  TempDir dir;
+  std::vector<std::vector<std::uint8_t>> maps;
+  for (const char* options : {"", "--coast 0", "--coast 10", "--shape ring", "--shape insel"}) {
+    const Result r = Swdgen(
+        std::string("generate --seed 5 --width 48 --height 48 --out m.swd ") + options, dir.path());
+    ASSERT_EQ(r.status, 0) << options << r.output;
+    maps.push_back(ReadFile(dir.path() / "m.swd"));
+  }
+  EXPECT_NE(maps[0], maps[1]);
+  EXPECT_NE(maps[0], maps[2]);
+  EXPECT_NE(maps[0], maps[3]);
+  EXPECT_EQ(maps[0], maps[4]);  // "--shape insel" is the default island
+}
+
+TEST(CommandLine, APictureIsCheckedUpFrontAndAGoodOneGivesItsMap) {
+  TempDir dir;
+  test::WriteBytes(dir.path() / "klein.bmp",
+                   test::MakeBmp({.width = 120, .height = 96}, [](int, int) { return 0; }));
+  const Result small = Swdgen("generate --seed 1 --picture klein.bmp --out x.swd", dir.path());
+  EXPECT_EQ(small.status, 2);
+  EXPECT_EQ(small.output,
+            "swdgen: --picture: Das Bild \u201Eklein.bmp\u201C hat 120 x 96 Punkte, die Karte "
+            "braucht 128 x 128.\n");
+  const Result missing = Swdgen("generate --picture fehlt.bmp --out x.swd", dir.path());
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.output.find("fehlt.bmp\u201C gibt es nicht."), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.swd"));
+
+  // Sea round a meadow with a gold mountain in the middle.
+  test::WriteBytes(dir.path() / "gut.bmp",
+                   test::MakeBmp({.width = 64, .height = 64}, [](int x, int y) {
+                     if (x == 32 && y == 32) return 15;
+                     return x < 10 || y < 10 || x > 53 || y > 53 ? 1 : 0;
+                   }));
+  const Result good = Swdgen(
+      "generate --seed 1 --width 64 --height 64 --picture gut.bmp --out y.swd --dump-steps d",
+      dir.path());
+  ASSERT_EQ(good.status, 0) << good.output;
+  const auto base = ReadFile(dir.path() / "d" / "01-BuildShapedBase.bin");
+  ASSERT_EQ(base.size(), 14u * 64 * 64);
+  const auto cell = [&](int layer, int x, int y) { return base[layer * 64 * 64 + y * 64 + x]; };
+  EXPECT_EQ(cell(1, 0, 0), 1);
+  EXPECT_EQ(cell(1, 32, 32), 7);
+  EXPECT_GE(cell(11, 32, 32), 84);
+  EXPECT_EQ(cell(1, 20, 20), 0);
+  EXPECT_TRUE(cell(1, 10, 30) >= 4 && cell(1, 10, 30) <= 6);  // beach along the sea
 }
 
 }  // namespace

@@ -37,11 +37,14 @@ class RecordingHost : public Host {
     rows.push_back(row);
     names.emplace_back(name);
   }
+  std::optional<std::uint32_t> ClockSeed() override { return clock_seed; }
 
   // Answers given in turn to the save requests; once used up, the fixed target.
   std::vector<std::optional<SaveTarget>> answers;
   // The cancel key counts as held from query number cancel_after + 1 on; -1: never.
   int cancel_after = -1;
+  // What the clock reseeds get; none leaves the generator as it is.
+  std::optional<std::uint32_t> clock_seed;
 
   std::vector<std::string> statuses, hints, names, problems;
   std::vector<SaveTarget> proposals;

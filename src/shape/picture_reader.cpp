@@ -1,0 +1,104 @@
+#include "shape/picture_reader.hpp"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "mapfile/byte_io.hpp"
+
+namespace swd {
+
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::uint32_t kInfoHeaderSize = 40;  // BITMAPINFOHEADER; later versions are longer
+constexpr std::uintmax_t kLargestFile = 16u << 20;
+
+PictureRead Problem(std::string text) {
+  return {{}, std::move(text)};
+}
+
+std::int32_t GetI32(const std::uint8_t* p) {
+  return static_cast<std::int32_t>(GetU32(p));
+}
+
+std::string Quoted(const std::filesystem::path& path) {
+  return "\u201E" + path.string() + "\u201C";
+}
+
+}  // namespace
+
+PictureRead ReadPicture(std::span<const std::uint8_t> bytes, int width, int height) {
+  if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') {
+    return Problem("ist keine Windows-Bitmap (BMP)");
+  }
+  if (bytes.size() < kFileHeaderSize + kInfoHeaderSize) {
+    return Problem("ist zu kurz für eine Windows-Bitmap");
+  }
+  const std::uint8_t* p = bytes.data();
+  const std::uint32_t data_offset = GetU32(p + 10);
+  const std::uint32_t header_size = GetU32(p + 14);
+  if (header_size < kInfoHeaderSize) {
+    return Problem("hat einen veralteten Bitmap-Kopf; gebraucht wird eine Windows-Bitmap");
+  }
+  const std::int64_t file_width = GetI32(p + 18);
+  const std::int64_t signed_height = GetI32(p + 22);
+  const unsigned planes = GetU16(p + 26);
+  const unsigned bits = GetU16(p + 28);
+  const std::uint32_t compression = GetU32(p + 30);
+  if (planes != 1 || data_offset < kFileHeaderSize + std::uint64_t{header_size}) {
+    return Problem("hat einen fehlerhaften Bitmap-Kopf");
+  }
+  if (bits != 8) {
+    return Problem("hat " + std::to_string(bits) +
+                   " Bit je Punkt; gebraucht wird ein Bild mit 256 Farben (8 Bit je Punkt)");
+  }
+  if (compression != 0) {
+    return Problem("ist komprimiert; gebraucht wird eine unkomprimierte Bitmap");
+  }
+  // A negative height marks rows stored top to bottom.
+  const bool top_down = signed_height < 0;
+  const std::int64_t file_height = top_down ? -signed_height : signed_height;
+  if (file_width != width || file_height != height) {
+    return Problem("hat " + std::to_string(file_width) + " x " + std::to_string(file_height) +
+                   " Punkte, die Karte braucht " + std::to_string(width) + " x " +
+                   std::to_string(height));
+  }
+  // Rows are padded to whole 4-byte words.
+  const std::uint64_t stride = (static_cast<std::uint64_t>(width) + 3) / 4 * 4;
+  if (data_offset + stride * static_cast<std::uint64_t>(height) > bytes.size()) {
+    return Problem("ist unvollständig: es fehlen Bilddaten");
+  }
+  PictureRead out;
+  out.pixels.resize(static_cast<std::size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    const std::uint64_t file_row = top_down ? y : height - 1 - y;
+    const std::uint8_t* row = p + data_offset + stride * file_row;
+    std::copy(row, row + width, out.pixels.begin() + static_cast<std::ptrdiff_t>(width) * y);
+  }
+  return out;
+}
+
+PictureRead LoadPictureFile(const std::filesystem::path& path, int width, int height) {
+  if (path.empty()) return Problem("Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.");
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (!std::filesystem::exists(status))
+    return Problem("Das Bild " + Quoted(path) + " gibt es nicht.");
+  if (!std::filesystem::is_regular_file(status)) {
+    return Problem("Das Bild " + Quoted(path) + " ist keine Datei.");
+  }
+  const auto size = std::filesystem::file_size(path, ec);
+  if (!ec && size > kLargestFile) {
+    return Problem("Das Bild " + Quoted(path) + " ist zu groß für ein Kartenbild.");
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Problem("Das Bild " + Quoted(path) + " lässt sich nicht lesen.");
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                        std::istreambuf_iterator<char>());
+  PictureRead read = ReadPicture(bytes, width, height);
+  if (!read.problem.empty()) read.problem = "Das Bild " + Quoted(path) + " " + read.problem + ".";
+  return read;
+}
+
+}  // namespace swd
