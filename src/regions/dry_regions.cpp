@@ -12,13 +12,13 @@ struct Band {
   int last;
   int terrain_class;
 };
-constexpr Band kSpeckleBands[] = {{20, 4}, {100, 6}};
+constexpr Band kSavannaBands[] = {{20, 4}, {100, 6}};
 
-int SpeckleClass(int r) {
-  for (const Band& b : kSpeckleBands) {
+int SavannaOrDryClass(int r) {
+  for (const Band& b : kSavannaBands) {
     if (r <= b.last) return b.terrain_class;
   }
-  return kSpeckleBands[1].terrain_class;
+  return kSavannaBands[1].terrain_class;
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ void CreateSteppesAndSavannas(Generator& g, int k) {
                        TerrainLayerA) == k;
       }
       if (same < 8) continue;
-      SetCellClassMirrored(g, x, y, SpeckleClass(RandomInt(g, 0, 100)));
+      SetCellClassMirrored(g, x, y, SavannaOrDryClass(RandomInt(g, 0, 100)));
     }
     ReportProgress(g, Percent(x, w));
     if (CancelRequested(g)) return;

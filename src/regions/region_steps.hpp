@@ -7,7 +7,7 @@ namespace swd {
 void CreateLakesAndMoors(Generator& g);
 void CreateClimateRegions(Generator& g);
 void CreateMountainRanges(Generator& g);
-// Speckles the inside of the regions of class k with class 4; called by CreateMountainRanges.
+// Sprinkles the inside of the regions of class k with class 4; called by CreateMountainRanges.
 void CreateSteppesAndSavannas(Generator& g, int k);
 void InsertOases(Generator& g);
 

@@ -97,7 +97,7 @@ std::vector<std::string> OwnStatuses(const StepFixture& f) {
   return own;
 }
 
-TEST(CreateMountainRanges, NamesTheDryRegionsByLandscapeTypeAndSpecklesThemOutsideWinterland) {
+TEST(CreateMountainRanges, NamesTheDryRegionsByLandscapeTypeAndSprinklesThemOutsideWinterland) {
   const std::vector<std::vector<std::string>> expected{
       {"Gebirgszüge werden geschaffen", "Wüstenregionen werden geschaffen",
        "Schaffe Steppen und Savannen"},
