@@ -44,7 +44,7 @@ int PreviewView::Zoom() const {
 }
 
 QSize PreviewView::sizeHint() const {
-  return {2 * kLargestPicture + 2 * kFrame, 2 * kLargestPicture + 2 * kFrame};
+  return minimumSizeHint();
 }
 
 QSize PreviewView::minimumSizeHint() const {

@@ -92,6 +92,7 @@ ProportionsPage::ProportionsPage(GeneratorSettings& settings, QWidget* parent)
     ++line;
   }
   Content()->addLayout(grid);
+  Content()->addStretch(1);
 
   auto* below = new QHBoxLayout;
   area_variant_ = new QCheckBox("Flächen-variante", this);

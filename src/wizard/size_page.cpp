@@ -30,7 +30,7 @@ QButtonGroup* SizeChoices(const QString& caption, QBoxLayout* into, QWidget* pag
   for (int size = kSmallest; size <= kLargest; size += kStep, ++i) {
     auto* choice = new QRadioButton(QString::number(size), box);
     group->addButton(choice, size);
-    grid->addWidget(choice, i % 5, i / 5);
+    grid->addWidget(choice, i / 5, i % 5);
   }
   group->button(kPreselected)->setChecked(true);
   into->addWidget(box);
@@ -48,6 +48,7 @@ SizePage::SizePage(GeneratorSettings& settings, QWidget* parent)
   auto* choices = new QVBoxLayout;
   widths_ = SizeChoices("Breite", choices, this);
   heights_ = SizeChoices("Höhe", choices, this);
+  choices->addStretch(1);
   columns->addLayout(choices);
 
   auto* right = new QVBoxLayout;
@@ -71,6 +72,7 @@ SizePage::SizePage(GeneratorSettings& settings, QWidget* parent)
   right->addStretch(1);
   columns->addLayout(right, 1);
   Content()->addLayout(columns);
+  Content()->addStretch(1);
   AddButtons(Help | Cancel | Next);
 
   connect(widths_, &QButtonGroup::idClicked, this, &SizePage::SizeClicked);

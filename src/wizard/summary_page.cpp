@@ -24,8 +24,11 @@ SummaryPage::SummaryPage(const GeneratorSettings& settings, QWidget* parent)
     if (i < 2) {
       left->addWidget(box);
     } else {
+      auto* right = new QVBoxLayout;
+      right->addWidget(box);
+      right->addStretch(1);
       columns->addLayout(left, 1);
-      columns->addWidget(box, 1);
+      columns->addLayout(right, 1);
     }
   }
   left->addStretch(1);

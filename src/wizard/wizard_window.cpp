@@ -14,11 +14,17 @@
 
 namespace swd::wizard {
 
+namespace {
+constexpr QSize kMinimumSize(760, 640);
+}
+
 WizardWindow::WizardWindow(WizardServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)), stack_(new QStackedWidget(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(stack_);
+  // Large enough for a 128 x 128 preview at three times its size.
+  setMinimumSize(kMinimumSize);
 
   // The generation window owns the generator whose settings every page writes.
   generation_ = new GenerationPage(services_, this);
