@@ -130,11 +130,14 @@ void GenerationPage::SetStatus(std::string_view text) {
 }
 
 void GenerationPage::ShowProgress(bool visible) {
+  progress_->setValue(progress_value_);
   progress_->setVisible(visible);
 }
 
 void GenerationPage::SetProgress(int value) {
-  progress_->setValue(value);
+  // QProgressBar repaints at once on every new value; the bar follows at the next yield
+  // that hands the event loop a turn, like the preview.
+  progress_value_ = value;
 }
 
 void GenerationPage::RefreshPreview() {
@@ -144,6 +147,7 @@ void GenerationPage::RefreshPreview() {
 void GenerationPage::Yield() {
   if (since_events_.isValid() && since_events_.elapsed() < kYieldIntervalMs) return;
   since_events_.start();
+  progress_->setValue(progress_value_);
   preview_->FlushIfDue();
   QCoreApplication::processEvents();
 }

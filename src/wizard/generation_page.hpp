@@ -86,6 +86,7 @@ class GenerationPage : public WizardPage, public Host {
   QString save_folder_;
   QElapsedTimer since_events_;
   RunOutcome last_outcome_;
+  int progress_value_ = 0;
   bool save_confirmed_ = false;  // SaveConfirmed
   bool running_ = false;
   bool stop_requested_ = false;
