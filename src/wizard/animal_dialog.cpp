@@ -11,7 +11,7 @@ namespace swd::wizard {
 
 namespace {
 constexpr SliderRange kAnimalRange{0, 20, 2, 5, 1};
-constexpr const char* kSpecies[6] = {"Hasen", "Füchse", "Hirsche", "Rehe", "Enten", "Schafe"};
+constexpr const char* kAnimalNames[6] = {"Hasen", "Füchse", "Hirsche", "Rehe", "Enten", "Schafe"};
 constexpr QSize kPictureSize(60, 45);
 }  // namespace
 
@@ -20,7 +20,8 @@ AnimalDialog::AnimalDialog(GeneratorSettings& settings, QWidget* parent)
   auto* frame = new QGroupBox("Tierart", this);
   auto* grid = new QGridLayout(frame);
   for (int i = 0; i < 6; ++i) {
-    grid->addWidget(CaptionedPicture(AnimalPicture(i + 1, kPictureSize), kSpecies[i], frame), i, 0);
+    grid->addWidget(CaptionedPicture(AnimalPicture(i + 1, kPictureSize), kAnimalNames[i], frame), i,
+                    0);
     QSlider* slider = BindSlider(kAnimalRange, settings.SliderTiere[i + 1], frame);
     slider->setObjectName(QString("Slider1(%1)").arg(i + 1));
     grid->addWidget(SliderBetween(slider, "keine", "sehr viele", frame), i, 1);
@@ -30,8 +31,8 @@ AnimalDialog::AnimalDialog(GeneratorSettings& settings, QWidget* parent)
   setMinimumWidth(440);
 }
 
-QSlider* AnimalDialog::SliderOf(int species) const {
-  return findChild<QSlider*>(QString("Slider1(%1)").arg(species));
+QSlider* AnimalDialog::SliderOf(int animal) const {
+  return findChild<QSlider*>(QString("Slider1(%1)").arg(animal));
 }
 
 }  // namespace swd::wizard

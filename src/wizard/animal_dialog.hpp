@@ -5,15 +5,15 @@
 
 namespace swd::wizard {
 
-// Form_Tiere: how many animals of each of the six species.
+// Form_Tiere: how many animals of each of the six kinds.
 class AnimalDialog : public DetailDialog {
   Q_OBJECT
 
  public:
   AnimalDialog(GeneratorSettings& settings, QWidget* parent);
 
-  // Slider1(species), species 1..6.
-  QSlider* SliderOf(int species) const;
+  // Slider1(animal), animal 1..6.
+  QSlider* SliderOf(int animal) const;
 };
 
 }  // namespace swd::wizard

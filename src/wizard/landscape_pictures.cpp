@@ -60,7 +60,7 @@ QImage PaintCells(int type, int cells_w, int cells_h, const LandMask& mask, bool
 }
 
 QImage Enlarged(const QImage& cells, QSize size) {
-  return cells.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  return cells.scaled(size);  // nearest neighbour, no smoothing
 }
 
 double Island(double u, double v, double cu, double cv, double radius) {

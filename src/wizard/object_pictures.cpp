@@ -142,10 +142,10 @@ QImage ObjectPicture(ObjectKind kind, QSize size) {
   return c.Done();
 }
 
-QImage AnimalPicture(int species, QSize size) {
-  Canvas c(size, species == 5 ? QColor(0, 0, 206) : QColor(99, 206, 0));
+QImage AnimalPicture(int animal, QSize size) {
+  Canvas c(size, animal == 5 ? QColor(0, 0, 206) : QColor(99, 206, 0));
   QPainter& p = c.painter;
-  switch (species) {
+  switch (animal) {
     case 1:  // Hasen
       Body(p, QColor(150, 120, 90), QRectF(30, 36, 34, 22), QRectF(58, 30, 14, 12));
       p.drawEllipse(QRectF(60, 12, 5, 20));

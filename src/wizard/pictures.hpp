@@ -25,7 +25,7 @@ QImage PlayersPicture(int count, QSize size);
 enum class ObjectKind { TreeGroups, Granite, Treasures, Animals, Coal, Gold, Iron, GraniteOre };
 QImage ObjectPicture(ObjectKind kind, QSize size);
 
-// Species 1..6: Hasen, Füchse, Hirsche, Rehe, Enten, Schafe.
-QImage AnimalPicture(int species, QSize size);
+// Animals 1..6: Hasen, Füchse, Hirsche, Rehe, Enten, Schafe.
+QImage AnimalPicture(int animal, QSize size);
 
 }  // namespace swd::wizard

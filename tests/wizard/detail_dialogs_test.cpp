@@ -168,12 +168,12 @@ class DetailDialogsTest : public QObject {
     GeneratorSettings s;
     AnimalDialog d(s, nullptr);
     QCOMPARE(d.windowTitle(), QString("Häufigkeit von Tieren"));
-    for (int species = 1; species <= 6; ++species) {
-      QSlider* slider = d.SliderOf(species);
+    for (int animal = 1; animal <= 6; ++animal) {
+      QSlider* slider = d.SliderOf(animal);
       QCOMPARE(slider->maximum(), 20);
       QCOMPARE(slider->value(), 2);
-      slider->setValue(species * 3);
-      QCOMPARE(s.SliderTiere[species], species * 3);
+      slider->setValue(animal * 3);
+      QCOMPARE(s.SliderTiere[animal], animal * 3);
     }
     for (const char* text : {"Hasen", "Füchse", "Hirsche", "Rehe", "Enten", "Schafe"}) {
       bool found = false;
@@ -182,9 +182,9 @@ class DetailDialogsTest : public QObject {
       QVERIFY2(found, text);
     }
     QTest::keyClick(&d, Qt::Key_Escape);  // Escape is Abbruch
-    for (int species = 1; species <= 6; ++species) {
-      QCOMPARE(d.SliderOf(species)->value(), 2);
-      QCOMPARE(s.SliderTiere[species], 2);
+    for (int animal = 1; animal <= 6; ++animal) {
+      QCOMPARE(d.SliderOf(animal)->value(), 2);
+      QCOMPARE(s.SliderTiere[animal], 2);
     }
   }
 
