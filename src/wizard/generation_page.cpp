@@ -1,0 +1,189 @@
+#include "wizard/generation_page.hpp"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "model/amount_tables.hpp"
+#include "model/class_tables.hpp"
+#include "wizard/escape_watcher.hpp"
+#include "wizard/pictures.hpp"
+#include "wizard/preview_view.hpp"
+#include "wizard/save_dialog.hpp"
+
+namespace swd::wizard {
+
+namespace {
+// The steps yield after every row; handing the event loop a turn more often than this
+// only slows the run down.
+constexpr int kYieldIntervalMs = 10;
+constexpr QSize kPicture2Size(72, 48);
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
+    : WizardPage("Landschaft generieren", parent),
+      services_(services),
+      generator_(std::make_unique<Generator>(*this)),
+      save_folder_(services.program_folder) {
+  auto* top = new QHBoxLayout;
+  picture2_ = new QLabel(this);
+  picture2_->setObjectName("Picture2");
+  top->addWidget(picture2_);
+  type_ = new QLabel(this);
+  type_->setObjectName("Label_LsTyp");
+  QFont big = type_->font();
+  big.setPointSizeF(big.pointSizeF() * 1.4);
+  big.setBold(true);
+  type_->setFont(big);
+  top->addWidget(type_);
+  top->addStretch(1);
+  Content()->addLayout(top);
+
+  preview_ = new PreviewView(generator_->preview, this);
+  preview_->setObjectName("Picture1");
+  Content()->addWidget(preview_, 1);
+
+  hint_ = new QLabel(this);
+  hint_->setObjectName("Label_Tip");
+  hint_->setWordWrap(true);
+  hint_->setAlignment(Qt::AlignCenter);
+  hint_->setTextFormat(Qt::PlainText);
+  Content()->addWidget(hint_);
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(MakeButton("&Hilfe", "Command_Hilfe", this));
+  row->addStretch(1);
+  auto* back = MakeButton("<< &Zurück", "Command_Zurueck", this);
+  SetBackButton(back);
+  row->addWidget(back);
+  end_ = MakeButton("&Ende", "Command_Ende", this);
+  connect(end_, &QPushButton::clicked, this, &WizardPage::quitRequested);
+  row->addWidget(end_);
+  start_ = MakeButton("&Start !", "Command_Start", this);
+  connect(start_, &QPushButton::clicked, this, &GenerationPage::Start);
+  row->addWidget(start_);
+  auto* outer = static_cast<QVBoxLayout*>(layout());
+  outer->addLayout(row);
+
+  status_ = new QStatusBar(this);
+  status_->setObjectName("StatusBar1");
+  status_->setSizeGripEnabled(false);
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("ProgressBar1");
+  progress_->setRange(0, 100);
+  progress_->setMaximumWidth(200);
+  status_->addPermanentWidget(progress_);
+  progress_->hide();
+  outer->addWidget(status_);
+
+  save_ = new SaveDialog(services_, this);
+  escape_ = new EscapeWatcher(this);
+}
+
+GenerationPage::~GenerationPage() = default;
+
+void GenerationPage::Activate() {
+  Generator& g = *generator_;
+  if (!save_confirmed_) {
+    // Clears the status bar and the preview, sizes the preview and shows hint 1.
+    PrepareGeneration(g);
+  } else {
+    // The save dialog closed with Ok: the finished preview stays for the bitmap.
+    FillClassTables(g.tables, g.settings.LandscapeType);
+    ComputeClassTables(g);
+    SetHint(HintText(1));
+  }
+  save_confirmed_ = false;
+  type_->setText(LandscapeTypeName(g.settings.LandscapeType));
+  picture2_->setPixmap(
+      QPixmap::fromImage(LandscapePicture(g.settings.LandscapeType, kPicture2Size)));
+  preview_->Flush();
+}
+
+void GenerationPage::Start() {
+  end_->setEnabled(false);
+  BackButton()->setEnabled(false);
+  start_->setEnabled(false);
+  running_ = true;
+  stop_requested_ = false;
+  last_outcome_ = RunGeneration(*generator_);
+  running_ = false;
+  preview_->Flush();
+  emit runFinished();
+}
+
+void GenerationPage::SetStatus(std::string_view text) {
+  if (text.empty()) {
+    status_->clearMessage();
+  } else {
+    status_->showMessage(FromUtf8(text));
+  }
+}
+
+void GenerationPage::ShowProgress(bool visible) {
+  progress_->setValue(progress_value_);
+  progress_->setVisible(visible);
+}
+
+void GenerationPage::SetProgress(int value) {
+  // QProgressBar repaints at once on every new value; the bar follows at the next yield
+  // that hands the event loop a turn, like the preview.
+  progress_value_ = value;
+}
+
+void GenerationPage::RefreshPreview() {
+  preview_->MarkDirty();
+}
+
+void GenerationPage::Yield() {
+  if (since_events_.isValid() && since_events_.elapsed() < kYieldIntervalMs) return;
+  since_events_.start();
+  progress_->setValue(progress_value_);
+  preview_->FlushIfDue();
+  QCoreApplication::processEvents();
+}
+
+bool GenerationPage::CancelKeyHeld() {
+  return escape_->Held() || stop_requested_;
+}
+
+void GenerationPage::SetHint(std::string_view text) {
+  hint_->setText(FromUtf8(text));
+}
+
+void GenerationPage::RunEnded() {
+  // EndGeneration: Zurück, Start, Ende.
+  BackButton()->setEnabled(true);
+  start_->setEnabled(true);
+  end_->setEnabled(true);
+  preview_->Flush();
+}
+
+std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& proposal,
+                                                        const std::string& problem) {
+  SaveTarget offered = proposal;
+  if (offered.folder.empty()) offered.folder = save_folder_.toStdString();
+  preview_->Flush();
+  auto answer = save_->Ask(offered, QString::fromStdString(problem));
+  if (answer) save_folder_ = QString::fromStdString(answer->folder.string());
+  // The window becomes active again as the modal dialog closes.
+  save_confirmed_ = answer.has_value();
+  Activate();
+  return answer;
+}
+
+std::optional<std::uint32_t> GenerationPage::ClockSeed() {
+  if (!services_.clock_seed) return std::nullopt;
+  return services_.clock_seed();
+}
+
+}  // namespace swd::wizard

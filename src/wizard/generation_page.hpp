@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <memory>
+
+#include "model/generator.hpp"
+#include "model/host.hpp"
+#include "model/run.hpp"
+#include "wizard/services.hpp"
+#include "wizard/wizard_page.hpp"
+
+class QLabel;
+class QProgressBar;
+class QStatusBar;
+
+namespace swd::wizard {
+
+class EscapeWatcher;
+class PreviewView;
+class SaveDialog;
+
+// Form_Grundfläche: the window in which a landscape is generated. It owns the generator,
+// whose settings the other pages write, and is the run's host: status bar, progress bar,
+// live preview, hint line, the Escape key and the save dialog.
+class GenerationPage : public WizardPage, public Host {
+  Q_OBJECT
+
+ public:
+  GenerationPage(const WizardServices& services, QWidget* parent = nullptr);
+  ~GenerationPage() override;
+
+  Generator& generator() { return *generator_; }
+  GeneratorSettings& settings() { return generator_->settings; }
+
+  // Form_Activate.
+  void Activate() override;
+
+  bool Running() const { return running_; }
+  // Ends a run at its next check, as Escape would; used when the window is closed.
+  void StopRun() { stop_requested_ = true; }
+  const RunOutcome& LastOutcome() const { return last_outcome_; }
+
+  QPushButton* StartButton() const { return start_; }
+  QPushButton* EndButton() const { return end_; }
+  QLabel* TypeLabel() const { return type_; }
+  QLabel* HintLabel() const { return hint_; }
+  QStatusBar* StatusBar() const { return status_; }
+  QProgressBar* ProgressBar() const { return progress_; }
+  PreviewView* Preview() const { return preview_; }
+  SaveDialog& Save() const { return *save_; }
+  QString SaveFolder() const { return save_folder_; }
+
+  // Host
+  void SetStatus(std::string_view text) override;
+  void ShowProgress(bool visible) override;
+  void SetProgress(int value) override;
+  void RefreshPreview() override;
+  void Yield() override;
+  bool CancelKeyHeld() override;
+  void SetHint(std::string_view text) override;
+  void RunEnded() override;
+  std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
+                                          const std::string& problem) override;
+  std::optional<std::uint32_t> ClockSeed() override;
+
+ signals:
+  void runFinished();
+
+ private:
+  void Start();
+  // The parts of Form_Activate; `keep_picture` when the closing save dialog re-activates.
+  void Prepare(bool keep_picture);
+
+  const WizardServices& services_;
+  std::unique_ptr<Generator> generator_;
+  QLabel* picture2_;
+  QLabel* type_;
+  PreviewView* preview_;
+  QLabel* hint_;
+  QPushButton* start_;
+  QPushButton* end_;
+  QStatusBar* status_;
+  QProgressBar* progress_;
+  SaveDialog* save_;
+  EscapeWatcher* escape_;
+  QString save_folder_;
+  QElapsedTimer since_events_;
+  RunOutcome last_outcome_;
+  int progress_value_ = 0;
+  bool save_confirmed_ = false;  // SaveConfirmed
+  bool running_ = false;
+  bool stop_requested_ = false;
+};
+
+}  // namespace swd::wizard

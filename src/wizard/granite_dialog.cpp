@@ -1,0 +1,69 @@
+#include "wizard/granite_dialog.hpp"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "wizard/picture_button.hpp"
+#include "wizard/pictures.hpp"
+
+namespace swd::wizard {
+
+namespace {
+
+struct GraniteSlider {
+  const char* name;
+  SliderRange range;
+  const char* low;
+  const char* high;
+  int GeneratorSettings::*setting;
+};
+
+constexpr GraniteSlider kLarge[2] = {
+    {"Slider_GrGranitAz",
+     {0, 10, 5, 5, 1},
+     "wenige",
+     "viele",
+     &GeneratorSettings::SliderGrGranitAz},
+    {"Slider_GrGranitAus",
+     {0, 10, 5, 5, 1},
+     "klein",
+     "groß",
+     &GeneratorSettings::SliderGrGranitAus},
+};
+constexpr GraniteSlider kSmall[2] = {
+    {"Slider_KlGranitAz",
+     {0, 15, 3, 5, 1},
+     "selten",
+     "häufig",
+     &GeneratorSettings::SliderKlGranitAz},
+    {"Slider_KlGranitAus", {0, 10, 7, 5, 1}, "leer", "voll", &GeneratorSettings::SliderKlGranitAus},
+};
+
+constexpr QSize kPictureSize(72, 54);
+
+}  // namespace
+
+GraniteDialog::GraniteDialog(GeneratorSettings& settings, QWidget* parent)
+    : DetailDialog("Ausdehnung der Granitvorkommen", parent) {
+  const auto frame = [&](const char* caption, const GraniteSlider(&sliders)[2]) {
+    auto* box = new QGroupBox(caption, this);
+    auto* row = new QHBoxLayout(box);
+    row->addWidget(CaptionedPicture(ObjectPicture(ObjectKind::Granite, kPictureSize), "", box));
+    auto* column = new QVBoxLayout;
+    for (const GraniteSlider& s : sliders) {
+      QSlider* slider = BindSlider(s.range, settings.*s.setting, box);
+      slider->setObjectName(s.name);
+      column->addWidget(SliderBetween(slider, s.low, s.high, box));
+    }
+    row->addLayout(column, 1);
+    Body()->addWidget(box);
+  };
+  frame("Ausgedehnte Granitfelder", kLarge);
+  frame("Kleine Granitvorkommen", kSmall);
+  AddButtons();
+  setMinimumWidth(420);
+}
+
+}  // namespace swd::wizard

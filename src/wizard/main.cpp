@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include "wizard/splash_screen.hpp"
+#include "wizard/wizard_window.hpp"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("swdgen-wizard");
+  swd::wizard::WizardWindow window(swd::wizard::DefaultServices());
+  swd::wizard::SplashScreen splash;
+  QObject::connect(&splash, &swd::wizard::SplashScreen::finished, &window,
+                   &swd::wizard::WizardWindow::Begin);
+  QObject::connect(&window, &swd::wizard::WizardWindow::quitRequested, &app, &QApplication::quit);
+  splash.ShowFor();
+  return QApplication::exec();
+}

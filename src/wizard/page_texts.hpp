@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+namespace swd::wizard {
+
+// A number as the pages print it: a non-negative number gets one leading blank (" 128").
+QString Str(int value);
+
+// The size page's estimate after "Dateigröße ca.": " 226 kB" for 128 x 128.
+QString FileSizeEstimate(int width, int height);
+// What the estimate shows before the first click on a size.
+inline const char* const kInitialEstimate = " 286 kB";
+
+// The size preview's outline in twips (15 twips per pixel), centred on (4080, 1680).
+QRect SizeOutlineTwips(int width, int height);
+inline constexpr QPoint kOutlineCentreTwips{4080, 1680};
+
+// The type page's line under "Größe der Landschaft :", " 128  x  128".
+QString SizeLine(int width, int height);
+
+}  // namespace swd::wizard

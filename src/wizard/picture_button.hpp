@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QImage>
+
+namespace swd::wizard {
+
+// A clickable picture with its caption below. When checkable, the chosen one is framed
+// and the frames of the others are hidden.
+class PictureButton : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  PictureButton(const QImage& picture, const QString& caption, QWidget* parent = nullptr);
+
+  void SetPicture(const QImage& picture);
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage picture_;
+};
+
+// A picture with a text below it that does nothing when clicked.
+QWidget* CaptionedPicture(const QImage& picture, const QString& caption, QWidget* parent);
+
+}  // namespace swd::wizard

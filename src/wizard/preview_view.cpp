@@ -1,0 +1,69 @@
+#include "wizard/preview_view.hpp"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+
+namespace swd::wizard {
+
+namespace {
+// About 25 pictures a second are smooth enough and cost the run next to nothing.
+constexpr int kRepaintIntervalMs = 40;
+constexpr int kFrame = 2;
+// Room for the largest map, 256 + 4 pixels, at zoom 1.
+constexpr int kLargestPicture = 260;
+}  // namespace
+
+PreviewView::PreviewView(const PreviewImage& image, QWidget* parent)
+    : QWidget(parent), image_(image) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PreviewView::FlushIfDue() {
+  if (!dirty_) return;
+  if (since_repaint_.isValid() && since_repaint_.elapsed() < kRepaintIntervalMs) return;
+  Flush();
+}
+
+void PreviewView::Flush() {
+  dirty_ = false;
+  since_repaint_.start();
+  update();
+}
+
+int PreviewView::WholeZoom(QSize available, QSize image) {
+  if (image.isEmpty()) return 1;
+  return std::max(1,
+                  std::min(available.width() / image.width(), available.height() / image.height()));
+}
+
+int PreviewView::Zoom() const {
+  const QSize inner = size() - QSize(2 * kFrame, 2 * kFrame);
+  return WholeZoom(inner, QSize(image_.Width(), image_.Height()));
+}
+
+QSize PreviewView::sizeHint() const {
+  return minimumSizeHint();
+}
+
+QSize PreviewView::minimumSizeHint() const {
+  return {kLargestPicture + 2 * kFrame, kLargestPicture + 2 * kFrame};
+}
+
+void PreviewView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().color(QPalette::Window));
+  if (image_.Width() == 0 || image_.Height() == 0) return;
+  const QImage picture(image_.Pixels().data(), image_.Width(), image_.Height(), image_.Width() * 3,
+                       QImage::Format_RGB888);
+  const int zoom = Zoom();
+  const QSize shown(image_.Width() * zoom, image_.Height() * zoom);
+  const QRect target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(target, picture);
+  painter.setPen(QPen(QColor(0, 0, 0), 1));
+  painter.drawRect(target.adjusted(-1, -1, 0, 0));
+}
+
+}  // namespace swd::wizard

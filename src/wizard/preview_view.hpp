@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include "model/preview.hpp"
+
+namespace swd::wizard {
+
+// Picture1: the core's preview image, one pixel per vertex, enlarged by the largest whole
+// number that fits (nearest neighbour) and framed (Shape1). The steps report a change
+// after every row; repaints are coalesced so that the picture follows the run smoothly
+// without slowing it.
+class PreviewView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PreviewView(const PreviewImage& image, QWidget* parent = nullptr);
+
+  // The image changed.
+  void MarkDirty() { dirty_ = true; }
+  // Schedules a repaint if the image changed and the last one is old enough.
+  void FlushIfDue();
+  // Schedules a repaint now.
+  void Flush();
+
+  int Zoom() const;
+  static int WholeZoom(QSize available, QSize image);
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const PreviewImage& image_;
+  bool dirty_ = false;
+  QElapsedTimer since_repaint_;
+};
+
+}  // namespace swd::wizard

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace swd::wizard {
+
+// What the wizard asks of its surroundings. The program uses the real file dialogs, the
+// clock and its own folder; the tests put in their own answers.
+struct WizardServices {
+  // The folder maps are saved in until the user picks another.
+  QString program_folder;
+  // The "Laden" dialog for the picture of the "Spezial" shape; empty when cancelled.
+  std::function<QString(QWidget* parent, const QString& start_folder)> choose_picture;
+  // A folder dialog for saving elsewhere; empty when cancelled.
+  std::function<QString(QWidget* parent, const QString& start_folder)> choose_folder;
+  // The seed of the coast fraying's clock reseeds.
+  std::function<std::uint32_t()> clock_seed;
+};
+
+WizardServices DefaultServices();
+
+}  // namespace swd::wizard

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/settings.hpp"
+#include "wizard/services.hpp"
+#include "wizard/wizard_page.hpp"
+
+class QButtonGroup;
+
+namespace swd::wizard {
+
+class CoastDialog;
+class PictureButton;
+
+// What clicking a base-shape picture sets, and which dialog follows.
+struct ShapeChoice {
+  const char* picture;  // the control's name
+  const char* caption;
+  float shaped_base;
+  float symmetric_base;
+  float shape_code;
+  enum class Then { CoastDialog, Nothing, PictureDialog } then;
+};
+
+inline constexpr ShapeChoice kShapeChoices[] = {
+    {"Picture_Insel", "Insel", 0, 0, 0, ShapeChoice::Then::CoastDialog},
+    {"Picture_Symmetrie", "Insel (sym.)", 0, 1, 0, ShapeChoice::Then::CoastDialog},
+    {"Picture_Spirale", "Spirale", 1, 0, 1, ShapeChoice::Then::Nothing},
+    {"Picture_Spirale2", "Spirale mit Ring", 1, 0, 3, ShapeChoice::Then::Nothing},
+    {"Picture_Ring", "Ring", 1, 0, 2, ShapeChoice::Then::CoastDialog},
+    {"Picture_Spezial", "Spezial", 1, 0, 4, ShapeChoice::Then::PictureDialog},
+};
+
+// Form_Grundform: the six base shapes.
+class ShapePage : public WizardPage {
+  Q_OBJECT
+
+ public:
+  ShapePage(GeneratorSettings& settings, const WizardServices& services, QWidget* parent = nullptr);
+
+  PictureButton* Picture(int index) const;
+  // The framed picture, -1 if none.
+  int FramedPicture() const;
+  CoastDialog& Coast() const { return *coast_; }
+
+ private:
+  void PictureClicked(int index);
+
+  GeneratorSettings& settings_;
+  const WizardServices& services_;
+  QButtonGroup* pictures_;
+  CoastDialog* coast_;
+};
+
+}  // namespace swd::wizard

@@ -1,0 +1,30 @@
+#include "wizard/tree_group_dialog.hpp"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QSlider>
+
+#include "wizard/picture_button.hpp"
+#include "wizard/pictures.hpp"
+
+namespace swd::wizard {
+
+namespace {
+constexpr SliderRange kTreeGroupRange{0, 15, 4, 5, 1};
+constexpr QSize kPictureSize(72, 54);
+}  // namespace
+
+TreeGroupDialog::TreeGroupDialog(GeneratorSettings& settings, QWidget* parent)
+    : DetailDialog("Häufigkeit kleiner Baumguppen festlegen", parent) {
+  auto* frame = new QGroupBox("Kleine Baumgruppen", this);
+  auto* row = new QHBoxLayout(frame);
+  row->addWidget(CaptionedPicture(ObjectPicture(ObjectKind::TreeGroups, kPictureSize), "", frame));
+  slider_ = BindSlider(kTreeGroupRange, settings.SliderBaumgruppen, frame);
+  slider_->setObjectName("Slider_Baumgruppen");
+  row->addWidget(SliderBetween(slider_, "wenige", "sehr viele", frame), 1);
+  Body()->addWidget(frame);
+  AddButtons();
+  setMinimumWidth(420);
+}
+
+}  // namespace swd::wizard

@@ -1,0 +1,101 @@
+#include "wizard/type_page.hpp"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "model/tables.hpp"
+#include "wizard/page_texts.hpp"
+#include "wizard/pictures.hpp"
+
+namespace swd::wizard {
+
+namespace {
+constexpr QSize kTypePictureSize(96, 64);
+constexpr QSize kPlayersPictureSize(150, 112);
+}  // namespace
+
+TypePage::TypePage(GeneratorSettings& settings, QWidget* parent)
+    : WizardPage("Spielszenario und Anzahl der Spieler", parent), settings_(settings) {
+  auto* columns = new QHBoxLayout;
+
+  auto* type_box = new QGroupBox("Landschaftstyp", this);
+  auto* type_grid = new QGridLayout(type_box);
+  types_ = new QButtonGroup(this);
+  for (int type = 0; type < 3; ++type) {
+    auto* picture = new QLabel(type_box);
+    picture->setPixmap(QPixmap::fromImage(LandscapePicture(type, kTypePictureSize)));
+    type_grid->addWidget(picture, type, 0);
+    auto* choice = new QRadioButton(LandscapeTypeName(type), type_box);
+    types_->addButton(choice, type);
+    type_grid->addWidget(choice, type, 1);
+  }
+  types_->button(settings_.LandscapeType)->setChecked(true);
+  columns->addWidget(type_box);
+
+  auto* players_box = new QGroupBox("Gewünschte Spieler-Anzahl", this);
+  auto* players_layout = new QHBoxLayout(players_box);
+  auto* player_choices = new QVBoxLayout;
+  players_ = new QButtonGroup(this);
+  for (int n = 1; n <= 7; ++n) {
+    auto* choice = new QRadioButton(QString::number(n), players_box);
+    players_->addButton(choice, n);
+    player_choices->addWidget(choice);
+  }
+  players_->button(settings_.PlayerCount)->setChecked(true);
+  players_layout->addLayout(player_choices);
+  players_picture_ = new QLabel(players_box);
+  players_picture_->setPixmap(
+      QPixmap::fromImage(PlayersPicture(settings_.PlayerCount, kPlayersPictureSize)));
+  players_layout->addWidget(players_picture_);
+  columns->addWidget(players_box);
+  Content()->addLayout(columns);
+
+  auto* size_row = new QHBoxLayout;
+  size_row->addWidget(new QLabel("Größe der Landschaft :", this));
+  size_ = new QLabel(this);
+  size_->setObjectName("Label_Groesse");
+  size_row->addWidget(size_);
+  size_row->addStretch(1);
+  Content()->addLayout(size_row);
+  Content()->addStretch(1);
+  AddButtons(Help | Back | Cancel | Next);
+
+  connect(types_, &QButtonGroup::idClicked, this, &TypePage::TypeClicked);
+  connect(players_, &QButtonGroup::idClicked, this, &TypePage::PlayersClicked);
+}
+
+QAbstractButton* TypePage::TypeChoice(int landscape_type) const {
+  return types_->button(landscape_type);
+}
+QAbstractButton* TypePage::PlayerChoice(int players) const {
+  return players_->button(players);
+}
+QString TypePage::SizeText() const {
+  return size_->text();
+}
+
+void TypePage::Activate() {
+  size_->setText(SizeLine(settings_.MapWidth, settings_.MapHeight));
+}
+
+void TypePage::TypeClicked(int landscape_type) {
+  settings_.LandscapeType = static_cast<std::uint8_t>(landscape_type);
+}
+
+void TypePage::PlayersClicked(int players) {
+  settings_.PlayerCount = static_cast<std::uint8_t>(players);
+  players_picture_->setPixmap(QPixmap::fromImage(PlayersPicture(players, kPlayersPictureSize)));
+}
+
+void TypePage::LeavePage() {
+  TypeClicked(types_->checkedId());
+  PlayersClicked(players_->checkedId());
+}
+
+}  // namespace swd::wizard

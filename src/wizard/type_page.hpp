@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/settings.hpp"
+#include "wizard/wizard_page.hpp"
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+
+namespace swd::wizard {
+
+// Form_Typ_Anz: landscape type and number of players.
+class TypePage : public WizardPage {
+  Q_OBJECT
+
+ public:
+  TypePage(GeneratorSettings& settings, QWidget* parent = nullptr);
+
+  void Activate() override;
+
+  QAbstractButton* TypeChoice(int landscape_type) const;
+  QAbstractButton* PlayerChoice(int players) const;
+  QString SizeText() const;
+
+ protected:
+  void LeavePage() override;
+
+ private:
+  void TypeClicked(int landscape_type);
+  void PlayersClicked(int players);
+
+  GeneratorSettings& settings_;
+  QButtonGroup* types_;
+  QButtonGroup* players_;
+  QLabel* players_picture_;
+  QLabel* size_;
+};
+
+}  // namespace swd::wizard

@@ -1,0 +1,55 @@
+#include "wizard/wizard_page.hpp"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace swd::wizard {
+
+QPushButton* MakeButton(const QString& text, const char* object_name, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(object_name);
+  button->setAutoDefault(false);
+  button->setMinimumWidth(100);
+  return button;
+}
+
+WizardPage::WizardPage(const QString& caption, QWidget* parent)
+    : QWidget(parent), caption_(caption), content_(new QVBoxLayout) {
+  auto* outer = new QVBoxLayout(this);
+  outer->addLayout(content_, 1);
+}
+
+void WizardPage::SetBackButton(QPushButton* button) {
+  back_ = button;
+  connect(back_, &QPushButton::clicked, this, &WizardPage::backRequested);
+}
+
+void WizardPage::AddButtons(int buttons) {
+  auto* row = new QHBoxLayout;
+  if (buttons & Help) {
+    // "&Hilfe" has no action.
+    row->addWidget(MakeButton("&Hilfe", "Command_Hilfe", this));
+  }
+  row->addStretch(1);
+  if (buttons & Back) {
+    SetBackButton(MakeButton("<< &Zurück", "Command_Zurueck", this));
+    row->addWidget(back_);
+  }
+  if (buttons & Cancel) {
+    cancel_ = MakeButton("&Abbruch", "Command_Abbruch", this);
+    connect(cancel_, &QPushButton::clicked, this, &WizardPage::quitRequested);
+    row->addWidget(cancel_);
+  }
+  if (buttons & Next) {
+    next_ = MakeButton("&Weiter >>", "Command_Weiter", this);
+    connect(next_, &QPushButton::clicked, this, [this] {
+      LeavePage();
+      emit nextRequested();
+    });
+    row->addWidget(next_);
+  }
+  static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+}  // namespace swd::wizard

@@ -1,0 +1,210 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSlider>
+#include <QtTest>
+
+#include "wizard/animal_dialog.hpp"
+#include "wizard/granite_dialog.hpp"
+#include "wizard/resource_dialog.hpp"
+#include "wizard/share_rebalance.hpp"
+#include "wizard/tree_group_dialog.hpp"
+#include "wizard_fixture.hpp"
+
+namespace swd::wizard {
+
+using test::WhenShown;
+
+namespace {
+
+ResourceShareSet Moved(ResourceShareSet shares, ShareKind kind, int to) {
+  ResourceShareSet positions = shares;
+  ShareOf(positions, kind) = to;
+  RebalanceShares(shares, kind, positions);
+  return shares;
+}
+
+int Total(const ResourceShareSet& s) {
+  return s.coal + s.gold + s.granite + s.iron;
+}
+
+QStringList Labels(const ResourceDialog& d) {
+  QStringList out;
+  for (ShareKind k : {ShareKind::Coal, ShareKind::Gold, ShareKind::Iron, ShareKind::Granite})
+    out << d.LabelOf(k)->text();
+  return out;
+}
+
+// Moves a slider as the user does: it gets the focus first.
+void UserMoves(QSlider* slider, int to) {
+  slider->setFocus();
+  QApplication::processEvents();
+  slider->setValue(to);
+}
+
+struct Range {
+  const char* name;
+  int minimum, maximum, initial, page, tick;
+};
+
+void CheckRanges(const QDialog& dialog, std::initializer_list<Range> ranges) {
+  for (const Range& r : ranges) {
+    const auto* s = dialog.findChild<QSlider*>(r.name);
+    QVERIFY2(s != nullptr, r.name);
+    QCOMPARE(s->minimum(), r.minimum);
+    QCOMPARE(s->maximum(), r.maximum);
+    QCOMPARE(s->value(), r.initial);
+    QCOMPARE(s->singleStep(), 1);
+    QCOMPARE(s->pageStep(), r.page);
+    QCOMPARE(s->tickInterval(), r.tick);
+  }
+}
+
+}  // namespace
+
+class DetailDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void RebalancingSpreadsTheChangeOverTheOthers() {
+    const ResourceShareSet start{};  // 54, 15, 5, 26
+    const ResourceShareSet all_coal = Moved(start, ShareKind::Coal, 100);
+    QCOMPARE(all_coal, (ResourceShareSet{100, 0, 0, 0}));
+    // All three others at 0 count as 1 each, so each gets a third of the change.
+    QCOMPARE(Moved(all_coal, ShareKind::Coal, 70), (ResourceShareSet{70, 10, 10, 10}));
+    // 54 -> 64: gold 15 - Int(10*15/46 + .5) = 12, granite 5 - 1 = 4, iron 26 - 6 = 20.
+    QCOMPARE(Moved(start, ShareKind::Coal, 64), (ResourceShareSet{64, 12, 4, 20}));
+    // 5 -> 4: coal, the largest share, takes the one unit by rounding.
+    QCOMPARE(Moved(start, ShareKind::Granite, 4), (ResourceShareSet{55, 15, 4, 26}));
+    // 26 -> 27: again coal, the largest, gives the unit.
+    QCOMPARE(Moved(start, ShareKind::Iron, 27), (ResourceShareSet{53, 15, 5, 27}));
+    // 15 -> 0 rounds to 101 in all; iron, first in the order above 100, gives one back.
+    QCOMPARE(Moved(start, ShareKind::Gold, 0), (ResourceShareSet{64, 0, 6, 30}));
+  }
+
+  void RebalancingKeepsTheTotalAtHundred() {
+    QRandomGenerator random(7);
+    ResourceShareSet shares;
+    const ShareKind kinds[4] = {ShareKind::Coal, ShareKind::Gold, ShareKind::Iron,
+                                ShareKind::Granite};
+    for (int i = 0; i < 5000; ++i) {
+      const ShareKind kind = kinds[random.bounded(4)];
+      shares = Moved(shares, kind, random.bounded(101));
+      QCOMPARE(Total(shares), 100);
+      for (ShareKind k : kinds) {
+        QVERIFY(ShareOf(shares, k) >= 0);
+        QVERIFY(ShareOf(shares, k) <= 100);
+      }
+    }
+  }
+
+  void ResourceDialogMovesTheOthersOnlyForTheFocusedSlider() {
+    ResourceShareSet shares;
+    ResourceDialog d(shares, nullptr);
+    QCOMPARE(d.windowTitle(), QString("Häufigkeit von Rohstoffen"));
+    CheckRanges(d, {{"Slider_Kohle", 0, 100, 54, 10, 5},
+                    {"Slider_Gold", 0, 100, 15, 10, 5},
+                    {"Slider_Eisen", 0, 100, 26, 10, 5},
+                    {"Slider_Granit", 0, 100, 5, 10, 5}});
+    QCOMPARE(Labels(d), (QStringList{"54%", "15%", "26%", "5%"}));
+    WhenShown act(d, [&] {
+      QVERIFY(d.ActiveShareSlider() != ShareKind::Gold);
+      // Set from code while another slider is active: nothing else moves.
+      d.SliderOf(ShareKind::Gold)->setValue(40);
+      QCOMPARE(shares, ResourceShareSet{});
+      d.SliderOf(ShareKind::Gold)->setValue(15);
+      UserMoves(d.SliderOf(ShareKind::Coal), 100);
+      QCOMPARE(d.ActiveShareSlider(), ShareKind::Coal);
+      QCOMPARE(shares, (ResourceShareSet{100, 0, 0, 0}));
+      QCOMPARE(d.SliderOf(ShareKind::Iron)->value(), 0);
+      QCOMPARE(Labels(d), (QStringList{"100%", "0%", "0%", "0%"}));
+      d.SliderOf(ShareKind::Coal)->setValue(70);
+      QCOMPARE(Labels(d), (QStringList{"70%", "10%", "10%", "10%"}));
+      d.OkButton()->click();
+    });
+    d.exec();
+    QVERIFY(act.Done());
+    QCOMPARE(shares, (ResourceShareSet{70, 10, 10, 10}));
+
+    // Reopened, it shows the current shares on sliders and labels.
+    shares = {40, 30, 20, 10};
+    WhenShown reopen(d, [&] {
+      QCOMPARE(d.SliderOf(ShareKind::Coal)->value(), 40);
+      QCOMPARE(d.SliderOf(ShareKind::Granite)->value(), 20);
+      QCOMPARE(Labels(d), (QStringList{"40%", "30%", "10%", "20%"}));
+      d.CancelButton()->click();
+    });
+    d.exec();
+    QVERIFY(reopen.Done());
+    QCOMPARE(shares, ResourceShareSet{});
+    QCOMPARE(d.ActiveShareSlider(), ShareKind::None);
+    QCOMPARE(d.SliderOf(ShareKind::Coal)->value(), 54);
+    QCOMPARE(Labels(d), (QStringList{"54%", "15%", "26%", "5%"}));
+  }
+
+  void GraniteDialog_AbbruchRestoresTheInitialPositions() {
+    GeneratorSettings s;
+    GraniteDialog d(s, nullptr);
+    QCOMPARE(d.windowTitle(), QString("Ausdehnung der Granitvorkommen"));
+    CheckRanges(d, {{"Slider_GrGranitAz", 0, 10, 5, 5, 1},
+                    {"Slider_GrGranitAus", 0, 10, 5, 5, 1},
+                    {"Slider_KlGranitAz", 0, 15, 3, 5, 1},
+                    {"Slider_KlGranitAus", 0, 10, 7, 5, 1}});
+    for (const char* name :
+         {"Slider_GrGranitAz", "Slider_GrGranitAus", "Slider_KlGranitAz", "Slider_KlGranitAus"})
+      d.findChild<QSlider*>(name)->setValue(9);
+    QCOMPARE(s.SliderGrGranitAz, 9);
+    QCOMPARE(s.SliderKlGranitAus, 9);
+    d.OkButton()->click();
+    QCOMPARE(s.SliderKlGranitAz, 9);
+    d.CancelButton()->click();
+    QCOMPARE(s.SliderGrGranitAz, 5);
+    QCOMPARE(s.SliderGrGranitAus, 5);
+    QCOMPARE(s.SliderKlGranitAz, 3);
+    QCOMPARE(s.SliderKlGranitAus, 7);
+  }
+
+  void AnimalDialog_AbbruchSetsAllSixToTwo() {
+    GeneratorSettings s;
+    AnimalDialog d(s, nullptr);
+    QCOMPARE(d.windowTitle(), QString("Häufigkeit von Tieren"));
+    for (int animal = 1; animal <= 6; ++animal) {
+      QSlider* slider = d.SliderOf(animal);
+      QCOMPARE(slider->maximum(), 20);
+      QCOMPARE(slider->value(), 2);
+      slider->setValue(animal * 3);
+      QCOMPARE(s.SliderTiere[animal], animal * 3);
+    }
+    for (const char* text : {"Hasen", "Füchse", "Hirsche", "Rehe", "Enten", "Schafe"}) {
+      bool found = false;
+      for (const QLabel* label : d.findChildren<QLabel*>())
+        found = found || label->text() == QString(text);
+      QVERIFY2(found, text);
+    }
+    QTest::keyClick(&d, Qt::Key_Escape);  // Escape is Abbruch
+    for (int animal = 1; animal <= 6; ++animal) {
+      QCOMPARE(d.SliderOf(animal)->value(), 2);
+      QCOMPARE(s.SliderTiere[animal], 2);
+    }
+  }
+
+  void TreeGroupDialog_OkKeepsAbbruchRestores() {
+    GeneratorSettings s;
+    TreeGroupDialog d(s, nullptr);
+    QCOMPARE(d.windowTitle(), QString("Häufigkeit kleiner Baumguppen festlegen"));
+    CheckRanges(d, {{"Slider_Baumgruppen", 0, 15, 4, 5, 1}});
+    WhenShown untouched(d, [&] { d.OkButton()->click(); });
+    d.exec();
+    QCOMPARE(s.SliderBaumgruppen, 4);
+    d.GroupSlider()->setValue(15);
+    d.OkButton()->click();
+    QCOMPARE(s.SliderBaumgruppen, 15);
+    d.CancelButton()->click();
+    QCOMPARE(s.SliderBaumgruppen, 4);
+  }
+};
+
+}  // namespace swd::wizard
+
+QTEST_MAIN(swd::wizard::DetailDialogsTest)
+#include "detail_dialogs_test.moc"

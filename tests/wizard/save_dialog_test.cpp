@@ -1,0 +1,181 @@
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "wizard/save_dialog.hpp"
+#include "wizard/save_folder.hpp"
+#include "wizard_fixture.hpp"
+
+namespace swd::wizard {
+
+using test::WhenShown;
+
+namespace {
+
+struct Fixture {
+  Fixture() {
+    services.program_folder = folder.path();
+    services.choose_folder = [this](QWidget*, const QString&) {
+      ++folder_dialogs;
+      return folder_answers.isEmpty() ? QString() : folder_answers.takeFirst();
+    };
+  }
+  SaveTarget Proposal() const {
+    return {folder.path().toStdString(), "Karte007", "Phantasia-Zufall"};
+  }
+
+  QTemporaryDir folder;
+  WizardServices services;
+  QStringList folder_answers;
+  int folder_dialogs = 0;
+  SaveDialog dialog{services, nullptr};
+};
+
+}  // namespace
+
+class SaveDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ShowsTheProposalsAndAcceptsThem() {
+    Fixture f;
+    std::optional<SaveTarget> answer;
+    WhenShown ok(f.dialog, [&] {
+      QCOMPARE(f.dialog.windowTitle(), QString("Datei speichern"));
+      QCOMPARE(f.dialog.NameField()->text(), QString("Karte007"));
+      QCOMPARE(f.dialog.TitleField()->text(), QString("Phantasia-Zufall"));
+      QCOMPARE(f.dialog.NameField()->maxLength(), 8);
+      QCOMPARE(f.dialog.TitleField()->maxLength(), 16);
+      QVERIFY(f.dialog.Message().isEmpty());
+      QVERIFY(f.dialog.FolderButton()->isHidden());
+      f.dialog.OkButton()->click();
+    });
+    answer = f.dialog.Ask(f.Proposal(), "");
+    QVERIFY(ok.Done());
+    QVERIFY(answer.has_value());
+    QCOMPARE(answer->name, std::string("Karte007"));
+    QCOMPARE(answer->title, std::string("Phantasia-Zufall"));
+    QCOMPARE(QString::fromStdString(answer->folder.string()), f.folder.path());
+  }
+
+  void OkOnlyWhenBothFieldsHoldText() {
+    Fixture f;
+    WhenShown check(f.dialog, [&] {
+      QVERIFY(f.dialog.OkButton()->isEnabled());
+      f.dialog.NameField()->clear();
+      QVERIFY(!f.dialog.OkButton()->isEnabled());
+      f.dialog.NameField()->setText("A");
+      f.dialog.TitleField()->clear();
+      QVERIFY(!f.dialog.OkButton()->isEnabled());
+      f.dialog.TitleField()->setText("B");
+      QVERIFY(f.dialog.OkButton()->isEnabled());
+      f.dialog.CancelButton()->click();
+    });
+    QVERIFY(!f.dialog.Ask(f.Proposal(), "").has_value());
+    QVERIFY(check.Done());
+  }
+
+  void RefusesBadNamesAndTitlesInGerman_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("path") << "../Karte"
+                          << "Titel"
+                          << "Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und "
+                             "'_' enthalten.";
+    QTest::newRow("umlaut") << "Größe"
+                            << "Titel"
+                            << "Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' "
+                               "und '_' enthalten.";
+    QTest::newRow("blank") << "Karte 1"
+                           << "Titel"
+                           << "Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und "
+                              "'_' enthalten.";
+    QTest::newRow("euro") << "Karte1"
+                          << "Preis 5 €"
+                          << "Der Landschaftsname enthält ein Zeichen, das das Spiel nicht "
+                             "darstellen kann.";
+  }
+
+  void RefusesBadNamesAndTitlesInGerman() {
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(QString, message);
+    Fixture f;
+    WhenShown act(f.dialog, [&] {
+      f.dialog.NameField()->setText(name);
+      f.dialog.TitleField()->setText(title);
+      f.dialog.OkButton()->click();
+      QVERIFY(f.dialog.isVisible());
+      QCOMPARE(f.dialog.Message(), message);
+      f.dialog.NameField()->setText("Karte1");
+      f.dialog.TitleField()->setText("Grüne Aue");
+      f.dialog.OkButton()->click();
+    });
+    const auto answer = f.dialog.Ask(f.Proposal(), "");
+    QVERIFY(act.Done());
+    QVERIFY(answer.has_value());
+    QCOMPARE(answer->name, std::string("Karte1"));
+    QCOMPARE(QString::fromStdString(answer->title), QString("Grüne Aue"));
+    QVERIFY(test::FilesIn(f.folder.path()).isEmpty());
+  }
+
+  void AbbruchWritesNothing() {
+    Fixture f;
+    WhenShown cancel(f.dialog, [&] { f.dialog.CancelButton()->click(); });
+    QVERIFY(!f.dialog.Ask(f.Proposal(), "").has_value());
+    QVERIFY(cancel.Done());
+    QVERIFY(test::FilesIn(f.folder.path()).isEmpty());
+  }
+
+  void UnwritableFolderOffersAnother() {
+    Fixture f;
+    const QString missing = f.folder.filePath("gibt-es-nicht");
+    QVERIFY(!FolderWritable(missing));
+    QVERIFY(FolderWritable(f.folder.path()));
+    QTemporaryDir other;
+    f.folder_answers = {"", other.path()};
+    SaveTarget proposal = f.Proposal();
+    proposal.folder = missing.toStdString();
+    WhenShown act(f.dialog, [&] {
+      QVERIFY(f.dialog.Message().contains(QDir::toNativeSeparators(missing)));
+      QVERIFY(f.dialog.Message().contains("Bitte einen anderen Ordner wählen"));
+      QVERIFY(f.dialog.FolderButton()->isVisible());
+      f.dialog.OkButton()->click();  // refused, the folder is still unwritable
+      QVERIFY(f.dialog.isVisible());
+      f.dialog.FolderButton()->click();  // the folder dialog is cancelled
+      QCOMPARE(f.dialog.Folder(), missing);
+      f.dialog.FolderButton()->click();
+      QCOMPARE(f.dialog.Folder(), other.path());
+      QVERIFY(f.dialog.Message().isEmpty());
+      f.dialog.OkButton()->click();
+    });
+    const auto answer = f.dialog.Ask(proposal, "");
+    QVERIFY(act.Done());
+    QCOMPARE(f.folder_dialogs, 2);
+    QVERIFY(answer.has_value());
+    QCOMPARE(QString::fromStdString(answer->folder.string()), other.path());
+  }
+
+  void AFailedWriteIsShownAndAnotherFolderOffered() {
+    Fixture f;
+    const QString problem =
+        "Die Datei A.swd konnte im Ordner /x nicht gespeichert werden: "
+        "kein Platz mehr auf dem Datenträger.";
+    WhenShown act(f.dialog, [&] {
+      QCOMPARE(f.dialog.Message(), problem);
+      QVERIFY(f.dialog.FolderButton()->isVisible());
+      f.dialog.CancelButton()->click();
+    });
+    QVERIFY(!f.dialog.Ask(f.Proposal(), problem).has_value());
+    QVERIFY(act.Done());
+  }
+};
+
+}  // namespace swd::wizard
+
+QTEST_MAIN(swd::wizard::SaveDialogTest)
+#include "save_dialog_test.moc"

@@ -1,0 +1,50 @@
+#include "wizard_fixture.hpp"
+
+#include <QDir>
+#include <QTimer>
+#include <QWidget>
+
+namespace swd::wizard::test {
+
+TestWizard::TestWizard() {
+  services.program_folder = folder.path();
+  services.choose_picture = [this](QWidget*, const QString&) {
+    ++picture_dialogs;
+    return picture_answers.isEmpty() ? QString() : picture_answers.takeFirst();
+  };
+  services.choose_folder = [this](QWidget*, const QString&) {
+    return folder_answers.isEmpty() ? QString() : folder_answers.takeFirst();
+  };
+  services.clock_seed = [] { return 12345u; };
+  window = std::make_unique<WizardWindow>(services);
+  window->Begin();
+}
+
+struct WhenShown::Watch {
+  QTimer timer;
+  bool done = false;
+};
+
+WhenShown::WhenShown(QWidget& widget, std::function<void()> action)
+    : watch_(std::make_unique<Watch>()) {
+  Watch* w = watch_.get();
+  QObject::connect(&w->timer, &QTimer::timeout, &widget, [w, &widget, action] {
+    if (w->done || !widget.isVisible()) return;
+    w->done = true;
+    w->timer.stop();
+    action();
+  });
+  w->timer.start(5);
+}
+
+WhenShown::~WhenShown() = default;
+
+bool WhenShown::Done() const {
+  return watch_->done;
+}
+
+QStringList FilesIn(const QString& folder) {
+  return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+}  // namespace swd::wizard::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+#include "wizard/generation_page.hpp"
+#include "wizard/services.hpp"
+#include "wizard/size_page.hpp"
+#include "wizard/wizard_window.hpp"
+
+class QWidget;
+
+namespace swd::wizard::test {
+
+// A wizard whose program folder is a fresh temporary folder and whose file dialogs answer
+// from lists the test fills (an empty answer is a cancelled dialog).
+struct TestWizard {
+  TestWizard();
+
+  QTemporaryDir folder;
+  QStringList picture_answers;
+  QStringList folder_answers;
+  int picture_dialogs = 0;
+  WizardServices services;
+  std::unique_ptr<WizardWindow> window;
+};
+
+// Runs `action` once, as soon as `widget` is visible, from inside whatever modal loop
+// shows it. The returned object stops watching when destroyed.
+class WhenShown {
+ public:
+  WhenShown(QWidget& widget, std::function<void()> action);
+  ~WhenShown();
+  WhenShown(const WhenShown&) = delete;
+  WhenShown& operator=(const WhenShown&) = delete;
+  bool Done() const;
+
+ private:
+  struct Watch;
+  std::unique_ptr<Watch> watch_;
+};
+
+// The files directly in a folder.
+QStringList FilesIn(const QString& folder);
+
+}  // namespace swd::wizard::test
