@@ -165,6 +165,9 @@ void GenerationPage::RunEnded() {
   BackButton()->setEnabled(true);
   start_->setEnabled(true);
   end_->setEnabled(true);
+  // A step cancelled inside its loop, or a cancelled save dialog, leaves its bar behind;
+  // an idle window shows none.
+  progress_->hide();
   preview_->Flush();
 }
 
