@@ -29,6 +29,20 @@ void SetCellClass(Generator& g, int x, int y, int c);
 void ResetCell(Generator& g, int x, int y, int c);
 std::pair<int, int> MirrorCell(const Generator& g, int x, int y);
 
+// The mirror of the cell at offset (dx, dy) from (x, y), wrapped into the map.
+inline std::pair<int, int> WrappedMirror(const Generator& g, int x, int y, int dx, int dy) {
+  const int w = g.run.MapWidth;
+  const int h = g.run.MapHeight;
+  return {WrapIndex(w - (x + dx), w), WrapIndex(h - (y + dy), h)};
+}
+
+// Writes one layer of a vertex and, on a symmetric base, of its mirror cell, which for
+// x = 0 or y = 0 lies just outside the map.
+inline void WriteMirrored(Generator& g, int x, int y, int layer, std::uint8_t value) {
+  g.grid(x, y, layer) = value;
+  if (IsSymmetric(g.run)) g.grid(g.run.MapWidth - x, g.run.MapHeight - y, layer) = value;
+}
+
 // SetCellClass at (x, y) and, on a symmetric base, at its mirror cell.
 void SetCellClassMirrored(Generator& g, int x, int y, int c);
 

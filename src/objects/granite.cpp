@@ -131,7 +131,8 @@ void CreateSmallGranite(Generator& g) {
         const int tx = WrapIndex(x + dx, w);
         const int ty = WrapIndex(y + dy, h);
         if (d < g.run.SliderKlGranitAus && g.grid(tx, ty, PropertyLayer) != kOccupied) {
-          PlaceGranite(g, tx, ty, WrapIndex(w - (x + dx), w), WrapIndex(h - (y + dy), h));
+          const auto [mx, my] = WrappedMirror(g, x, y, dx, dy);
+          PlaceGranite(g, tx, ty, mx, my);
         }
       }
     }

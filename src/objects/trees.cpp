@@ -75,7 +75,10 @@ void CreateSmallTreeGroups(Generator& g) {
         const int ty = WrapIndex(y + dy, h);
         if (g.grid(tx, ty, TerrainLayerA) != 0 || coin != 1) continue;
         MakeForest(g, tx, ty);
-        if (symmetric) MakeForest(g, WrapIndex(w - (x + dx), w), WrapIndex(h - (y + dy), h));
+        if (symmetric) {
+          const auto [mx, my] = WrappedMirror(g, x, y, dx, dy);
+          MakeForest(g, mx, my);
+        }
       }
     }
     ReportProgress(g, ColumnPercent(g, x, last_row));
