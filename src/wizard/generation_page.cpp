@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -118,6 +119,12 @@ void GenerationPage::Start() {
   last_outcome_ = RunGeneration(*generator_);
   running_ = false;
   preview_->Flush();
+  // A run that could not start (an unusable picture) says why where the user looks; the
+  // status bar alone is easily missed and may cut a long message.
+  if (last_outcome_.status == RunOutcome::Status::Failed) {
+    QMessageBox::warning(this, "Landschaft generieren",
+                         QString::fromStdString(last_outcome_.message));
+  }
   emit runFinished();
 }
 

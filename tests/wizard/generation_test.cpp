@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -170,6 +171,28 @@ class GenerationTest : public QObject {
     QVERIFY2(message.contains("an dieser Stelle liegt ein Ordner"), qPrintable(message));
     QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Written);
     QCOMPARE(FilesIn(t.folder.path()), (QStringList{"Frei.bmp", "Frei.swd"}));
+  }
+
+  void AnUnusablePictureIsReportedAndNothingWritten() {
+    TestWizard t;
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    page.settings().CheckErwEinst = true;
+    page.settings().ShapedBase = 1;
+    page.settings().ShapeCode = 4;
+    page.settings().PicturePath = QDir(t.folder.path()).filePath("fehlt.bmp").toStdString();
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      shown = box->text();
+      box->accept();
+    });
+    page.StartButton()->click();
+    QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Failed);
+    QVERIFY2(shown.contains("fehlt.bmp"), qPrintable(shown));
+    QVERIFY(FilesIn(t.folder.path()).isEmpty());
+    QVERIFY(ButtonsEnabled(page));
   }
 
   void EscapeHeldCancelsAndTheNextStartRuns() {
