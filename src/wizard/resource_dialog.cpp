@@ -59,6 +59,9 @@ ResourceDialog::ResourceDialog(ResourceShareSet& shares, QWidget* parent)
     row.value->setMinimumWidth(40);
     grid->addWidget(row.value, i + 1, 2, Qt::AlignRight);
     const ShareKind kind = look.kind;
+    // A slider the user works on is the active one even without the focus: the mouse
+    // wheel moves a slider that does not have it.
+    connect(row.slider, &QSlider::actionTriggered, this, [this, kind] { active_ = kind; });
     connect(row.slider, &QSlider::valueChanged, this, [this, kind] { SliderMoved(kind); });
   }
   Body()->addWidget(frame);

@@ -140,6 +140,26 @@ class DetailDialogsTest : public QObject {
     QCOMPARE(d.ActiveShareSlider(), ShareKind::None);
     QCOMPARE(d.SliderOf(ShareKind::Coal)->value(), 54);
     QCOMPARE(Labels(d), (QStringList{"54%", "15%", "26%", "5%"}));
+
+    // The mouse wheel moves a slider without giving it the focus; that move is the
+    // user's too and must spread over the others.
+    WhenShown wheel(d, [&] {
+      d.SliderOf(ShareKind::Coal)->setFocus();
+      QApplication::processEvents();
+      QSlider* gold = d.SliderOf(ShareKind::Gold);
+      QWheelEvent notch(QPointF(5, 5), gold->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(gold, &notch);
+      QVERIFY(gold->value() != 15);
+      QCOMPARE(d.ActiveShareSlider(), ShareKind::Gold);
+      QCOMPARE(shares.gold, gold->value());
+      QCOMPARE(Total(shares), 100);
+      QCOMPARE(d.LabelOf(ShareKind::Gold)->text(), QString::number(gold->value()) + "%");
+      QCOMPARE(d.SliderOf(ShareKind::Coal)->value(), shares.coal);
+      d.OkButton()->click();
+    });
+    d.exec();
+    QVERIFY(wheel.Done());
   }
 
   void GraniteDialog_AbbruchRestoresTheInitialPositions() {
