@@ -74,11 +74,9 @@ int WriteTemp(const FileContent& file, std::filesystem::path& temp) {
 std::string WriteFilesAtomically(const std::vector<FileContent>& files) {
   if (files.empty()) return {};
   const FileContent& first = files.front();
-  const auto folder =
-      first.path.parent_path().empty() ? std::filesystem::path(".") : first.path.parent_path();
   // The folder's descriptor carries the lock and flushes the renames. A folder that may be
   // written but not read cannot be opened; its files are still written, without either.
-  Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  Descriptor dir(::open(FolderOf(first.path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!dir.open() && errno != EACCES) return SaveProblem(first.path, errno);
 
   // A rename within one folder only fails in practice where a folder stands in the way:

@@ -29,9 +29,12 @@ std::string Reason(int err) {
 }
 }  // namespace
 
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+  return file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+}
+
 std::string SaveProblem(const std::filesystem::path& file, int err) {
-  const auto folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
-  return "Die Datei " + file.filename().string() + " konnte im Ordner " + folder.string() +
+  return "Die Datei " + file.filename().string() + " konnte im Ordner " + FolderOf(file).string() +
          " nicht gespeichert werden: " + Reason(err) + ".";
 }
 

@@ -7,6 +7,9 @@
 
 namespace swd {
 
+// The folder a file lies in; "." for a bare name.
+std::filesystem::path FolderOf(const std::filesystem::path& file);
+
 // "Die Datei NAME konnte im Ordner FOLDER nicht gespeichert werden: REASON." for the errno
 // value `err` of the failed call.
 std::string SaveProblem(const std::filesystem::path& file, int err);
