@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "files/atomic_files.hpp"
 #include "model/run.hpp"
 
 namespace {
@@ -15,6 +16,9 @@ class BenchHost : public swd::Host {
                                                const std::string& problem) override {
     if (!problem.empty()) return std::nullopt;
     return swd::SaveTarget{folder_, "bench", "Bench"};
+  }
+  std::string WriteFiles(const std::vector<swd::FileContent>& files) override {
+    return swd::WriteFilesAtomically(files);
   }
 
  private:

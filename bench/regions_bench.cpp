@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "files/atomic_files.hpp"
 #include "model/class_tables.hpp"
 #include "regions/region_steps.hpp"
 
@@ -12,6 +13,9 @@ class QuietHost : public swd::Host {
   std::optional<swd::SaveTarget> AskSaveTarget(const swd::SaveTarget&,
                                                const std::string&) override {
     return std::nullopt;
+  }
+  std::string WriteFiles(const std::vector<swd::FileContent>& files) override {
+    return swd::WriteFilesAtomically(files);
   }
 };
 

@@ -2,11 +2,11 @@
 
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
-#include "mapfile/swd_format.hpp"
+#include "files/atomic_files.hpp"
+#include "files/file_writer.hpp"
 
 namespace swd::cli {
 
@@ -72,7 +72,7 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
   // The command line has nobody to ask again: a second request means the first answer
   // could not be used, and the run ends with that reason.
   if (!problem.empty()) {
-    problem_ = problem;
+    save_problem_ = problem;
     return std::nullopt;
   }
   SaveTarget target = proposal;
@@ -81,34 +81,52 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
     target.folder = options_.out->parent_path();
     target.name = options_.out->stem().string();
   } else {
-    target.folder = std::filesystem::current_path();
+    // Where the current folder is gone or cannot be named, "." stands for it and the
+    // writer reports what is wrong with it.
+    std::error_code ec;
+    target.folder = std::filesystem::current_path(ec);
   }
   if (target.folder.empty()) target.folder = ".";
   return target;
 }
 
+std::string CliHost::WriteFiles(const std::vector<FileContent>& files) {
+  return WriteFilesAtomically(files);
+}
+
 void CliHost::StepFinished(int row, std::string_view name) {
-  if (!options_.dump_dir || generator_ == nullptr || !problem_.empty()) return;
+  if (!options_.dump_dir || generator_ == nullptr || !trace_problem_.empty()) return;
   const Generator& g = *generator_;
   const int w = g.run.MapWidth;
   const int h = g.run.MapHeight;
-  std::vector<char> bytes;
+  std::vector<std::uint8_t> bytes;
   bytes.reserve(static_cast<std::size_t>(kLayerCount) * w * h);
   for (int k = 0; k < kLayerCount; ++k) {
     for (int y = 0; y < h; ++y) {
       for (int x = 0; x < w; ++x)
-        bytes.push_back(static_cast<char>(g.grid(x, y, k)));
+        bytes.push_back(g.grid(x, y, k));
     }
   }
-  const std::string stem = TwoDigits(row) + "-" + std::string(name);
+  const std::string line =
+      TwoDigits(row) + ' ' + std::string(name) + " draws=" + std::to_string(g.rng.Draws()) + '\n';
+  const struct {
+    std::filesystem::path path;
+    std::vector<std::uint8_t> bytes;
+    WriteMode mode;
+  } writes[] = {
+      {*options_.dump_dir / (TwoDigits(row) + "-" + std::string(name) + ".bin"), std::move(bytes),
+       WriteMode::Replace},
+      {*options_.dump_dir / "steps.txt",
+       {line.begin(), line.end()},
+       row == 1 ? WriteMode::Replace : WriteMode::Append},
+  };
   std::error_code ec;
   std::filesystem::create_directories(*options_.dump_dir, ec);
-  std::ofstream data(*options_.dump_dir / (stem + ".bin"), std::ios::binary | std::ios::trunc);
-  data.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  std::ofstream list(*options_.dump_dir / "steps.txt", row == 1 ? std::ios::trunc : std::ios::app);
-  list << TwoDigits(row) << ' ' << name << " draws=" << g.rng.Draws() << '\n';
-  if (!data || !list) {
-    problem_ = "cannot write the step trace to " + options_.dump_dir->string();
+  for (const auto& file : writes) {
+    if (const int err = WriteWholeFile(file.path, file.bytes, file.mode); err != 0) {
+      trace_problem_ = SaveProblem(file.path, err);
+      return;
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/generator.hpp"
 #include "model/host.hpp"
@@ -31,10 +32,13 @@ class CliHost : public Host {
   bool CancelKeyHeld() override;
   std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
                                           const std::string& problem) override;
+  std::string WriteFiles(const std::vector<FileContent>& files) override;
   void StepFinished(int row, std::string_view name) override;
 
-  // Why the map could not be saved, or why the trace could not be written; empty if fine.
-  const std::string& problem() const { return problem_; }
+  // Why the map could not be saved; empty if it was or the run ended before.
+  const std::string& save_problem() const { return save_problem_; }
+  // Why the step trace is incomplete; empty if it was written or not asked for.
+  const std::string& trace_problem() const { return trace_problem_; }
   // Ends the progress line so that what follows starts on a fresh line.
   void FinishLine();
 
@@ -46,7 +50,8 @@ class CliHost : public Host {
   std::string status_;
   int percent_ = -1;
   bool line_open_ = false;
-  std::string problem_;
+  std::string save_problem_;
+  std::string trace_problem_;
 };
 
 // Installs the Ctrl-C handler that CancelKeyHeld reports; true once Ctrl-C was pressed.

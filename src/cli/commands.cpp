@@ -2,14 +2,13 @@
 
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <ostream>
 #include <random>
 
 #include "cli/cli_host.hpp"
 #include "mapfile/cp437.hpp"
+#include "mapfile/file_read.hpp"
 #include "mapfile/swd_format.hpp"
 #include "model/run.hpp"
 #include "model/tables.hpp"
@@ -37,40 +36,66 @@ int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err) 
   const RunOutcome outcome = RunGeneration(*g);
   host.FinishLine();
 
-  if (!host.problem().empty()) {
-    err << "swdgen: " << host.problem() << '\n';
-    return kExitWriteFailed;
+  int status = kExitWriteFailed;
+  if (!host.save_problem().empty()) {
+    err << "swdgen: " << host.save_problem() << '\n';
+  } else {
+    switch (outcome.status) {
+      case RunOutcome::Status::Written:
+        out << "map " << outcome.map_path.string() << '\n'
+            << "bitmap " << outcome.bitmap_path.string() << '\n'
+            << "players " << outcome.players_placed << " of " << outcome.players_requested << '\n';
+        status = kExitOk;
+        break;
+      case RunOutcome::Status::Failed:
+        err << "swdgen: " << outcome.message << '\n';
+        status = kExitBadInput;
+        break;
+      case RunOutcome::Status::Cancelled:
+        err << "swdgen: interrupted, nothing written\n";
+        status = kExitInterrupted;
+        break;
+      case RunOutcome::Status::SaveCancelled:
+        err << "swdgen: the map was not saved\n";
+        break;
+    }
   }
-  switch (outcome.status) {
-    case RunOutcome::Status::Written:
-      out << "map " << outcome.map_path.string() << '\n'
-          << "bitmap " << outcome.bitmap_path.string() << '\n'
-          << "players " << outcome.players_placed << " of " << outcome.players_requested << '\n';
-      return kExitOk;
-    case RunOutcome::Status::Failed:
-      err << "swdgen: " << outcome.message << '\n';
-      return kExitBadInput;
-    case RunOutcome::Status::Cancelled:
-      err << "swdgen: interrupted, nothing written\n";
-      return kExitInterrupted;
-    case RunOutcome::Status::SaveCancelled:
-      break;
+  // The trace is a by-product: a map written without its whole trace has a status of its own.
+  if (!host.trace_problem().empty()) {
+    err << "swdgen: --dump-steps: " << host.trace_problem() << '\n';
+    if (status == kExitOk) status = kExitTraceFailed;
   }
-  err << "swdgen: the map was not saved\n";
-  return kExitWriteFailed;
+  return status;
 }
 
 int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    err << "swdgen: " << file.string() << ": cannot be opened\n";
-    return kExitBadInput;
-  }
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-  const SwdParse parsed = ParseSwd(bytes);
+  // The largest map there is, and room beyond it for ParseSwd to name a few bytes too many.
+  constexpr std::uintmax_t kLargestMap = SwdFileSize(256, 256);
+  const FileRead read = ReadWholeFile(file, kLargestMap + 4096);
+  const SwdParse parsed = read.problem == FileReadProblem::None ? ParseSwd(read.bytes) : SwdParse{};
   if (!parsed.header) {
-    err << "swdgen: " << file.string() << ": " << parsed.problem << '\n';
+    err << "swdgen: " << file.string() << ": ";
+    switch (read.problem) {
+      case FileReadProblem::None:
+        err << parsed.problem;
+        break;
+      case FileReadProblem::Missing:
+        err << "cannot be opened";
+        break;
+      case FileReadProblem::NotAFile:
+        err << "Das ist keine gewöhnliche Datei, sondern ein Ordner oder ein Gerät.";
+        break;
+      case FileReadProblem::TooLarge:
+        err << "Die Datei ist größer als jede Karte (höchstens " << kLargestMap << " Bytes).";
+        break;
+      case FileReadProblem::NoPermission:
+        err << "Die Datei lässt sich nicht lesen: keine Leseberechtigung.";
+        break;
+      case FileReadProblem::Unreadable:
+        err << "Die Datei lässt sich nicht lesen.";
+        break;
+    }
+    err << '\n';
     return kExitBadInput;
   }
   const SwdHeader& h = *parsed.header;

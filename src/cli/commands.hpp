@@ -7,10 +7,12 @@
 
 namespace swd::cli {
 
-// Exit statuses of the command line.
+// Exit statuses of the command line, as README.md lists them.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitWriteFailed = 1;
-inline constexpr int kExitBadInput = 2;
+inline constexpr int kExitWriteFailed = 1;     // the map could not be saved
+inline constexpr int kExitBadInput = 2;        // a bad option value, picture or map file
+inline constexpr int kExitTraceFailed = 3;     // the map was written, the step trace was not
+inline constexpr int kExitInternalError = 70;  // a fault of swdgen itself (EX_SOFTWARE)
 inline constexpr int kExitInterrupted = 130;
 
 int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err);

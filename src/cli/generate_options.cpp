@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <set>
+#include <system_error>
 
 #include "mapfile/save_names.hpp"
 #include "shape/picture_reader.hpp"
@@ -186,7 +187,12 @@ GenerateRequest Check(const GenerateArgs& a) {
       throw BadValue{"--out: '" + a.out + "' is not valid: " + problem};
     }
     const auto folder = out.parent_path().empty() ? std::filesystem::path(".") : out.parent_path();
-    if (!std::filesystem::is_directory(folder)) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(folder, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
+      throw BadValue{"--out: the folder '" + folder.string() + "' cannot be used: " + ec.message()};
+    }
+    if (!std::filesystem::is_directory(status)) {
       throw BadValue{"--out: the folder '" + folder.string() + "' does not exist"};
     }
     r.out = out;

@@ -1,4 +1,3 @@
-#include "mapfile/atomic_files.hpp"
 #include "mapfile/bmp.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/mapfile_steps.hpp"
@@ -67,7 +66,7 @@ WriteResult WriteMapFile(Generator& g) {
     const auto map_path = target->folder / (target->name + ".swd");
     const auto bitmap_path = target->folder / (target->name + ".bmp");
     problem =
-        WriteFilesAtomically({{map_path, std::move(map)}, {bitmap_path, EncodeBmp24(g.preview)}});
+        g.host->WriteFiles({{map_path, std::move(map)}, {bitmap_path, EncodeBmp24(g.preview)}});
     if (problem.empty()) {
       result = {true, map_path, bitmap_path};
       break;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace swd {
 
@@ -13,6 +14,12 @@ struct SaveTarget {
   std::filesystem::path folder;
   std::string name;   // file name without extension, 1..8 letters, digits, '-', '_'
   std::string title;  // landscape title, UTF-8
+};
+
+// One file of a save: where it goes and what it holds.
+struct FileContent {
+  std::filesystem::path path;
+  std::vector<std::uint8_t> bytes;
 };
 
 // The platform side of a run: everything the generator shows or asks goes through here.
@@ -37,6 +44,11 @@ class Host {
   // German why the previous answer could not be used. No value means cancelled.
   virtual std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
                                                   const std::string& problem) = 0;
+  // Stores the files of one save (the map and its bitmap) as a pair: either all of them
+  // are written or, on failure, the files already there are left as they were. Returns an
+  // empty string when written, else a German message naming the file and the reason, with
+  // which the host is then asked for another target.
+  virtual std::string WriteFiles(const std::vector<FileContent>& files) = 0;
   // Seed for the clock reseeds of the coast fraying; no value leaves the generator as it is.
   virtual std::optional<std::uint32_t> ClockSeed() { return std::nullopt; }
   // Called after each row of the run that called a step (for tracing).

@@ -1,10 +1,7 @@
 #include "shape/picture_reader.hpp"
 
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
 #include "mapfile/byte_io.hpp"
+#include "mapfile/file_read.hpp"
 
 namespace swd {
 
@@ -81,23 +78,24 @@ PictureRead ReadPicture(std::span<const std::uint8_t> bytes, int width, int heig
 
 PictureRead LoadPictureFile(const std::filesystem::path& path, int width, int height) {
   if (path.empty()) return Problem("Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.");
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (!std::filesystem::exists(status))
-    return Problem("Das Bild " + Quoted(path) + " gibt es nicht.");
-  if (!std::filesystem::is_regular_file(status)) {
-    return Problem("Das Bild " + Quoted(path) + " ist keine Datei.");
+  FileRead file = ReadWholeFile(path, kLargestFile);
+  const std::string name = "Das Bild " + Quoted(path);
+  switch (file.problem) {
+    case FileReadProblem::None:
+      break;
+    case FileReadProblem::Missing:
+      return Problem(name + " gibt es nicht.");
+    case FileReadProblem::NotAFile:
+      return Problem(name + " ist keine Datei.");
+    case FileReadProblem::TooLarge:
+      return Problem(name + " ist zu groß für ein Kartenbild.");
+    case FileReadProblem::NoPermission:
+      return Problem(name + " lässt sich nicht lesen: keine Leseberechtigung.");
+    case FileReadProblem::Unreadable:
+      return Problem(name + " lässt sich nicht lesen.");
   }
-  const auto size = std::filesystem::file_size(path, ec);
-  if (!ec && size > kLargestFile) {
-    return Problem("Das Bild " + Quoted(path) + " ist zu groß für ein Kartenbild.");
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Problem("Das Bild " + Quoted(path) + " lässt sich nicht lesen.");
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-  PictureRead read = ReadPicture(bytes, width, height);
-  if (!read.problem.empty()) read.problem = "Das Bild " + Quoted(path) + " " + read.problem + ".";
+  PictureRead read = ReadPicture(file.bytes, width, height);
+  if (!read.problem.empty()) read.problem = name + " " + read.problem + ".";
   return read;
 }
 

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "files/atomic_files.hpp"
 #include "model/amount_tables.hpp"
 #include "model/class_tables.hpp"
 #include "wizard/escape_watcher.hpp"
@@ -189,6 +190,10 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
   save_confirmed_ = answer.has_value();
   Activate();
   return answer;
+}
+
+std::string GenerationPage::WriteFiles(const std::vector<FileContent>& files) {
+  return WriteFilesAtomically(files);
 }
 
 std::optional<std::uint32_t> GenerationPage::ClockSeed() {

@@ -61,6 +61,7 @@ class GenerationPage : public WizardPage, public Host {
   void RunEnded() override;
   std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
                                           const std::string& problem) override;
+  std::string WriteFiles(const std::vector<FileContent>& files) override;
   std::optional<std::uint32_t> ClockSeed() override;
 
  signals:

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "cli/generate_options.hpp"
+#include "mapfile/swd_format.hpp"
 #include "shape/bmp_maker.hpp"
 #include "support/recording_host.hpp"
 
@@ -128,6 +129,44 @@ TEST(CommandLine, GeneratesTheSameMapTwiceAndInfoChecksIt) {
       .write(reinterpret_cast<const char*>(map.data()), 30000);
   EXPECT_EQ(Swdgen("info short.swd", dir.path()).status, 2);
   EXPECT_EQ(Swdgen("info missing.swd", dir.path()).status, 2);
+}
+
+TEST(CommandLine, RunsStartedAtOnceWithTheSameOutAllSaveAndLeaveOneRunsPair) {
+  TempDir dir;
+  constexpr int kRuns = 20;
+  auto options = [](int run) {
+    return "generate --seed " + std::to_string(run) + " --title Lauf" + std::to_string(run) +
+           " --width 32 --height 32 --quiet";
+  };
+  std::vector<FILE*> runs;
+  for (int run = 0; run < kRuns; ++run) {
+    const std::string command = "cd '" + dir.path().string() + "' && '" SWDGEN_BINARY "' " +
+                                options(run) + " --out same.swd 2>&1";
+    runs.push_back(popen(command.c_str(), "r"));
+  }
+  for (int run = 0; run < kRuns; ++run) {
+    std::string output;
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, runs[run]) != nullptr)
+      output += buf;
+    const int raw = pclose(runs[run]);
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << run << ": " << output;
+  }
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"same.bmp", "same.swd"}));
+
+  // The title says which run's map was left; its bitmap must be that run's as well.
+  const auto map = ReadFile(dir.path() / "same.swd");
+  const SwdParse parsed = ParseSwd(map);
+  ASSERT_TRUE(parsed.header) << parsed.problem;
+  const int winner = std::stoi(parsed.header->title_cp437.substr(4));
+  const Result again = Swdgen(options(winner) + " --out again.swd", dir.path());
+  ASSERT_EQ(again.status, 0) << again.output;
+  EXPECT_EQ(ReadFile(dir.path() / "again.swd"), map);
+  EXPECT_EQ(ReadFile(dir.path() / "again.bmp"), ReadFile(dir.path() / "same.bmp")) << winner;
 }
 
 TEST(CommandLine, BadValuesWriteNothingAndTraceWritesEveryRow) {

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "mapfile/atomic_files.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/mapfile_steps.hpp"
 #include "mapfile/save_names.hpp"
@@ -45,28 +44,6 @@ TEST(Cp437, RoundTripsGermanLettersAndRefusesTheRest) {
   EXPECT_EQ(Cp437ToUtf8(*bytes), "ÄÖÜäöüß az");
   EXPECT_FALSE(Utf8ToCp437("€"));
   EXPECT_FALSE(Utf8ToCp437("\xFF"));
-}
-
-TEST(AtomicFiles, AFailedWriteLeavesTheOldFilesAndSaysWhy) {
-  TempDir dir;
-  const auto map = dir.path() / "m.swd";
-  const auto bmp = dir.path() / "m.bmp";
-  ASSERT_EQ(WriteFilesAtomically({{map, {1, 2, 3}}, {bmp, {4}}}), "");
-  EXPECT_EQ(ReadFile(map), (std::vector<std::uint8_t>{1, 2, 3}));
-
-  const std::string missing = WriteFilesAtomically(
-      {{dir.path() / "nope" / "m.swd", {1}}, {dir.path() / "nope" / "m.bmp", {2}}});
-  EXPECT_NE(missing, "");
-  EXPECT_NE(missing.find("nope"), std::string::npos);
-
-  // A bitmap path that is a folder makes the second file fail: the first stays as it was.
-  std::filesystem::create_directory(dir.path() / "b.bmp");
-  const std::string second = WriteFilesAtomically({{map, {9, 9}}, {dir.path() / "b.bmp", {2}}});
-  EXPECT_NE(second, "");
-  EXPECT_EQ(ReadFile(map), (std::vector<std::uint8_t>{1, 2, 3}));
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-    EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
-  }
 }
 
 struct SaveRun {

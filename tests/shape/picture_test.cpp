@@ -5,6 +5,7 @@
 #include "shape/bmp_maker.hpp"
 #include "shape/picture_reader.hpp"
 #include "shape/shape_steps.hpp"
+#include "support/child_process.hpp"
 
 namespace swd {
 namespace {
@@ -101,6 +102,29 @@ TEST(LoadPictureFile, MessagesNameTheFile) {
   EXPECT_EQ(LoadPictureFile("", 32, 32).problem,
             "Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.");
   EXPECT_EQ(LoadPictureFile(small, 120, 96).problem, "");
+}
+
+TEST(LoadPictureFile, APictureTheUserMayNotReadIsSaidSoNotCalledMissing) {
+  TempDir dir;
+  const auto locked = dir.path() / "gesperrt.bmp";
+  const auto closed = dir.path() / "zu";
+  std::filesystem::create_directory(closed);
+  for (const auto& file : {locked, closed / "bild.bmp"}) {
+    test::WriteBytes(file, MakeBmp({}, Pattern));
+    std::filesystem::permissions(file, std::filesystem::perms::none);
+  }
+  std::filesystem::permissions(closed, std::filesystem::perms::none);
+  const test::ChildResult read = test::RunInChild([&](std::ostream& out) {
+    out << LoadPictureFile(locked, 32, 32).problem << '\n'
+        << LoadPictureFile(closed / "bild.bmp", 32, 32).problem;
+    return 0;
+  });
+  std::filesystem::permissions(closed, std::filesystem::perms::owner_all);
+  EXPECT_EQ(read.output, "Das Bild \u201E" + locked.string() +
+                             "\u201C lässt sich nicht lesen: keine Leseberechtigung.\n"
+                             "Das Bild \u201E" +
+                             (closed / "bild.bmp").string() +
+                             "\u201C lässt sich nicht lesen: keine Leseberechtigung.");
 }
 
 // A 32 x 32 picture base from palette indices given per cell.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/atomic_files.hpp"
 #include "model/host.hpp"
 
 namespace swd::test {
@@ -32,6 +33,9 @@ class RecordingHost : public Host {
     auto next = answers.front();
     answers.erase(answers.begin());
     return next;
+  }
+  std::string WriteFiles(const std::vector<FileContent>& files) override {
+    return WriteFilesAtomically(files);
   }
   void StepFinished(int row, std::string_view name) override {
     rows.push_back(row);

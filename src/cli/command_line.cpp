@@ -1,0 +1,68 @@
+#include "cli/command_line.hpp"
+
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <ostream>
+
+#include "cli/commands.hpp"
+
+namespace swd::cli {
+
+int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  CLI::App app{"swdgen - random landscapes for Siedler II, saved as SWD map files"};
+  app.require_subcommand(1);
+  app.set_version_flag("--version", "swdgen " SWDGEN_VERSION);
+
+  GenerateArgs a;
+  auto* gen = app.add_subcommand("generate", "generate a landscape and save it");
+  gen->add_option("--out", a.out, "map file to write (\".swd\" is added when missing)");
+  gen->add_option("--title", a.title, "landscape title, at most 16 characters");
+  gen->add_option("--width", a.width, "map width, 32..256 in steps of 16");
+  gen->add_option("--height", a.height, "map height, 32..256 in steps of 16");
+  gen->add_option("--type", a.type, "gruenland, oedland or winterland");
+  gen->add_option("--players", a.players, "number of players, 1..7");
+  gen->add_flag("--no-island", a.no_island, "untick \"Insel\"");
+  gen->add_flag("--extended", a.extended, "tick \"Erweiterte Einstellungen\"");
+  gen->add_option("--shape", a.shape, "insel, insel-sym, spirale, ring, spirale-ring, spezial");
+  gen->add_option("--picture", a.picture, "8-bit BMP for the spezial shape");
+  gen->add_option("--coast", a.coast, "coast roughness 0..10");
+  gen->add_flag("--area-variant", a.area_variant, "tick \"Flächen-variante\"");
+  gen->add_option("--amount", a.amount, "C=L: amount of class C (0..7, 9), level 0..10");
+  gen->add_option("--size", a.size, "C=L: region size of class C, level 0..10");
+  gen->add_option("--decoration", a.decoration, "C=L: decoration of class C, level 0..10");
+  gen->add_option("--resources", a.resources, "K,G,E,N: coal, gold, iron, granite in percent");
+  gen->add_option("--granite", a.granite,
+                  "A,B,C,D: large count, large spread, small count, "
+                  "small spread");
+  gen->add_option("--tree-groups", a.tree_groups, "tree groups 0..15");
+  gen->add_option("--animals", a.animals, "a,b,c,d,e,f: animal levels 0..20");
+  gen->add_option("--seed", a.seed, "seed 0..4294967295; drawn and printed when absent");
+  gen->add_option("--dump-steps", a.dump_steps, "write the grid after each step into DIR");
+  gen->add_flag("--quiet", a.quiet, "no progress line");
+
+  std::string info_file;
+  auto* info = app.add_subcommand("info", "check a map file and show its header");
+  info->add_option("file", info_file, "the .swd file")->required();
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int rc = app.exit(e, out, err);
+    return rc == 0 ? kExitOk : kExitBadInput;
+  }
+  if (*gen) return RunGenerate(a, out, err);
+  return RunInfo(info_file, out, err);
+}
+
+int ReportInternalErrors(const std::function<int()>& body, std::ostream& err) {
+  try {
+    return body();
+  } catch (const std::exception& e) {
+    err << "swdgen: interner Fehler: " << e.what() << '\n';
+  } catch (...) {
+    err << "swdgen: interner Fehler: unbekannte Ausnahme\n";
+  }
+  return kExitInternalError;
+}
+
+}  // namespace swd::cli
