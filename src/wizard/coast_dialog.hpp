@@ -4,7 +4,7 @@
 
 namespace swd::wizard {
 
-// Form_Küste: how frayed the coast to the sea is (CoastRoughness, 0..10, default 5).
+// The coast dialog: how frayed the coast to the sea is (CoastRoughness, 0..10, default 5).
 class CoastDialog : public DetailDialog {
   Q_OBJECT
 

@@ -5,7 +5,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "wizard/centre.hpp"
+#include "wizard/window_placement.hpp"
 #include "wizard/wizard_page.hpp"
 
 namespace swd::wizard {

@@ -11,9 +11,8 @@
 #include <QVBoxLayout>
 
 #include "files/atomic_files.hpp"
-#include "model/amount_tables.hpp"
-#include "model/class_tables.hpp"
 #include "wizard/escape_watcher.hpp"
+#include "wizard/page_texts.hpp"
 #include "wizard/pictures.hpp"
 #include "wizard/preview_view.hpp"
 #include "wizard/save_dialog.hpp"
@@ -95,19 +94,12 @@ GenerationPage::~GenerationPage() = default;
 
 void GenerationPage::Activate() {
   Generator& g = *generator_;
-  if (!save_confirmed_) {
-    // Clears the status bar and the preview, sizes the preview and shows hint 1.
-    PrepareGeneration(g);
-  } else {
-    // The save dialog closed with Ok: the finished preview stays for the bitmap.
-    FillClassTables(g.tables, g.settings.LandscapeType);
-    ComputeClassTables(g);
-    SetHint(HintText(1));
-  }
-  save_confirmed_ = false;
+  PrepareGeneration(g);
   type_->setText(LandscapeTypeName(g.settings.LandscapeType));
   picture2_->setPixmap(
       QPixmap::fromImage(LandscapePicture(g.settings.LandscapeType, kPicture2Size)));
+  // The preview asks for room by the map's size.
+  preview_->updateGeometry();
   preview_->Flush();
 }
 
@@ -117,16 +109,38 @@ void GenerationPage::Start() {
   start_->setEnabled(false);
   running_ = true;
   stop_requested_ = false;
+  stopped_at_save_ = false;
   last_outcome_ = RunGeneration(*generator_);
   running_ = false;
+  if (stopped_at_save_) last_outcome_.status = RunOutcome::Status::Cancelled;
   preview_->Flush();
-  // A run that could not start (an unusable picture) says why where the user looks; the
-  // status bar alone is easily missed and may cut a long message.
-  if (last_outcome_.status == RunOutcome::Status::Failed) {
-    QMessageBox::warning(this, "Landschaft generieren",
-                         QString::fromStdString(last_outcome_.message));
+  switch (last_outcome_.status) {
+    case RunOutcome::Status::Written:
+      if (const QString note = PlayersNote(); !note.isEmpty()) {
+        status_->showMessage(status_->currentMessage() + "  " + note);
+      }
+      break;
+    case RunOutcome::Status::Cancelled:
+      // A step stopped inside its loop leaves its own name behind.
+      status_->showMessage(kRunStopped);
+      break;
+    case RunOutcome::Status::SaveCancelled:
+      // Nothing was saved: the window starts afresh, as when it is shown again.
+      Activate();
+      break;
+    case RunOutcome::Status::Failed:
+      // A run that could not start (an unusable picture) says why where the user looks;
+      // the status bar alone is easily missed and may cut a long message.
+      QMessageBox::warning(this, "Landschaft generieren",
+                           QString::fromStdString(last_outcome_.message));
+      break;
   }
   emit runFinished();
+}
+
+QString GenerationPage::PlayersNote() const {
+  // The run lowers its own count to the headquarters it found room for.
+  return PlayersPlacedNote(generator_->run.PlayerCount, generator_->settings.PlayerCount);
 }
 
 void GenerationPage::SetStatus(std::string_view text) {
@@ -169,7 +183,7 @@ void GenerationPage::SetHint(std::string_view text) {
 }
 
 void GenerationPage::RunEnded() {
-  // EndGeneration: Zurück, Start, Ende.
+  // The run is over: Zurück, Start and Ende work again.
   BackButton()->setEnabled(true);
   start_->setEnabled(true);
   end_->setEnabled(true);
@@ -181,14 +195,28 @@ void GenerationPage::RunEnded() {
 
 std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& proposal,
                                                         const std::string& problem) {
+  // A stop that came after the run's last check still ends the run before the save
+  // dialog: a map the user gave up on is not offered for saving. Events not yet delivered
+  // (the close box, Escape) count too; once the modal dialog is open, the window would
+  // refuse to close.
+  QCoreApplication::processEvents();
+  if (CancelKeyHeld()) {
+    stopped_at_save_ = true;
+    return std::nullopt;
+  }
   SaveTarget offered = proposal;
   if (offered.folder.empty()) offered.folder = save_folder_.toStdString();
+  const QString note = PlayersNote();
+  if (!note.isEmpty()) status_->showMessage(note);
+  // The bar belongs to the writing that follows the dialog, not to the last step.
+  progress_->setValue(progress_value_);
   preview_->Flush();
-  auto answer = save_->Ask(offered, QString::fromStdString(problem));
+  save_->KeepClear(preview_->PictureOnScreen());
+  auto answer = save_->Ask(offered, QString::fromStdString(problem), note);
   if (answer) save_folder_ = QString::fromStdString(answer->folder.string());
-  // The window becomes active again as the modal dialog closes.
-  save_confirmed_ = answer.has_value();
-  Activate();
+  // The run goes on with its tables and its finished preview, which becomes the bitmap;
+  // only the hint line starts over.
+  SetHint(HintText(1));
   return answer;
 }
 

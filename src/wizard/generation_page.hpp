@@ -19,9 +19,9 @@ class EscapeWatcher;
 class PreviewView;
 class SaveDialog;
 
-// Form_Grundfläche: the window in which a landscape is generated. It owns the generator,
-// whose settings the other pages write, and is the run's host: status bar, progress bar,
-// live preview, hint line, the Escape key and the save dialog.
+// The generation window, in which a landscape is generated. It owns the generator, whose
+// settings the other pages write, and is the run's host: status bar, progress bar, live
+// preview, hint line, the Escape key and the save dialog.
 class GenerationPage : public WizardPage, public Host {
   Q_OBJECT
 
@@ -32,11 +32,13 @@ class GenerationPage : public WizardPage, public Host {
   Generator& generator() { return *generator_; }
   GeneratorSettings& settings() { return generator_->settings; }
 
-  // Form_Activate.
+  // Each time the window is shown: the tables for the chosen settings, an empty preview of
+  // the map's size, an empty status bar and the first hint.
   void Activate() override;
 
   bool Running() const { return running_; }
-  // Ends a run at its next check, as Escape would; used when the window is closed.
+  // Ends a run at its next check, as Escape would, and before it asks where to save; used
+  // when the window is closed.
   void StopRun() { stop_requested_ = true; }
   const RunOutcome& LastOutcome() const { return last_outcome_; }
 
@@ -69,8 +71,8 @@ class GenerationPage : public WizardPage, public Host {
 
  private:
   void Start();
-  // The parts of Form_Activate; `keep_picture` when the closing save dialog re-activates.
-  void Prepare(bool keep_picture);
+  // What the status bar and the save dialog say when the map has fewer players than asked.
+  QString PlayersNote() const;
 
   const WizardServices& services_;
   std::unique_ptr<Generator> generator_;
@@ -88,9 +90,10 @@ class GenerationPage : public WizardPage, public Host {
   QElapsedTimer since_events_;
   RunOutcome last_outcome_;
   int progress_value_ = 0;
-  bool save_confirmed_ = false;  // SaveConfirmed
   bool running_ = false;
   bool stop_requested_ = false;
+  // The run was stopped when it asked where to save, after its last check.
+  bool stopped_at_save_ = false;
 };
 
 }  // namespace swd::wizard

@@ -5,7 +5,7 @@
 
 namespace swd::wizard {
 
-// Form_Granit: number and size of the large granite fields, frequency and fill of the
+// The granite dialog: number and size of the large granite fields, frequency and fill of the
 // small granite clusters.
 class GraniteDialog : public DetailDialog {
   Q_OBJECT

@@ -1,11 +1,19 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "wizard/language.hpp"
 #include "wizard/splash_screen.hpp"
 #include "wizard/wizard_window.hpp"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("swdgen-wizard");
+  if (!swd::wizard::UseLanguage(app)) {
+    std::fputs(
+        "swdgen-wizard: Die deutschen Texte für Qts eigene Dialoge fehlen (Debian-Paket "
+        "qt6-translations-l10n); Datei- und Ordnerauswahl bleiben englisch.\n",
+        stderr);
+  }
   swd::wizard::WizardWindow window(swd::wizard::DefaultServices());
   swd::wizard::SplashScreen splash;
   QObject::connect(&splash, &swd::wizard::SplashScreen::finished, &window,

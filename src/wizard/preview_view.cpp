@@ -12,6 +12,8 @@ constexpr int kRepaintIntervalMs = 40;
 constexpr int kFrame = 2;
 // Room for the largest map, 256 + 4 pixels, at zoom 1.
 constexpr int kLargestPicture = 260;
+// The zoom the view asks room for; a 256 map shown at 1 is hard to read.
+constexpr int kWantedZoom = 2;
 }  // namespace
 
 PreviewView::PreviewView(const PreviewImage& image, QWidget* parent)
@@ -43,8 +45,21 @@ int PreviewView::Zoom() const {
   return WholeZoom(inner, QSize(image_.Width(), image_.Height()));
 }
 
+QRect PreviewView::PictureRect() const {
+  const int zoom = Zoom();
+  const QSize shown(image_.Width() * zoom, image_.Height() * zoom);
+  return {QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown};
+}
+
+QRect PreviewView::PictureOnScreen() const {
+  const QRect picture = PictureRect();
+  return {mapToGlobal(picture.topLeft()), picture.size()};
+}
+
 QSize PreviewView::sizeHint() const {
-  return minimumSizeHint();
+  const QSize wanted(image_.Width() * kWantedZoom + 2 * kFrame,
+                     image_.Height() * kWantedZoom + 2 * kFrame);
+  return wanted.expandedTo(minimumSizeHint());
 }
 
 QSize PreviewView::minimumSizeHint() const {
@@ -57,9 +72,7 @@ void PreviewView::paintEvent(QPaintEvent*) {
   if (image_.Width() == 0 || image_.Height() == 0) return;
   const QImage picture(image_.Pixels().data(), image_.Width(), image_.Height(), image_.Width() * 3,
                        QImage::Format_RGB888);
-  const int zoom = Zoom();
-  const QSize shown(image_.Width() * zoom, image_.Height() * zoom);
-  const QRect target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+  const QRect target = PictureRect();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(target, picture);
   painter.setPen(QPen(QColor(0, 0, 0), 1));

@@ -7,10 +7,10 @@
 
 namespace swd::wizard {
 
-// Picture1: the core's preview image, one pixel per vertex, enlarged by the largest whole
-// number that fits (nearest neighbour) and framed (Shape1). The steps report a change
-// after every row; repaints are coalesced so that the picture follows the run smoothly
-// without slowing it.
+// The live preview: the core's preview image, one pixel per vertex, enlarged by the largest
+// whole number that fits (nearest neighbour) and framed. It asks for room to show the map
+// at twice its size. The steps report a change after every row; repaints are coalesced so
+// that the picture follows the run smoothly without slowing it.
 class PreviewView : public QWidget {
   Q_OBJECT
 
@@ -26,6 +26,9 @@ class PreviewView : public QWidget {
 
   int Zoom() const;
   static int WholeZoom(QSize available, QSize image);
+  // Where the enlarged picture is shown, in the view's and in screen coordinates.
+  QRect PictureRect() const;
+  QRect PictureOnScreen() const;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;

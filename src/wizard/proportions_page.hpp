@@ -26,7 +26,7 @@ inline constexpr std::array<int, 9> kProportionRows{0, 1, 2, 3, 4, 5, 6, 7, 9};
 const char* RowLabel(int landscape_type, int terrain_class);
 RowShows RowVisibility(int landscape_type, int terrain_class);
 
-// Form_Maße: amount, size and decoration of each terrain kind, "Flächen-variante", and
+// The proportions page: amount, size and decoration of each terrain kind, "Flächen-variante", and
 // the pictures that open the detail dialogs.
 class ProportionsPage : public WizardPage {
   Q_OBJECT

@@ -10,7 +10,7 @@ class QLabel;
 
 namespace swd::wizard {
 
-// Form_Schätze: the shares of coal, gold, iron and granite, kept at a total of 100.
+// The resource dialog: the shares of coal, gold, iron and granite, kept at a total of 100.
 class ResourceDialog : public DetailDialog {
   Q_OBJECT
 

@@ -1,25 +1,40 @@
 #include "wizard/save_dialog.hpp"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "mapfile/save_names.hpp"
-#include "wizard/centre.hpp"
 #include "wizard/save_folder.hpp"
+#include "wizard/window_placement.hpp"
 #include "wizard/wizard_page.hpp"
 
 namespace swd::wizard {
+
+namespace {
+constexpr QLatin1String kMapExtension(".swd");
+}
 
 SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
     : QDialog(parent), services_(services) {
   setWindowTitle("Datei speichern");
   setModal(true);
   auto* layout = new QVBoxLayout(this);
+  note_ = new QLabel(this);
+  note_->setObjectName("Label_Hinweis");
+  note_->setWordWrap(true);
+  note_->setTextFormat(Qt::PlainText);
+  QFont bold = note_->font();
+  bold.setBold(true);
+  note_->setFont(bold);
+  note_->hide();
+  layout->addWidget(note_);
   auto* form = new QFormLayout;
   title_ = new QLineEdit(this);
   title_->setObjectName("Text_Landschaftsname");
@@ -27,7 +42,8 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
   form->addRow("Landschaftsname:", title_);
   name_ = new QLineEdit(this);
   name_->setObjectName("Text_Dateiname");
-  name_->setMaxLength(kMaxNameLength);
+  // Room for a ".swd" typed out of habit; ChosenName() drops it.
+  name_->setMaxLength(kMaxNameLength + static_cast<int>(kMapExtension.size()));
   form->addRow("Dateiname:", name_);
   folder_label_ = new QLabel(this);
   folder_label_->setWordWrap(true);
@@ -56,14 +72,18 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
   layout->addLayout(buttons);
   setMinimumWidth(460);
 
-  connect(title_, &QLineEdit::textChanged, this, &SaveDialog::UpdateOk);
-  connect(name_, &QLineEdit::textChanged, this, &SaveDialog::UpdateOk);
+  connect(title_, &QLineEdit::textChanged, this, &SaveDialog::InputChanged);
+  connect(name_, &QLineEdit::textChanged, this, &SaveDialog::InputChanged);
   connect(ok_, &QPushButton::clicked, this, &SaveDialog::TryAccept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(choose_folder_, &QPushButton::clicked, this, &SaveDialog::ChooseFolder);
 }
 
-std::optional<SaveTarget> SaveDialog::Ask(const SaveTarget& proposal, const QString& problem) {
+std::optional<SaveTarget> SaveDialog::Ask(const SaveTarget& proposal, const QString& problem,
+                                          const QString& note) {
+  message_about_input_ = false;
+  note_->setText(note);
+  note_->setVisible(!note.isEmpty());
   title_->setText(QString::fromStdString(proposal.title));
   name_->setText(QString::fromStdString(proposal.name));
   folder_ = QString::fromStdString(proposal.folder.string());
@@ -78,7 +98,7 @@ std::optional<SaveTarget> SaveDialog::Ask(const SaveTarget& proposal, const QStr
   ShowMessage(message);
   name_->setFocus();
   if (exec() != QDialog::Accepted) return std::nullopt;
-  return SaveTarget{folder_.toStdString(), name_->text().toStdString(),
+  return SaveTarget{folder_.toStdString(), ChosenName().toStdString(),
                     title_->text().toStdString()};
 }
 
@@ -86,21 +106,43 @@ QString SaveDialog::Message() const {
   return message_->isHidden() ? QString() : message_->text();
 }
 
-void SaveDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(*this);
+QString SaveDialog::Note() const {
+  return note_->isHidden() ? QString() : note_->text();
 }
 
-void SaveDialog::UpdateOk() {
+void SaveDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (keep_clear_.isEmpty()) {
+    CentreOnScreen(*this);
+  } else {
+    PlaceBeside(*this, keep_clear_);
+  }
+}
+
+void SaveDialog::InputChanged() {
   ok_->setEnabled(!title_->text().isEmpty() && !name_->text().isEmpty());
+  // A refusal follows the fields from now on, and goes once they are mended.
+  if (message_about_input_) ShowMessage(InputProblem(), true);
+}
+
+QString SaveDialog::ChosenName() const {
+  QString name = name_->text();
+  if (name.endsWith(kMapExtension, Qt::CaseInsensitive)) {
+    name.chop(kMapExtension.size());
+  }
+  return name;
+}
+
+QString SaveDialog::InputProblem() const {
+  std::string problem = CheckMapName(ChosenName().toStdString());
+  if (problem.empty()) problem = CheckMapTitle(title_->text().toStdString());
+  return QString::fromStdString(problem);
 }
 
 void SaveDialog::TryAccept() {
   if (title_->text().isEmpty() || name_->text().isEmpty()) return;
-  std::string problem = CheckMapName(name_->text().toStdString());
-  if (problem.empty()) problem = CheckMapTitle(title_->text().toStdString());
-  if (!problem.empty()) {
-    ShowMessage(QString::fromStdString(problem));
+  if (const QString problem = InputProblem(); !problem.isEmpty()) {
+    ShowMessage(problem, true);
     return;
   }
   if (!FolderWritable(folder_)) {
@@ -108,7 +150,22 @@ void SaveDialog::TryAccept() {
     choose_folder_->show();
     return;
   }
+  if (!ReplaceAllowed()) return;
   accept();
+}
+
+bool SaveDialog::ReplaceAllowed() {
+  QStringList existing;
+  for (const QLatin1String extension : {kMapExtension, QLatin1String(".bmp")}) {
+    const QString file = ChosenName() + extension;
+    // A folder of that name is no map to replace; the write says what is wrong with it.
+    if (QFileInfo(QDir(folder_).filePath(file)).isFile()) existing << file;
+  }
+  if (existing.isEmpty()) return true;
+  const QString question = existing.join(" und ") + " gibt es im Ordner " +
+                           QDir::toNativeSeparators(folder_) + " schon. Ersetzen?";
+  return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }
 
 void SaveDialog::ChooseFolder() {
@@ -123,7 +180,8 @@ void SaveDialog::ShowFolder() {
   folder_label_->setText(QDir::toNativeSeparators(folder_));
 }
 
-void SaveDialog::ShowMessage(const QString& text) {
+void SaveDialog::ShowMessage(const QString& text, bool about_input) {
+  message_about_input_ = about_input && !text.isEmpty();
   message_->setText(text);
   message_->setVisible(!text.isEmpty());
   adjustSize();

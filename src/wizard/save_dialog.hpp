@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <optional>
 
 #include "model/host.hpp"
@@ -12,19 +13,25 @@ class QPushButton;
 
 namespace swd::wizard {
 
-// Form_Speichern: title and file name of the map, and the folder it goes to. "&Ok" is
-// only offered while both fields hold text, and closes the dialog only when the name,
-// the title and the folder can be used; otherwise the dialog says why in German. When the
-// folder cannot be written, it offers to choose another.
+// The save dialog ("Datei speichern"): title and file name of the map, and the folder it
+// goes to. "&Ok" is only offered while both fields hold text, and closes the dialog only
+// when the name, the title and the folder can be used and the user agrees to replace a map
+// of that name; otherwise the dialog says why in German. When the folder cannot be written,
+// it offers to choose another.
 class SaveDialog : public QDialog {
   Q_OBJECT
 
  public:
   SaveDialog(const WizardServices& services, QWidget* parent);
 
-  // Shows the dialog modally with the proposal and, if not empty, the reason why the last
-  // answer could not be used. No value: "&Abbruch".
-  std::optional<SaveTarget> Ask(const SaveTarget& proposal, const QString& problem);
+  // Shows the dialog modally with the proposal, the reason why the last answer could not
+  // be used (`problem`) and a note about the map (`note`), each if not empty. No value:
+  // "&Abbruch".
+  std::optional<SaveTarget> Ask(const SaveTarget& proposal, const QString& problem,
+                                const QString& note = {});
+  // Where the dialog must not cover, in screen coordinates: it opens beside it. Empty:
+  // in the middle of the screen.
+  void KeepClear(const QRect& area) { keep_clear_ = area; }
 
   QLineEdit* TitleField() const { return title_; }
   QLineEdit* NameField() const { return name_; }
@@ -32,19 +39,28 @@ class SaveDialog : public QDialog {
   QPushButton* CancelButton() const { return cancel_; }
   QPushButton* FolderButton() const { return choose_folder_; }
   QString Message() const;
+  QString Note() const;
   QString Folder() const { return folder_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void UpdateOk();
+  void InputChanged();
   void TryAccept();
+  // The file name as typed, without the ".swd" the user may have added.
+  QString ChosenName() const;
+  // Why the name or the title cannot be used; empty when both can.
+  QString InputProblem() const;
+  // Asks before a map or bitmap of the chosen name is replaced; "&Nein" is the default.
+  bool ReplaceAllowed();
   void ChooseFolder();
   void ShowFolder();
-  void ShowMessage(const QString& text);
+  // `about_input`: the message is about the fields and goes when they are mended.
+  void ShowMessage(const QString& text, bool about_input = false);
 
   const WizardServices& services_;
+  QLabel* note_;
   QLineEdit* title_;
   QLineEdit* name_;
   QLabel* folder_label_;
@@ -53,6 +69,8 @@ class SaveDialog : public QDialog {
   QPushButton* ok_;
   QPushButton* cancel_;
   QString folder_;
+  QRect keep_clear_;
+  bool message_about_input_ = false;
 };
 
 }  // namespace swd::wizard

@@ -6,21 +6,41 @@
 
 namespace swd::wizard {
 
+namespace {
+QString Chosen(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
+}  // namespace
+
+// Qt's own dialogs rather than the desktop's: they speak the program's language, whatever
+// language the desktop speaks.
+std::unique_ptr<QFileDialog> MakePictureDialog(QWidget* parent, const QString& start_folder) {
+  auto dialog = std::make_unique<QFileDialog>(parent, "Laden", start_folder, "Bilder (*.bmp)");
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setDefaultSuffix("bmp");
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  return dialog;
+}
+
+std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* parent, const QString& start_folder) {
+  auto dialog = std::make_unique<QFileDialog>(parent, "Ordner zum Speichern wählen", start_folder);
+  dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
+  dialog->setFileMode(QFileDialog::Directory);
+  return dialog;
+}
+
 WizardServices DefaultServices() {
   WizardServices s;
   s.program_folder = QCoreApplication::applicationDirPath();
   s.choose_picture = [](QWidget* parent, const QString& start) {
-    QFileDialog dialog(parent, "Laden", start, "Bilder (*.bmp)");
-    dialog.setDefaultSuffix("bmp");
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-    return dialog.selectedFiles().first();
+    return Chosen(*MakePictureDialog(parent, start));
   };
   s.choose_folder = [](QWidget* parent, const QString& start) {
-    return QFileDialog::getExistingDirectory(parent, "Ordner zum Speichern wählen", start);
+    return Chosen(*MakeFolderDialog(parent, start));
   };
-  // Like the original's timer: milliseconds since midnight.
+  // Milliseconds since midnight: every run frays the coast differently.
   s.clock_seed = [] {
     return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay());
   };

@@ -3,7 +3,9 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+class QFileDialog;
 class QWidget;
 
 namespace swd::wizard {
@@ -22,5 +24,10 @@ struct WizardServices {
 };
 
 WizardServices DefaultServices();
+
+// The two file dialogs of DefaultServices(), not yet shown: the picture for "Spezial" and
+// the folder to save in.
+std::unique_ptr<QFileDialog> MakePictureDialog(QWidget* parent, const QString& start_folder);
+std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* parent, const QString& start_folder);
 
 }  // namespace swd::wizard

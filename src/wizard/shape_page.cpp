@@ -46,22 +46,21 @@ int ShapePage::FramedPicture() const {
 
 void ShapePage::PictureClicked(int index) {
   const ShapeChoice& choice = kShapeChoices[index];
+  if (choice.then == ShapeChoice::Then::PictureDialog) {
+    const QString path = services_.choose_picture(this, services_.program_folder);
+    if (!path.isEmpty()) settings_.PicturePath = path.toStdString();
+    // Cancelled with no picture chosen before: "Spezial" has nothing to build from, so the
+    // previous shape stays. With one, it stays "Spezial" with that picture.
+    if (settings_.PicturePath.empty()) {
+      pictures_->button(chosen_)->setChecked(true);
+      return;
+    }
+  }
+  chosen_ = index;
   settings_.ShapedBase = choice.shaped_base;
   settings_.SymmetricBase = choice.symmetric_base;
   settings_.ShapeCode = choice.shape_code;
-  switch (choice.then) {
-    case ShapeChoice::Then::CoastDialog:
-      coast_->exec();
-      break;
-    case ShapeChoice::Then::PictureDialog: {
-      // A cancelled dialog keeps the previous picture; the shape stays "Spezial" anyway.
-      const QString path = services_.choose_picture(this, services_.program_folder);
-      if (!path.isEmpty()) settings_.PicturePath = path.toStdString();
-      break;
-    }
-    case ShapeChoice::Then::Nothing:
-      break;
-  }
+  if (choice.then == ShapeChoice::Then::CoastDialog) coast_->exec();
 }
 
 }  // namespace swd::wizard

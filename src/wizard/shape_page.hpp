@@ -13,7 +13,7 @@ class PictureButton;
 
 // What clicking a base-shape picture sets, and which dialog follows.
 struct ShapeChoice {
-  const char* picture;  // the control's name
+  const char* picture;  // the object name
   const char* caption;
   float shaped_base;
   float symmetric_base;
@@ -30,7 +30,7 @@ inline constexpr ShapeChoice kShapeChoices[] = {
     {"Picture_Spezial", "Spezial", 1, 0, 4, ShapeChoice::Then::PictureDialog},
 };
 
-// Form_Grundform: the six base shapes.
+// The base-shape page: the six base shapes.
 class ShapePage : public WizardPage {
   Q_OBJECT
 
@@ -49,6 +49,7 @@ class ShapePage : public WizardPage {
   const WizardServices& services_;
   QButtonGroup* pictures_;
   CoastDialog* coast_;
+  int chosen_ = 0;  // the shape the settings hold, "Insel" at first
 };
 
 }  // namespace swd::wizard

@@ -4,7 +4,7 @@
 
 namespace swd::wizard {
 
-// The resource sliders, numbered as the dialog's ActiveShareSlider counts them.
+// The resource sliders; None: no slider is being worked on.
 enum class ShareKind { None = 0, Coal = 1, Gold = 2, Iron = 3, Granite = 4 };
 
 int& ShareOf(ResourceShareSet& shares, ShareKind kind);

@@ -6,7 +6,7 @@
 
 namespace swd::wizard {
 
-// The size page's preview ("Bildgröße"): the outline of the chosen map size, blue when
+// The size page's preview: the outline of the chosen map size, blue when
 // "Insel" is ticked and green when not.
 class SizeOutlineView : public QWidget {
   Q_OBJECT

@@ -37,8 +37,8 @@ QButtonGroup* SizeChoices(const QString& caption, QBoxLayout* into, QWidget* pag
   return group;
 }
 
-constexpr QRgb kInselColour = 0x0000ff;    // &H00FF0000: blue
-constexpr QRgb kNoInselColour = 0x00ff00;  // &H0000FF00: green
+constexpr QRgb kInselColour = 0x0000ff;    // blue
+constexpr QRgb kNoInselColour = 0x00ff00;  // green
 
 }  // namespace
 

@@ -12,7 +12,7 @@ namespace swd::wizard {
 
 class SizeOutlineView;
 
-// Form_Größe: width and height, "Insel" and "Erweiterte Einstellungen".
+// The size page: width and height, "Insel" and "Erweiterte Einstellungen".
 class SizePage : public WizardPage {
   Q_OBJECT
 

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "wizard/centre.hpp"
 #include "wizard/pictures.hpp"
+#include "wizard/window_placement.hpp"
 
 namespace swd::wizard {
 

@@ -5,7 +5,7 @@
 
 namespace swd::wizard {
 
-// Form_Start: the program's title, a picture and the note that the game's mission CD or
+// The splash: the program's title, a picture and the note that the game's mission CD or
 // gold edition is needed. It closes itself after three seconds.
 class SplashScreen : public QWidget {
   Q_OBJECT

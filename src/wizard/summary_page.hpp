@@ -7,7 +7,7 @@ class QLabel;
 
 namespace swd::wizard {
 
-// Form_Karteninfo: what the landscape will be like, rebuilt on every activation.
+// The summary page: what the landscape will be like, rebuilt on every activation.
 class SummaryPage : public WizardPage {
   Q_OBJECT
 

@@ -5,7 +5,7 @@
 
 namespace swd::wizard {
 
-// Form_Baumgruppen: how often small tree groups are planted.
+// The tree-group dialog: how often small tree groups are planted.
 class TreeGroupDialog : public DetailDialog {
   Q_OBJECT
 

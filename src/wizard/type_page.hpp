@@ -9,7 +9,7 @@ class QLabel;
 
 namespace swd::wizard {
 
-// Form_Typ_Anz: landscape type and number of players.
+// The type page: landscape type and number of players.
 class TypePage : public WizardPage {
   Q_OBJECT
 

@@ -20,7 +20,7 @@ class WizardPage : public QWidget {
   WizardPage(const QString& caption, QWidget* parent = nullptr);
 
   const QString& Caption() const { return caption_; }
-  // Form_Activate: called each time the page is shown.
+  // Called each time the page is shown.
   virtual void Activate() {}
 
   QPushButton* NextButton() const { return next_; }

@@ -1,16 +1,18 @@
 #include "wizard/wizard_window.hpp"
 
 #include <QCloseEvent>
+#include <QLayout>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "wizard/centre.hpp"
 #include "wizard/generation_page.hpp"
 #include "wizard/proportions_page.hpp"
 #include "wizard/shape_page.hpp"
 #include "wizard/size_page.hpp"
 #include "wizard/summary_page.hpp"
 #include "wizard/type_page.hpp"
+#include "wizard/window_placement.hpp"
 
 namespace swd::wizard {
 
@@ -23,7 +25,8 @@ WizardWindow::WizardWindow(WizardServices services, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(stack_);
-  // Large enough for a 128 x 128 preview at three times its size.
+  // Large enough for a 128 x 128 preview at three times its size; a page that needs more
+  // grows the window when it is shown.
   setMinimumSize(kMinimumSize);
 
   // The generation window owns the generator whose settings every page writes.
@@ -76,7 +79,19 @@ void WizardWindow::ShowPage(PageId page) {
   stack_->setCurrentWidget(&shown);
   setWindowTitle(shown.Caption());
   shown.Activate();
+  GrowFor(shown);
   if (isVisible()) CentreOnScreen(*this);
+}
+
+void WizardWindow::GrowFor(const QWidget& page) {
+  // The page's layout may still hold the sizes from before Activate().
+  if (page.layout() != nullptr) page.layout()->activate();
+  QSize wanted = page.sizeHint();
+  if (const QScreen* s = screen()) {
+    const QSize frame = frameGeometry().size() - size();
+    wanted = wanted.boundedTo(s->availableGeometry().size() - frame);
+  }
+  if (wanted.width() > width() || wanted.height() > height()) resize(size().expandedTo(wanted));
 }
 
 void WizardWindow::closeEvent(QCloseEvent* event) {

@@ -50,6 +50,10 @@ class WizardWindow : public QWidget {
 
  private:
   void Add(PageId id, WizardPage* page);
+  // Makes the window as large as the page asks to be (the generation window asks room for
+  // the map at twice its size), as far as the screen allows. It never shrinks: the user
+  // may have made it larger.
+  void GrowFor(const QWidget& page);
 
   WizardServices services_;
   QStackedWidget* stack_;

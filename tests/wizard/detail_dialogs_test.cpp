@@ -72,7 +72,7 @@ class DetailDialogsTest : public QObject {
     QCOMPARE(all_coal, (ResourceShareSet{100, 0, 0, 0}));
     // All three others at 0 count as 1 each, so each gets a third of the change.
     QCOMPARE(Moved(all_coal, ShareKind::Coal, 70), (ResourceShareSet{70, 10, 10, 10}));
-    // 54 -> 64: gold 15 - Int(10*15/46 + .5) = 12, granite 5 - 1 = 4, iron 26 - 6 = 20.
+    // 54 -> 64: gold 15 - floor(10*15/46 + .5) = 12, granite 5 - 1 = 4, iron 26 - 6 = 20.
     QCOMPARE(Moved(start, ShareKind::Coal, 64), (ResourceShareSet{64, 12, 4, 20}));
     // 5 -> 4: coal, the largest share, takes the one unit by rounding.
     QCOMPARE(Moved(start, ShareKind::Granite, 4), (ResourceShareSet{55, 15, 4, 26}));

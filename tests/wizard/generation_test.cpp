@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "wizard/generation_page.hpp"
+#include "wizard/page_texts.hpp"
 #include "wizard/preview_view.hpp"
 #include "wizard/save_dialog.hpp"
 #include "wizard/size_page.hpp"
@@ -20,6 +21,7 @@
 namespace swd::wizard {
 
 using test::FilesIn;
+using test::OnNextMessageBox;
 using test::TestWizard;
 using test::WhenShown;
 
@@ -92,7 +94,7 @@ class GenerationTest : public QObject {
     QVERIFY(view.Zoom() >= 2);
   }
 
-  void AWholeRunWritesTheMapAndKeepsThePreview() {
+  void AWholeRunWritesTheMapAndKeepsItsPreviewAndTables() {
     TestWizard t;
     GoToGeneration(t);
     GenerationPage& page = t.window->Generation();
@@ -109,6 +111,9 @@ class GenerationTest : public QObject {
       QCOMPARE(save.Folder(), t.folder.path());
       page.generator().preview.Set(3, 3, Rgb{1, 2, 3});
       before_ok = page.generator().preview;
+      // Marks in the run's tables, which nothing may rebuild before the run has ended.
+      page.generator().tables.ClassBaseHeight[1] = 99;
+      page.generator().amounts.RegionCount[1] = -7;
       save.OkButton()->click();
     });
     page.StartButton()->click();
@@ -116,11 +121,84 @@ class GenerationTest : public QObject {
     QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Written);
     QCOMPARE(FilesIn(t.folder.path()), (QStringList{name + ".bmp", name + ".swd"}));
     QCOMPARE(QFileInfo(t.folder.filePath(name + ".swd")).size(), 16913);
-    QCOMPARE(page.StatusBar()->currentMessage(), QString("Fertig !!!"));
+    // A 32 x 32 map seldom has room for three headquarters.
+    const QString note =
+        PlayersPlacedNote(page.LastOutcome().players_placed, page.LastOutcome().players_requested);
+    QCOMPARE(page.StatusBar()->currentMessage(),
+             QString("Fertig !!!") + (note.isEmpty() ? "" : "  " + note));
     QVERIFY(ButtonsEnabled(page));
     QVERIFY(page.ProgressBar()->isHidden());
     QCOMPARE(page.generator().preview.Pixels(), before_ok.Pixels());
+    QCOMPARE(page.generator().tables.ClassBaseHeight[1], 99);
+    QCOMPARE(page.generator().amounts.RegionCount[1], -7.0f);
     QCOMPARE(page.HintLabel()->text(), QString(kHint1));
+  }
+
+  void FewerPlayersThanAskedAreReported() {
+    TestWizard t;
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    // "Insel (sym.)" places players in pairs: 7 asked, 6 placed.
+    page.settings().CheckErwEinst = true;
+    page.settings().SymmetricBase = 1;
+    page.settings().PlayerCount = 7;
+    page.settings().MapWidth = page.settings().MapHeight = 128;
+    t.window->ShowPage(PageId::Generation);
+    const QString note = "Nur 6 von 7 Spielern konnten platziert werden.";
+    QString in_dialog, on_status_bar;
+    WhenShown ok(page.Save(), [&] {
+      in_dialog = page.Save().Note();
+      on_status_bar = page.StatusBar()->currentMessage();
+      page.Save().OkButton()->click();
+    });
+    page.StartButton()->click();
+    QCOMPARE(page.LastOutcome().players_placed, 6);
+    QCOMPARE(in_dialog, note);
+    QCOMPARE(on_status_bar, note);
+    QCOMPARE(page.StatusBar()->currentMessage(), "Fertig !!!  " + note);
+
+    QCOMPARE(PlayersPlacedNote(1, 5), QString("Nur 1 von 5 Spielern konnte platziert werden."));
+    QCOMPARE(PlayersPlacedNote(0, 4), QString("Keiner der 4 Spieler konnte platziert werden."));
+    QCOMPARE(PlayersPlacedNote(0, 1), QString("Der Spieler konnte nicht platziert werden."));
+    QVERIFY(PlayersPlacedNote(7, 7).isEmpty());
+  }
+
+  void TheSaveDialogLeavesTheMapInView() {
+    TestWizard t;
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    QRect dialog, picture;
+    WhenShown ok(page.Save(), [&] {
+      dialog = page.Save().frameGeometry();
+      picture = page.Preview()->PictureOnScreen();
+      page.Save().OkButton()->click();
+    });
+    page.StartButton()->click();
+    QVERIFY(ok.Done());
+    QVERIFY(!picture.isEmpty());
+    QVERIFY2(!dialog.intersects(picture), qPrintable(QString("dialog %1,%2 %3x%4")
+                                                         .arg(dialog.x())
+                                                         .arg(dialog.y())
+                                                         .arg(dialog.width())
+                                                         .arg(dialog.height())));
+    QVERIFY(page.screen()->availableGeometry().contains(dialog));
+  }
+
+  void TheWindowOpensLargeEnoughForTwiceTheMapSize_data() {
+    QTest::addColumn<int>("size");
+    QTest::newRow("256") << 256;
+    QTest::newRow("128") << 128;
+  }
+
+  void TheWindowOpensLargeEnoughForTwiceTheMapSize() {
+    QFETCH(int, size);
+    TestWizard t;
+    GenerationPage& page = t.window->Generation();
+    page.settings().MapWidth = page.settings().MapHeight = static_cast<std::int16_t>(size);
+    t.window->ShowPage(PageId::Generation);
+    QApplication::processEvents();
+    QVERIFY2(page.Preview()->Zoom() >= 2, qPrintable(QString::number(page.Preview()->Zoom())));
+    QVERIFY(t.window->screen()->availableGeometry().contains(t.window->frameGeometry()));
   }
 
   void AbbruchInTheSaveDialogWritesNothingAndClearsThePreview() {
@@ -182,11 +260,9 @@ class GenerationTest : public QObject {
     page.settings().ShapeCode = 4;
     page.settings().PicturePath = QDir(t.folder.path()).filePath("fehlt.bmp").toStdString();
     QString shown;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box != nullptr);
-      shown = box->text();
-      box->accept();
+    OnNextMessageBox([&](QMessageBox& box) {
+      shown = box.text();
+      box.accept();
     });
     page.StartButton()->click();
     QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Failed);
@@ -217,36 +293,64 @@ class GenerationTest : public QObject {
     QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Written);
   }
 
-  void EscapeDeliveredDuringTheRunCancelsIt() {
+  void EscapeDeliveredDuringTheRunStopsIt() {
     TestWizard t;
     GoToGeneration(t);
     GenerationPage& page = t.window->Generation();
     // Waits in the event queue until one of the run's yields delivers it.
     QCoreApplication::postEvent(&page,
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    WhenShown cancel(page.Save(), [&] { page.Save().CancelButton()->click(); });
+    WhenShown unexpected(page.Save(), [&] { page.Save().CancelButton()->click(); });
     page.StartButton()->click();
-    QVERIFY(page.LastOutcome().status != RunOutcome::Status::Written);
+    QVERIFY(!unexpected.Done());
+    QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Cancelled);
+    QCOMPARE(page.StatusBar()->currentMessage(), QString(kRunStopped));
     QVERIFY(FilesIn(t.folder.path()).isEmpty());
     QVERIFY(ButtonsEnabled(page));
+    QVERIFY(page.ProgressBar()->isHidden());
     QTest::keyRelease(&page, Qt::Key_Escape);
   }
 
-  void ClosingTheWindowDuringARunStopsItFirst() {
+  void ClosingTheWindowDuringARunStopsItAndEndsTheProgram() {
     TestWizard t;
     GoToGeneration(t);
     GenerationPage& page = t.window->Generation();
     QSignalSpy quit(t.window.get(), &WizardWindow::quitRequested);
+    bool running = false;
+    // The close box: the window system's close request, delivered by one of the run's yields.
     QTimer::singleShot(0, t.window.get(), [&] {
-      QVERIFY(page.Running());
-      t.window->close();
-      QCOMPARE(quit.count(), 0);
+      running = page.Running();
+      QCoreApplication::postEvent(t.window->windowHandle(), new QCloseEvent);
     });
-    WhenShown cancel(page.Save(), [&] { page.Save().CancelButton()->click(); });
+    WhenShown unexpected(page.Save(), [&] { page.Save().CancelButton()->click(); });
     page.StartButton()->click();
-    QVERIFY(page.LastOutcome().status != RunOutcome::Status::Written);
+    QVERIFY(running);
+    QVERIFY(!unexpected.Done());
+    QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Cancelled);
+    QCOMPARE(page.StatusBar()->currentMessage(), QString(kRunStopped));
     QCOMPARE(quit.count(), 1);
     QVERIFY(FilesIn(t.folder.path()).isEmpty());
+  }
+
+  void AStopPendingWhenTheRunAsksWhereToSaveKeepsTheDialogAway() {
+    TestWizard t;
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    const SaveTarget proposal{{}, "Karte001", "Titel"};
+    {
+      WhenShown unexpected(page.Save(), [&] { page.Save().CancelButton()->click(); });
+      // Escape pressed after the run's last yield, not yet delivered.
+      QCoreApplication::postEvent(&page,
+                                  new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+      QVERIFY(!page.AskSaveTarget(proposal, "").has_value());
+      QVERIFY(!unexpected.Done());
+      QTest::keyRelease(&page, Qt::Key_Escape);
+    }
+    // The window closed after the run's last check.
+    WhenShown unexpected(page.Save(), [&] { page.Save().CancelButton()->click(); });
+    page.StopRun();
+    QVERIFY(!page.AskSaveTarget(proposal, "").has_value());
+    QVERIFY(!unexpected.Done());
   }
 
   void ZurueckFollowsTheExtendedSettings() {

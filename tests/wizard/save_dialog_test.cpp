@@ -1,16 +1,20 @@
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "wizard/save_dialog.hpp"
 #include "wizard/save_folder.hpp"
+#include "wizard/window_placement.hpp"
 #include "wizard_fixture.hpp"
 
 namespace swd::wizard {
 
+using test::OnNextMessageBox;
 using test::WhenShown;
 
 namespace {
@@ -47,7 +51,7 @@ class SaveDialogTest : public QObject {
       QCOMPARE(f.dialog.windowTitle(), QString("Datei speichern"));
       QCOMPARE(f.dialog.NameField()->text(), QString("Karte007"));
       QCOMPARE(f.dialog.TitleField()->text(), QString("Phantasia-Zufall"));
-      QCOMPARE(f.dialog.NameField()->maxLength(), 8);
+      QCOMPARE(f.dialog.NameField()->maxLength(), 12);  // 8 and a ".swd" typed out of habit
       QCOMPARE(f.dialog.TitleField()->maxLength(), 16);
       QVERIFY(f.dialog.Message().isEmpty());
       QVERIFY(f.dialog.FolderButton()->isHidden());
@@ -94,6 +98,9 @@ class SaveDialogTest : public QObject {
                            << "Titel"
                            << "Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und "
                               "'_' enthalten.";
+    QTest::newRow("long") << "Karte0071"
+                          << "Titel"
+                          << "Der Dateiname darf höchstens 8 Zeichen lang sein.";
     QTest::newRow("euro") << "Karte1"
                           << "Preis 5 €"
                           << "Der Landschaftsname enthält ein Zeichen, das das Spiel nicht "
@@ -123,6 +130,74 @@ class SaveDialogTest : public QObject {
     QVERIFY(test::FilesIn(f.folder.path()).isEmpty());
   }
 
+  void ARefusalGoesOnceMendedAndATypedSwdIsDropped() {
+    Fixture f;
+    WhenShown act(f.dialog, [&] {
+      f.dialog.NameField()->setText("Karte 1");
+      f.dialog.OkButton()->click();
+      QVERIFY(!f.dialog.Message().isEmpty());
+      f.dialog.NameField()->setText("karte.swd");
+      QVERIFY2(f.dialog.Message().isEmpty(), qPrintable(f.dialog.Message()));
+      f.dialog.OkButton()->click();
+    });
+    const auto answer = f.dialog.Ask(f.Proposal(), "");
+    QVERIFY(act.Done());
+    QVERIFY(answer.has_value());
+    QCOMPARE(answer->name, std::string("karte"));
+  }
+
+  void AnExistingMapIsReplacedOnlyWhenTheUserSaysSo() {
+    Fixture f;
+    for (const char* file : {"Karte007.swd", "Karte007.bmp"}) {
+      QFile existing(f.folder.filePath(file));
+      QVERIFY(existing.open(QIODevice::WriteOnly));
+    }
+    QStringList questions;
+    bool no_by_default = false;
+    WhenShown act(f.dialog, [&] {
+      OnNextMessageBox([&](QMessageBox& box) {
+        questions << box.text();
+        no_by_default = box.defaultButton() == box.button(QMessageBox::No);
+        QTest::keyClick(&box, Qt::Key_Return);
+      });
+      f.dialog.OkButton()->click();
+      QVERIFY(f.dialog.isVisible());
+      OnNextMessageBox([&](QMessageBox& box) {
+        questions << box.text();
+        box.button(QMessageBox::Yes)->click();
+      });
+      f.dialog.OkButton()->click();
+    });
+    const auto answer = f.dialog.Ask(f.Proposal(), "");
+    QVERIFY(act.Done());
+    QVERIFY(answer.has_value());
+    QVERIFY(no_by_default);
+    QCOMPARE(questions.size(), 2);
+    QCOMPARE(questions[0], "Karte007.swd und Karte007.bmp gibt es im Ordner " +
+                               QDir::toNativeSeparators(f.folder.path()) + " schon. Ersetzen?");
+  }
+
+  void OpensBesideWhatItMustNotCover_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("keep_clear");
+    QTest::addColumn<QPoint>("at");
+    const QRect desktop(0, 0, 1920, 1080);
+    QTest::newRow("right") << desktop << QRect(700, 300, 400, 400) << QPoint(1112, 399);
+    QTest::newRow("left, no room right")
+        << desktop << QRect(1400, 300, 400, 400) << QPoint(928, 399);
+    QTest::newRow("below, no room aside")
+        << QRect(0, 0, 800, 800) << QRect(200, 200, 400, 400) << QPoint(169, 600);
+    QTest::newRow("covering least")
+        << QRect(0, 0, 800, 600) << QRect(100, 100, 600, 400) << QPoint(169, 400);
+  }
+
+  void OpensBesideWhatItMustNotCover() {
+    QFETCH(QRect, screen);
+    QFETCH(QRect, keep_clear);
+    QFETCH(QPoint, at);
+    QCOMPARE(PositionBeside(keep_clear, QSize(460, 200), screen), at);
+  }
+
   void AbbruchWritesNothing() {
     Fixture f;
     WhenShown cancel(f.dialog, [&] { f.dialog.CancelButton()->click(); });
@@ -146,6 +221,8 @@ class SaveDialogTest : public QObject {
       QVERIFY(f.dialog.FolderButton()->isVisible());
       f.dialog.OkButton()->click();  // refused, the folder is still unwritable
       QVERIFY(f.dialog.isVisible());
+      f.dialog.NameField()->setText("Karte2");  // mends nothing about the folder
+      QVERIFY(f.dialog.Message().contains("Bitte einen anderen Ordner wählen"));
       f.dialog.FolderButton()->click();  // the folder dialog is cancelled
       QCOMPARE(f.dialog.Folder(), missing);
       f.dialog.FolderButton()->click();

@@ -45,6 +45,7 @@ class ShapePageTest : public QObject {
     QFETCH(bool, coast_dialog);
     QFETCH(bool, picture_dialog);
     TestWizard t;
+    t.picture_answers = {"/karten/bild.bmp"};
     ShapePage& page = t.window->Shape();
     t.window->ShowPage(PageId::BaseShape);
     // Start from another shape, so that every field must change.
@@ -102,6 +103,20 @@ class ShapePageTest : public QObject {
       QVERIFY(escape.Done());
     }
     QCOMPARE(s.CoastRoughness, 5);
+  }
+
+  void SpezialCancelledWithoutAPictureKeepsThePreviousShape() {
+    TestWizard t;
+    ShapePage& page = t.window->Shape();
+    const GeneratorSettings& s = t.window->Generation().settings();
+    WhenShown close_coast(page.Coast(), [&] { page.Coast().OkButton()->click(); });
+    page.Picture(4)->click();  // Ring
+    page.Picture(5)->click();  // Spezial, its file dialog cancelled
+    QCOMPARE(t.picture_dialogs, 1);
+    QCOMPARE(page.FramedPicture(), 4);
+    QCOMPARE(s.ShapedBase, 1.0f);
+    QCOMPARE(s.ShapeCode, 2.0f);
+    QVERIFY(s.PicturePath.empty());
   }
 
   void SpezialKeepsTheOldPictureWhenTheFileDialogIsCancelled() {

@@ -1,6 +1,9 @@
 #include "wizard_fixture.hpp"
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -33,6 +36,9 @@ WhenShown::WhenShown(QWidget& widget, std::function<void()> action)
     w->done = true;
     w->timer.stop();
     action();
+    // A check that failed inside the modal loop returned early: end the loop rather than
+    // wait for the test's time limit.
+    if (QTest::currentTestFailed() && widget.isVisible()) widget.close();
   });
   w->timer.start(5);
 }
@@ -41,6 +47,19 @@ WhenShown::~WhenShown() = default;
 
 bool WhenShown::Done() const {
   return watch_->done;
+}
+
+void OnNextMessageBox(std::function<void(QMessageBox&)> action) {
+  auto* poll = new QTimer(QCoreApplication::instance());
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    poll->deleteLater();
+    poll->stop();
+    action(*box);
+    if (QTest::currentTestFailed() && box->isVisible()) box->close();
+  });
+  poll->start(5);
 }
 
 QStringList FilesIn(const QString& folder) {

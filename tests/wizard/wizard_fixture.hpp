@@ -10,6 +10,7 @@
 #include "wizard/size_page.hpp"
 #include "wizard/wizard_window.hpp"
 
+class QMessageBox;
 class QWidget;
 
 namespace swd::wizard::test {
@@ -28,7 +29,8 @@ struct TestWizard {
 };
 
 // Runs `action` once, as soon as `widget` is visible, from inside whatever modal loop
-// shows it. The returned object stops watching when destroyed.
+// shows it, and closes the widget if a check in `action` failed. The returned object stops
+// watching when destroyed.
 class WhenShown {
  public:
   WhenShown(QWidget& widget, std::function<void()> action);
@@ -41,6 +43,10 @@ class WhenShown {
   struct Watch;
   std::unique_ptr<Watch> watch_;
 };
+
+// Runs `action` on the next message box, from inside its modal loop; closes the box if a
+// check in `action` failed.
+void OnNextMessageBox(std::function<void(QMessageBox&)> action);
 
 // The files directly in a folder.
 QStringList FilesIn(const QString& folder);
