@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "model/run.hpp"
+#include "run/run.hpp"
 
 namespace {
 

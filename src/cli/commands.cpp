@@ -11,8 +11,8 @@
 #include "cli/cli_host.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/swd_format.hpp"
-#include "model/run.hpp"
 #include "model/tables.hpp"
+#include "run/run.hpp"
 
 namespace swd::cli {
 

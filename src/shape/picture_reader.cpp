@@ -4,7 +4,8 @@
 #include <iterator>
 #include <system_error>
 
-#include "mapfile/byte_io.hpp"
+#include "io/byte_io.hpp"
+#include "model/settings_check.hpp"
 
 namespace swd {
 
@@ -80,7 +81,7 @@ PictureRead ReadPicture(std::span<const std::uint8_t> bytes, int width, int heig
 }
 
 PictureRead LoadPictureFile(const std::filesystem::path& path, int width, int height) {
-  if (path.empty()) return Problem("Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.");
+  if (path.empty()) return Problem(kNoPictureChosen);
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (!std::filesystem::exists(status))

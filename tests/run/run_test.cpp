@@ -3,7 +3,7 @@
 #include <memory>
 #include <thread>
 
-#include "model/run.hpp"
+#include "run/run.hpp"
 #include "support/recording_host.hpp"
 
 namespace swd {
