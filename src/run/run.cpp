@@ -56,9 +56,9 @@ void EndGeneration(Generator& g) {
 
 namespace {
 
-// Copies the user's settings and derives the run's own values from them. Without
-// "Erweiterte Einstellungen" the run is a plain island whatever the shape page holds, and
-// the row limit follows the symmetry the run really uses.
+// Copies the user's settings and derives the run's own values from them. Without the
+// extended settings the run is a plain island whatever the shape page holds, and the row
+// limit follows the symmetry the run really uses.
 void DeriveRunSettings(Generator& g) {
   RunSettings& r = g.run;
   static_cast<GeneratorSettings&>(r) = g.settings;

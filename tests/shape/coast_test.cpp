@@ -35,7 +35,7 @@ TEST(AdaptToSurroundings, FiveOfEightNeighboursAbsorbAndTheCountWrapsRoundTheEdg
   EXPECT_EQ(f.g->rng.Draws(), 0u);
   EXPECT_EQ(f.host.statuses, (std::vector<std::string>{"Angleichen an Umgebung", ""}));
   ASSERT_EQ(f.host.progress.size(), 32u);
-  EXPECT_EQ(f.host.progress.back(), 97);  // Int(100 * 31 / 32 + 0.5)
+  EXPECT_EQ(f.host.progress.back(), 97);  // floor(100 * 31 / 32 + 0.5)
 }
 
 TEST(AdaptToSurroundings, ChangesCountForLaterCellsAndAreMirroredOnASymmetricBase) {
