@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "files/atomic_files.hpp"
-#include "model/run.hpp"
+#include "run/run.hpp"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "cli/cli_host.hpp"
-#include "model/run.hpp"
+#include "run/run.hpp"
 #include "wizard/generation_page.hpp"
 #include "wizard/save_dialog.hpp"
 #include "wizard/wizard_window.hpp"

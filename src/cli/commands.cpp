@@ -8,10 +8,10 @@
 
 #include "cli/cli_host.hpp"
 #include "mapfile/cp437.hpp"
-#include "mapfile/file_read.hpp"
+#include "io/file_read.hpp"
 #include "mapfile/swd_format.hpp"
-#include "model/run.hpp"
 #include "model/tables.hpp"
+#include "run/run.hpp"
 
 namespace swd::cli {
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "mapfile/save_names.hpp"
+#include "model/settings_check.hpp"
 #include "shape/picture_reader.hpp"
 
 namespace swd::cli {
@@ -170,6 +171,9 @@ GenerateRequest Check(const GenerateArgs& a) {
     for (int k = 1; k <= 6; ++k)
       s.SliderTiere[k] = static_cast<int>(v[k - 1]);
   }
+
+  // The options above keep every value in range; the core's own check stays the last word.
+  if (const auto problem = CheckSettings(s); !problem.empty()) throw BadValue{problem};
 
   if (!a.seed.empty()) {
     r.seed = static_cast<std::uint32_t>(

@@ -1,6 +1,6 @@
 #include "mapfile/bmp.hpp"
 
-#include "mapfile/byte_io.hpp"
+#include "io/byte_io.hpp"
 
 namespace swd {
 

@@ -1,6 +1,6 @@
 #include "mapfile/mapfile_steps.hpp"
 #include "model/primitives.hpp"
-#include "model/progress.hpp"
+#include "model/sweep.hpp"
 
 namespace swd {
 
@@ -8,29 +8,29 @@ namespace {
 // Game terrain code of an internal class; forest and mountain draw one per triangle.
 std::uint8_t GameCode(Generator& g, int terrain_class) {
   switch (terrain_class) {
-    case 0:
+    case OpenLand:
       return 15;
-    case 1:
+    case Water:
       return 5;
-    case 2:
+    case Forest:
       return static_cast<std::uint8_t>(RandomInt(g, 8, 10));
-    case 3:
+    case Swamp:
       return 3;
-    case 4:
+    case Savanna:
       return 0;
-    case 5:
+    case Steppe:
       return 14;
-    case 6:
+    case Desert:
       return 4;
-    case 7: {
+    case Mountain: {
       const int code = RandomInt(g, 11, 14);
       return static_cast<std::uint8_t>(code == 14 ? 1 : code);
     }
-    case 8:
+    case Snow:
       return 2;
-    case 9:
+    case MountainMeadow:
       return 18;
-    case 10:
+    case Lava:
       return 16;
     default:
       return 5;
@@ -39,30 +39,18 @@ std::uint8_t GameCode(Generator& g, int terrain_class) {
 }  // namespace
 
 void ConvertToGameCodes(Generator& g) {
-  BeginStep(g, "Umwandeln in SWD-Format");
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      g.grid(x, y, TerrainLayerA) = GameCode(g, g.grid(x, y, TerrainLayerA));
-      g.grid(x, y, TerrainLayerB) = GameCode(g, g.grid(x, y, TerrainLayerB));
-    }
-    ReportProgress(g, Percent(y, h));
-  }
-  EndStep(g);
+  SweepStep(g, "Umwandeln in SWD-Format", WholeMapByRows(g), [&](int x, int y) {
+    g.grid(x, y, TerrainLayerA) = GameCode(g, g.grid(x, y, TerrainLayerA));
+    g.grid(x, y, TerrainLayerB) = GameCode(g, g.grid(x, y, TerrainLayerB));
+  });
 }
 
+// Every odd row's second triangles take the first triangle of the next vertex to the right.
 void ShiftTerrain(Generator& g) {
-  BeginStep(g, "Verschieben");
   const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  for (int y = 1; y <= h - 1; y += 2) {
-    for (int x = 0; x < w; ++x) {
-      g.grid(x, y, TerrainLayerB) = g.grid(x < w - 1 ? x + 1 : 0, y, TerrainLayerA);
-    }
-    ReportProgress(g, Percent(y, h));
-  }
-  EndStep(g);
+  SweepStep(g, "Verschieben", Rows({1, g.run.MapHeight - 1, 2}, MapColumns(g)), [&](int x, int y) {
+    g.grid(x, y, TerrainLayerB) = g.grid(x < w - 1 ? x + 1 : 0, y, TerrainLayerA);
+  });
 }
 
 }  // namespace swd

@@ -3,7 +3,7 @@
 
 #include "mapfile/mapfile_steps.hpp"
 #include "model/primitives.hpp"
-#include "model/progress.hpp"
+#include "model/sweep.hpp"
 
 namespace swd {
 
@@ -26,7 +26,7 @@ constexpr CodeTest IsNeither(std::uint8_t a, std::uint8_t b) {
 }
 
 // Offset of a neighbouring triangle from vertex (x, y); it depends on the row parity.
-struct Neighbour {
+struct TriangleOffset {
   int even_dx, even_dy;
   int odd_dx, odd_dy;
 };
@@ -45,15 +45,15 @@ struct CornerScheme {
   int target_layer;
   int neighbour_layer;
   CodeTest candidate;
-  std::array<Neighbour, 3> neighbours;
+  std::array<TriangleOffset, 3> neighbours;
   CodeTest good;
   CornerRule rule1, rule2;
 };
 
 // The triangles of TerrainLayerB around a first triangle, and those of TerrainLayerA around
 // a second triangle.
-constexpr std::array<Neighbour, 3> kAroundA{{{-1, 0, -1, 0}, {0, 0, 0, 0}, {-1, 1, 0, 1}}};
-constexpr std::array<Neighbour, 3> kAroundB{{{0, -1, 1, -1}, {0, 0, 0, 0}, {1, 0, 1, 0}}};
+constexpr std::array<TriangleOffset, 3> kAroundA{{{-1, 0, -1, 0}, {0, 0, 0, 0}, {-1, 1, 0, 1}}};
+constexpr std::array<TriangleOffset, 3> kAroundB{{{0, -1, 1, -1}, {0, 0, 0, 0}, {1, 0, 1, 0}}};
 
 // Water wedged between land becomes land; swamp (3) does not count as land here.
 constexpr CornerScheme kSmoothCorners1{.target_layer = TerrainLayerA,
@@ -88,27 +88,21 @@ constexpr CornerScheme kSmoothCorners4{.target_layer = TerrainLayerB,
 
 // The outermost rows and columns stay as they are, so nothing here wraps.
 void SmoothCorners(Generator& g, const CornerScheme& s) {
-  BeginStep(g, "Winkel ausbügeln");
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  for (int y = 1; y <= h - 2; ++y) {
+  const SweepPlan inner = Rows({1, g.run.MapHeight - 2}, {1, g.run.MapWidth - 2});
+  SweepStep(g, "Winkel ausbügeln", inner, [&](int x, int y) {
+    std::uint8_t& t = g.grid(x, y, s.target_layer);
+    if (!s.candidate(t)) return;
     const bool even = y % 2 == 0;
-    for (int x = 1; x <= w - 2; ++x) {
-      std::uint8_t& t = g.grid(x, y, s.target_layer);
-      if (!s.candidate(t)) continue;
-      std::array<std::uint8_t, 3> code{};
-      for (int i = 0; i < 3; ++i) {
-        const Neighbour& n = s.neighbours[i];
-        code[i] = g.grid(x + (even ? n.even_dx : n.odd_dx), y + (even ? n.even_dy : n.odd_dy),
-                         s.neighbour_layer);
-      }
-      for (const CornerRule& rule : {s.rule1, s.rule2}) {
-        if (s.good(code[rule.first]) && s.good(code[rule.second])) t = code[rule.source];
-      }
+    std::array<std::uint8_t, 3> code{};
+    for (int i = 0; i < 3; ++i) {
+      const TriangleOffset& n = s.neighbours[i];
+      code[i] = g.grid(x + (even ? n.even_dx : n.odd_dx), y + (even ? n.even_dy : n.odd_dy),
+                       s.neighbour_layer);
     }
-    ReportProgress(g, Percent(y, h));
-  }
-  EndStep(g);
+    for (const CornerRule& rule : {s.rule1, s.rule2}) {
+      if (s.good(code[rule.first]) && s.good(code[rule.second])) t = code[rule.source];
+    }
+  });
 }
 
 bool IsMountainCode(int code) {
@@ -190,28 +184,21 @@ void SmoothCorners4(Generator& g) {
 }
 
 void FillEmptyData(Generator& g) {
-  BeginStep(g, "Auffüllen leerer Daten");
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  for (int x = 0; x < w; ++x) {
-    for (int y = 0; y < h; ++y) {
-      std::uint8_t& resource = g.grid(x, y, ResourceLayer);
-      if (resource != 0) {
-        // A resource can only be mined from mountains: every triangle around it becomes one.
-        for (const Triangle& t : y % 2 != 0 ? kTouchingOdd : kTouchingEven) {
-          std::uint8_t& code = g.grid(WrapIndex(x + t.dx, w), WrapIndex(y + t.dy, h), t.layer);
-          if (!IsMountainCode(code)) code = static_cast<std::uint8_t>(RandomInt(g, 11, 13));
-        }
-      } else {
-        resource = EmptyResource(g.grid(x, y, TerrainLayerA));
+  SweepStep(g, "Auffüllen leerer Daten", WholeMapByColumns(g).StopOnCancel(), [&](int x, int y) {
+    std::uint8_t& resource = g.grid(x, y, ResourceLayer);
+    if (resource != 0) {
+      // A resource can only be mined from mountains: every triangle around it becomes one.
+      for (const Triangle& t : y % 2 != 0 ? kTouchingOdd : kTouchingEven) {
+        const auto [tx, ty] = WrappedCell(g, x + t.dx, y + t.dy);
+        std::uint8_t& code = g.grid(tx, ty, t.layer);
+        if (!IsMountainCode(code)) code = static_cast<std::uint8_t>(RandomInt(g, 11, 13));
       }
-      std::uint8_t& fill = g.grid(x, y, FillLayer13);
-      if (fill == 0) fill = FillValue(g.grid(x, y, TerrainLayerA));
+    } else {
+      resource = EmptyResource(g.grid(x, y, TerrainLayerA));
     }
-    ReportProgress(g, Percent(x, w));
-    if (CancelRequested(g)) return;
-  }
-  EndStep(g);
+    std::uint8_t& fill = g.grid(x, y, FillLayer13);
+    if (fill == 0) fill = FillValue(g.grid(x, y, TerrainLayerA));
+  });
 }
 
 }  // namespace swd

@@ -20,7 +20,8 @@ struct WriteResult {
   std::filesystem::path bitmap_path;
 };
 
-// Asks for the save target, writes the map file and its preview bitmap.
+// Asks for the save target, writes the map file and its preview bitmap. A cancelled save
+// dialog leaves `written` false and the progress bar as it is.
 WriteResult WriteMapFile(Generator& g);
 
 }  // namespace swd

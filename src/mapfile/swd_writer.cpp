@@ -5,7 +5,6 @@
 #include "mapfile/swd_format.hpp"
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
-#include "model/run.hpp"
 
 namespace swd {
 
@@ -46,10 +45,7 @@ WriteResult WriteMapFile(Generator& g) {
   std::string problem;
   for (;;) {
     const auto target = AskUsableTarget(g, proposal, problem);
-    if (!target) {
-      EndGeneration(g);
-      return result;
-    }
+    if (!target) return result;  // cancelled: the run ends itself
     g.host->SetStatus("Ausgabe in Datei");
     const int w = g.run.MapWidth;
     const int h = g.run.MapHeight;

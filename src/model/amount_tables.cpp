@@ -16,9 +16,9 @@ struct AreaFactors {
   float count, max_size, min_size;
 };
 constexpr AreaFactors kAreaFactors[] = {
-    {1, 0.09f, 2.5f, 0.4f},   {2, 0.13f, 3.1f, 1.2f}, {3, 0.10f, 0.7f, 0.3f},
-    {4, 0.04f, 2.0f, 0.8f},   {6, 0.03f, 2.3f, 0.8f}, {7, 0.13f, 4.0f, 1.5f},
-    {11, 0.20f, 0.7f, 0.04f},
+    {Water, 0.09f, 2.5f, 0.4f},          {Forest, 0.13f, 3.1f, 1.2f}, {Swamp, 0.10f, 0.7f, 0.3f},
+    {Savanna, 0.04f, 2.0f, 0.8f},        {Desert, 0.03f, 2.3f, 0.8f}, {Mountain, 0.13f, 4.0f, 1.5f},
+    {kGraniteEntry, 0.20f, 0.7f, 0.04f},
 };
 
 // Without it: counts from the number of 16 x 16 blocks B, size totals from the inner area A.
@@ -27,9 +27,10 @@ struct BlockFactors {
   float count_divisor, max_size, min_size;
 };
 constexpr BlockFactors kBlockFactors[] = {
-    {1, 16.0f, 0.21f, 0.04f}, {2, 4.0f, 0.15f, 0.05f},  {3, 25.0f, 0.04f, 0.01f},
-    {4, 9.0f, 0.08f, 0.02f},  {6, 25.0f, 0.11f, 0.03f}, {7, 4.0f, 0.82f, 0.44f},
-    {11, 4.0f, 0.22f, 0.07f},
+    {Water, 16.0f, 0.21f, 0.04f},        {Forest, 4.0f, 0.15f, 0.05f},
+    {Swamp, 25.0f, 0.04f, 0.01f},        {Savanna, 9.0f, 0.08f, 0.02f},
+    {Desert, 25.0f, 0.11f, 0.03f},       {Mountain, 4.0f, 0.82f, 0.44f},
+    {kGraniteEntry, 4.0f, 0.22f, 0.07f},
 };
 // Mountain ranges and large granite fields start at most this many regions.
 constexpr float kCountCap = 32.0f;
@@ -70,7 +71,7 @@ void ComputeClassTables(Generator& g) {
     t.RegionMaxSizeBase[k.terrain_class] = area * k.max_size * 1.5f;
     t.RegionMinSizeBase[k.terrain_class] = area * k.min_size * 1.5f;
   }
-  for (int capped : {7, 11})
+  for (int capped : {static_cast<int>(Mountain), kGraniteEntry})
     t.RegionCountBase[capped] = std::min(t.RegionCountBase[capped], kCountCap);
 }
 

@@ -35,14 +35,18 @@ constexpr Rgb kTypeColours[3][9] = {
      {204, 255, 255},
      {255, 255, 255}},
 };
-constexpr int kColouredClasses[9] = {0, 1, 2, 3, 4, 5, 6, 8, 9};
+constexpr int kColouredClasses[9] = {OpenLand, Water,  Forest, Swamp,         Savanna,
+                                     Steppe,   Desert, Snow,   MountainMeadow};
 
-constexpr std::array<std::uint8_t, 11> kBaseHeight{22, 16, 24, 16, 24, 24, 24, 32, 36, 28, 16};
-constexpr std::array<std::uint8_t, 11> kBaseHeightWinter{18, 16, 20, 16, 20, 20,
-                                                         16, 26, 16, 30, 16};
-constexpr std::array<std::uint8_t, 11> kPropertyCode{4, 120, 4, 120, 4, 4, 9, 13, 120, 4, 120};
+constexpr std::array<std::uint8_t, kClassCount> kBaseHeight{22, 16, 24, 16, 24, 24,
+                                                            24, 32, 36, 28, 16};
+constexpr std::array<std::uint8_t, kClassCount> kBaseHeightWinter{18, 16, 20, 16, 20, 20,
+                                                                  16, 26, 16, 30, 16};
+constexpr std::array<std::uint8_t, kClassCount> kPropertyCode{4, 120, 4,   120, 4,  4,
+                                                              9, 13,  120, 4,   120};
 
-const char* const kClassNames[3][11] = {
+// The one table of class names: the proportions page, the summary and the tables share it.
+const char* const kClassNames[3][kClassCount] = {
     {"Wiesen", "Seen", "Wälder", "Sümpfe", "Savannen", "Steppen", "Wüsten", "Gebirge", "Schnee",
      "Bergwiesen", ""},
     {"Weiden", "Moore", "Wälder", "Lava 1", "Steppen 1", "Steppen 2", "Ödland", "Gebirge", "Lava 2",
@@ -55,9 +59,9 @@ const char* const kClassNames[3][11] = {
 void FillClassTables(ClassTables& t, int landscape_type) {
   const int type = landscape_type >= 0 && landscape_type <= 2 ? landscape_type : 0;
   t.ClassPreviewColour.fill(Rgb{});
-  t.ClassPreviewColour[10] = {255, 49, 0};
-  t.ClassPreviewColour[7] = {156, 99, 0};
-  t.ClassPreviewColour[11] = {100, 100, 100};
+  t.ClassPreviewColour[Lava] = {255, 49, 0};
+  t.ClassPreviewColour[Mountain] = {156, 99, 0};
+  t.ClassPreviewColour[kGraniteEntry] = {100, 100, 100};
   for (int i = 0; i < 9; ++i)
     t.ClassPreviewColour[kColouredClasses[i]] = kTypeColours[type][i];
   t.ClassBaseHeight = type == Winterland ? kBaseHeightWinter : kBaseHeight;
@@ -65,7 +69,8 @@ void FillClassTables(ClassTables& t, int landscape_type) {
 }
 
 const char* ClassName(int landscape_type, int terrain_class) {
-  if (landscape_type < 0 || landscape_type > 2 || terrain_class < 0 || terrain_class > 10) {
+  if (landscape_type < 0 || landscape_type > 2 || terrain_class < 0 ||
+      terrain_class >= kClassCount) {
     return "";
   }
   return kClassNames[landscape_type][terrain_class];

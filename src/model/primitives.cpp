@@ -10,26 +10,20 @@ int RandomInt(Generator& g, double lo, double hi) {
 }
 
 namespace {
-int CountClassNear(const Generator& g, int last, int x, int y, int c1, int c2, int c3) {
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  int count = 0;
-  for (int i = 0; i <= last; ++i) {
-    const int nx = WrapIndex(x + RingOffsetX[i], w);
-    const int ny = WrapIndex(y + RingOffsetY[i], h);
+int CountClassNear(const Generator& g, RingSpan block, int x, int y, int c1, int c2, int c3) {
+  return CountNeighbours(g, x, y, block, [&](int nx, int ny) {
     const int k = g.grid(nx, ny, TerrainLayerA);
-    if (k == c1 || k == c2 || k == c3) ++count;
-  }
-  return count;
+    return k == c1 || k == c2 || k == c3;
+  });
 }
 }  // namespace
 
 int CountClassNear5(const Generator& g, int x, int y, int c1, int c2, int c3) {
-  return CountClassNear(g, 24, x, y, c1, c2, c3);
+  return CountClassNear(g, kBlock5, x, y, c1, c2, c3);
 }
 
 int CountClassNear7(const Generator& g, int x, int y, int c1, int c2, int c3) {
-  return CountClassNear(g, 48, x, y, c1, c2, c3);
+  return CountClassNear(g, kBlock7, x, y, c1, c2, c3);
 }
 
 double SliderFactor(int level) {
@@ -68,16 +62,8 @@ void ResetCell(Generator& g, int x, int y, int c) {
   g.grid(x, y, AuxLayer12) = 64;
 }
 
-std::pair<int, int> MirrorCell(const Generator& g, int x, int y) {
-  return {g.run.MapWidth - x, g.run.MapHeight - y};
-}
-
 void SetCellClassMirrored(Generator& g, int x, int y, int c) {
-  SetCellClass(g, x, y, c);
-  if (IsSymmetric(g.run)) {
-    const auto [mx, my] = MirrorCell(g, x, y);
-    SetCellClass(g, mx, my, c);
-  }
+  ForCellAndMirror(g, x, y, [&](int cx, int cy) { SetCellClass(g, cx, cy, c); });
 }
 
 void ReseedFromClock(Generator& g) {

@@ -15,6 +15,37 @@ inline int WrapIndex(int v, int n) {
   return m < 0 ? m + n : m;
 }
 
+// A cell moved into the map round its edges: the map is a torus.
+inline std::pair<int, int> WrappedCell(const Generator& g, int x, int y) {
+  return {WrapIndex(x, g.run.MapWidth), WrapIndex(y, g.run.MapHeight)};
+}
+
+// One cell of a block round (x, y): where it lies, wrapped into the map, and its offset.
+struct Neighbour {
+  int x, y;
+  int dx, dy;
+};
+
+// Calls visit(Neighbour) for the ring table entries `ring` round (x, y), in table order.
+template <class Visit>
+void ForEachNeighbour(const Generator& g, int x, int y, RingSpan ring, Visit&& visit) {
+  const int w = g.run.MapWidth;
+  const int h = g.run.MapHeight;
+  for (int i = ring.first; i <= ring.last; ++i) {
+    const int dx = RingOffsetX[i];
+    const int dy = RingOffsetY[i];
+    visit(Neighbour{WrapIndex(x + dx, w), WrapIndex(y + dy, h), dx, dy});
+  }
+}
+
+// How many cells of the block satisfy pred(nx, ny).
+template <class Pred>
+int CountNeighbours(const Generator& g, int x, int y, RingSpan ring, Pred&& pred) {
+  int count = 0;
+  ForEachNeighbour(g, x, y, ring, [&](const Neighbour& n) { count += pred(n.x, n.y) ? 1 : 0; });
+  return count;
+}
+
 // How many cells of the 5x5 (7x7) block around (x, y), centre included and wrapped
 // round the map edges, hold class c1, c2 or c3 in TerrainLayerA.
 int CountClassNear5(const Generator& g, int x, int y, int c1, int c2, int c3);
@@ -27,20 +58,48 @@ bool CancelRequested(Generator& g);
 
 void SetCellClass(Generator& g, int x, int y, int c);
 void ResetCell(Generator& g, int x, int y, int c);
-std::pair<int, int> MirrorCell(const Generator& g, int x, int y);
 
-// The mirror of the cell at offset (dx, dy) from (x, y), wrapped into the map.
-inline std::pair<int, int> WrappedMirror(const Generator& g, int x, int y, int dx, int dy) {
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  return {WrapIndex(w - (x + dx), w), WrapIndex(h - (y + dy), h)};
+// The point mirror (MapWidth - x, MapHeight - y) of a cell on a symmetric base. For x = 0 or
+// y = 0 it lies in the column or row just outside the map; the mirror of a neighbour,
+// MirrorCell(x + dx, y + dy), is wrapped into the map where the step says so.
+inline std::pair<int, int> MirrorCell(const Generator& g, int x, int y) {
+  return {g.run.MapWidth - x, g.run.MapHeight - y};
 }
 
-// Writes one layer of a vertex and, on a symmetric base, of its mirror cell, which for
-// x = 0 or y = 0 lies just outside the map.
+// The mirror of a neighbour of (x, y), wrapped into the map.
+inline std::pair<int, int> WrappedMirror(const Generator& g, int x, int y, const Neighbour& n) {
+  const auto [mx, my] = MirrorCell(g, x + n.dx, y + n.dy);
+  return WrappedCell(g, mx, my);
+}
+
+// Calls write(x, y) and, when `mirrored`, write at the mirror cell.
+template <class Write>
+void ForCellAndMirror(const Generator& g, int x, int y, bool mirrored, Write&& write) {
+  write(x, y);
+  if (mirrored) {
+    const auto [mx, my] = MirrorCell(g, x, y);
+    write(mx, my);
+  }
+}
+// The same on a symmetric base.
+template <class Write>
+void ForCellAndMirror(const Generator& g, int x, int y, Write&& write) {
+  ForCellAndMirror(g, x, y, g.run.symmetric, write);
+}
+
+// Calls write at the neighbour n of (x, y) and, on a symmetric base, at its wrapped mirror.
+template <class Write>
+void ForNeighbourAndMirror(const Generator& g, int x, int y, const Neighbour& n, Write&& write) {
+  write(n.x, n.y);
+  if (g.run.symmetric) {
+    const auto [mx, my] = WrappedMirror(g, x, y, n);
+    write(mx, my);
+  }
+}
+
+// Writes one layer of a vertex and, on a symmetric base, of its mirror cell.
 inline void WriteMirrored(Generator& g, int x, int y, int layer, std::uint8_t value) {
-  g.grid(x, y, layer) = value;
-  if (IsSymmetric(g.run)) g.grid(g.run.MapWidth - x, g.run.MapHeight - y, layer) = value;
+  ForCellAndMirror(g, x, y, [&](int cx, int cy) { g.grid(cx, cy, layer) = value; });
 }
 
 // SetCellClass at (x, y) and, on a symmetric base, at its mirror cell.

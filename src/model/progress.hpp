@@ -11,7 +11,7 @@ namespace swd {
 void BeginStep(Generator& g, std::string_view status);
 void EndStep(Generator& g);
 
-// Int(100 * i / n + 0.5).
+// 100 * i / n to the nearest whole number, halves up.
 int Percent(double i, double n);
 
 // Sets the bar, refreshes the preview and yields to the user interface.

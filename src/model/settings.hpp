@@ -18,7 +18,8 @@ struct ResourceShareSet {
 };
 
 // What the wizard pages and dialogs leave for a run. Slider arrays are indexed by
-// terrain class (the proportions page has rows 0..7 and 9) or by species 1..6.
+// terrain class (the proportions page has rows 0..7 and 9) or by species 1..6. The three
+// shape values are the pages' own; the run reads its shape from RunSettings.
 struct GeneratorSettings {
   std::int16_t MapWidth = 128;
   std::int16_t MapHeight = 128;
@@ -33,7 +34,7 @@ struct GeneratorSettings {
   std::array<int, 11> Slider1{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};  // "Anzahl"
   std::array<int, 11> Slider2{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};  // "Größe"
   std::array<int, 11> Slider3{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};  // "Verzierungen"
-  int CoastRoughness = 5;                                        // Slider_Rand
+  int CoastRoughness = 5;                                        // the coast dialog
   std::string PicturePath;
   ResourceShareSet ResourceShares;
   int SliderGrGranitAz = 5;
@@ -44,18 +45,20 @@ struct GeneratorSettings {
   std::array<int, 7> SliderTiere{0, 2, 2, 2, 2, 2, 2};  // species 1..6, entry 0 unused
 };
 
+// The base shape a run builds: the island (plain or point-symmetric), the figures carved
+// into the sea, or the land of a picture.
+enum class BaseShape : std::uint8_t { Island, Spiral, Ring, SpiralWithRing, Picture };
+
 // The settings as one run uses them, with the values derived before its first step.
 // The run works on this copy, so the pages keep showing what the user chose.
 struct RunSettings : GeneratorSettings {
+  BaseShape shape = BaseShape::Island;
+  bool symmetric = false;  // every write is repeated at the point mirror (MirrorCell)
   float MarginX = 0;
   float MarginY = 0;
   float InnerWidth = 0;
   float InnerHeight = 0;
   std::int16_t RowLimit = 0;
 };
-
-inline bool IsSymmetric(const RunSettings& s) {
-  return s.SymmetricBase == 1.0f;
-}
 
 }  // namespace swd

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/terrain.hpp"
+
 namespace swd {
 
 struct Rgb {
@@ -19,15 +21,25 @@ inline constexpr std::array<int, 49> RingOffsetY{
     1, 1, 1, 0, 0, -1, -1, -1, 0, 2, 2, 2, 2, 2,  1,  1,  0,  0,  -1, -1, -2, -2, -2, -2, -2,
     3, 3, 3, 3, 3, 3,  3,  2,  2, 1, 1, 0, 0, -1, -1, -2, -2, -3, -3, -3, -3, -3, -3, -3};
 
+// Entries of the ring tables, first to last, that make up the blocks round a cell.
+struct RingSpan {
+  int first, last;
+};
+inline constexpr RingSpan kRing1{0, 7};   // the eight neighbours
+inline constexpr RingSpan kBlock3{0, 8};  // the 3x3 block, the cell itself included
+inline constexpr RingSpan kRing2{9, 24};  // the sixteen cells two steps away
+inline constexpr RingSpan kBlock5{0, 24};
+inline constexpr RingSpan kBlock7{0, 48};
+
 // Per-class tables that depend on the landscape type only.
 struct ClassTables {
-  std::array<std::uint8_t, 11> ClassBaseHeight{};
-  std::array<std::uint8_t, 11> ClassPropertyCode{};
+  std::array<std::uint8_t, kClassCount> ClassBaseHeight{};
+  std::array<std::uint8_t, kClassCount> ClassPropertyCode{};
   std::array<Rgb, 16> ClassPreviewColour{};
 };
 
-// Amount tables from the map size (entry 11 stands for granite) and their working
-// copies for the coming run.
+// Amount tables from the map size (entry kGraniteEntry stands for granite) and their
+// working copies for the coming run.
 struct AmountTables {
   std::array<float, 12> RegionCountBase{};
   std::array<float, 12> RegionMinSizeBase{};
@@ -39,9 +51,5 @@ struct AmountTables {
   std::array<double, 12> DecorationBaseRange{};
   std::array<double, 12> DecorationRange{};
 };
-
-// Names of the terrain classes on the pages, by landscape type.
-const char* ClassName(int landscape_type, int terrain_class);
-const char* LandscapeTypeName(int landscape_type);
 
 }  // namespace swd

@@ -1,5 +1,7 @@
 #include "objects/decoration_table.hpp"
 
+#include "model/terrain.hpp"
+
 namespace swd {
 
 namespace {
@@ -106,32 +108,33 @@ constexpr std::array<const char*, 3> Text(const char* all) {
 
 // In the order of the Decoration enumeration.
 constexpr Member kMembers[] = {
-    {Text("Verziere Bergwiesen"), G | O | W, 9, Member::AllRows, Member::NoExtra, 201,
+    {Text("Verziere Bergwiesen"), G | O | W, MountainMeadow, Member::AllRows, Member::NoExtra, 201,
      kMountainMeadows},
     {{"Verziere Savannen", "Verziere Steppen", "Verziere Tundra"},
      G | O | W,
-     4,
+     Savanna,
      Member::AllRows,
      Member::NoExtra,
      0,
      kSavannas},
-    {Text("Verziere Steppe"), G, 5, Member::AllRows, Member::NoExtra, 201, kSteppe},
-    {Text("Verziere Ödland"), O, 5, Member::AllRows, Member::NoExtra, 200, kWastelandA},
-    {Text("Verziere Sümpfe"), G, 3, Member::AllRows, Member::NoExtra, 201, kSwamps},
-    {Text("Verziere Lava"), O, 3, Member::AllRows, Member::NoExtra, 200, kLava},
+    {Text("Verziere Steppe"), G, Steppe, Member::AllRows, Member::NoExtra, 201, kSteppe},
+    {Text("Verziere Ödland"), O, Steppe, Member::AllRows, Member::NoExtra, 200, kWastelandA},
+    {Text("Verziere Sümpfe"), G, Swamp, Member::AllRows, Member::NoExtra, 201, kSwamps},
+    {Text("Verziere Lava"), O, Swamp, Member::AllRows, Member::NoExtra, 200, kLava},
     {{"Verziere Wasserränder", "Verziere Moorränder", "Verziere Wasserränder"},
      G | O,
-     1,
+     Water,
      Member::AllRows,
      Member::ShoreCellsOnly,
      201,
      kShores},
-    {Text("Verziere Wiesen"), G, 0, Member::HalfAndMirror, Member::NoExtra, 201, kMeadows},
-    {Text("Verziere Weiden"), O, 0, Member::HalfAndMirror, Member::NoExtra, 201, kPastures},
-    {Text("Verziere Tundra"), W, 0, Member::AllRows, Member::NoExtra, 201, kTundra},
-    {Text("Verziere Wüsten"), G, 6, Member::AllRows, Member::NoExtra, 201, kDeserts},
-    {Text("Verziere Ödland"), O, 6, Member::AllRows, Member::NoExtra, 200, kWastelandB},
-    {Text("Verziere Gebirge"), G | O | W, 7, Member::AllRows, Member::NoExtra, 201, kMountainsLate},
+    {Text("Verziere Wiesen"), G, OpenLand, Member::HalfAndMirror, Member::NoExtra, 201, kMeadows},
+    {Text("Verziere Weiden"), O, OpenLand, Member::HalfAndMirror, Member::NoExtra, 201, kPastures},
+    {Text("Verziere Tundra"), W, OpenLand, Member::AllRows, Member::NoExtra, 201, kTundra},
+    {Text("Verziere Wüsten"), G, Desert, Member::AllRows, Member::NoExtra, 201, kDeserts},
+    {Text("Verziere Ödland"), O, Desert, Member::AllRows, Member::NoExtra, 200, kWastelandB},
+    {Text("Verziere Gebirge"), G | O | W, Mountain, Member::AllRows, Member::NoExtra, 201,
+     kMountainsLate},
 };
 
 }  // namespace

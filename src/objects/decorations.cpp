@@ -1,8 +1,7 @@
 #include <cmath>
 
 #include "model/primitives.hpp"
-#include "model/progress.hpp"
-#include "objects/column_pass.hpp"
+#include "model/sweep.hpp"
 #include "objects/decoration_table.hpp"
 #include "objects/object_cells.hpp"
 #include "objects/object_steps.hpp"
@@ -13,25 +12,15 @@ namespace {
 
 // A shore cell has a cell of another class in its 3 x 3 block.
 bool IsShore(const Generator& g, int x, int y, int c) {
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  for (int i = 0; i <= 8; ++i) {
-    if (g.grid(WrapIndex(x + RingOffsetX[i], w), WrapIndex(y + RingOffsetY[i], h), TerrainLayerA) !=
-        c) {
-      return true;
-    }
-  }
-  return false;
+  return CountNeighbours(g, x, y, kBlock3,
+                         [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) != c; }) > 0;
 }
 
 void WriteObject(Generator& g, int x, int y, int number, std::uint8_t type, bool mirrored) {
-  g.grid(x, y, ObjectIndexLayer) = static_cast<std::uint8_t>(number);
-  g.grid(x, y, ObjectTypeLayer) = type;
-  if (mirrored) {
-    const auto [mx, my] = MirrorCell(g, x, y);
-    g.grid(mx, my, ObjectIndexLayer) = static_cast<std::uint8_t>(number);
-    g.grid(mx, my, ObjectTypeLayer) = type;
-  }
+  ForCellAndMirror(g, x, y, mirrored, [&](int cx, int cy) {
+    g.grid(cx, cy, ObjectIndexLayer) = static_cast<std::uint8_t>(number);
+    g.grid(cx, cy, ObjectTypeLayer) = type;
+  });
 }
 
 // The one algorithm of every member: each candidate cell of the class draws a number in
@@ -40,35 +29,30 @@ void WriteObject(Generator& g, int x, int y, int number, std::uint8_t type, bool
 void Decorate(Generator& g, const DecorationMember& m) {
   const int type = g.run.LandscapeType;
   if (type > 2 || (m.types & TypeBit(type)) == 0) return;
-  BeginStep(g, m.status[type]);
   const int c = m.terrain_class;
   AmountTables& a = g.amounts;
   const double f = DensityFactor(g.run.Slider3[c]);
   a.DecorationRange[c] = std::floor(
       a.DecorationBaseRange[c] + f * (a.DecorationBaseRange[c] - a.DecorationDenseRange[c]) + 0.5);
   const bool half = m.rows == DecorationMember::HalfAndMirror;
-  const bool mirrored = half && IsSymmetric(g.run);
-  const int last_row = half ? g.run.RowLimit : g.run.MapHeight - 1;
-  for (int x = 0; x < g.run.MapWidth; ++x) {
-    for (int y = 0; y <= last_row; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != c || g.grid(x, y, PropertyLayer) == kOccupied) continue;
-      if (m.extra == DecorationMember::ShoreCellsOnly && !IsShore(g, x, y, c)) continue;
-      const int h = RandomInt(g, 0, a.DecorationRange[c]);
-      const DecorationBand* band = FindBand(m.bands, h);
-      if (band == nullptr) {
-        WriteObject(g, x, y, 0, 0, mirrored);
-      } else if (band->kind == DecorationBand::Tree) {
-        PlantTree(g, x, y, band->type, band->first, band->last, mirrored);
-      } else {
-        const int number = band->kind == DecorationBand::DrawnObject
-                               ? RandomInt(g, band->first, band->last)
-                               : band->first;
-        WriteObject(g, x, y, number, band->type != 0 ? band->type : m.decoration_type, mirrored);
-      }
+  const bool mirrored = half && g.run.symmetric;
+  const SweepPlan plan = half ? WorkingPass(g) : WholeMapByColumns(g);
+  SweepStep(g, m.status[type], plan.ReportMapShare(), [&](int x, int y) {
+    if (g.grid(x, y, TerrainLayerA) != c || g.grid(x, y, PropertyLayer) == kOccupied) return;
+    if (m.extra == DecorationMember::ShoreCellsOnly && !IsShore(g, x, y, c)) return;
+    const int h = RandomInt(g, 0, a.DecorationRange[c]);
+    const DecorationBand* band = FindBand(m.bands, h);
+    if (band == nullptr) {
+      WriteObject(g, x, y, 0, 0, mirrored);
+    } else if (band->kind == DecorationBand::Tree) {
+      PlantTree(g, x, y, band->type, band->first, band->last, mirrored);
+    } else {
+      const int number = band->kind == DecorationBand::DrawnObject
+                             ? RandomInt(g, band->first, band->last)
+                             : band->first;
+      WriteObject(g, x, y, number, band->type != 0 ? band->type : m.decoration_type, mirrored);
     }
-    ReportProgress(g, ColumnPercent(g, x, last_row));
-  }
-  EndStep(g);
+  });
 }
 
 }  // namespace

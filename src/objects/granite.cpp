@@ -2,16 +2,14 @@
 #include <cmath>
 
 #include "model/primitives.hpp"
-#include "model/progress.hpp"
-#include "objects/column_pass.hpp"
-#include "objects/object_cells.hpp"
+#include "model/random_walk.hpp"
+#include "model/sweep.hpp"
 #include "objects/object_steps.hpp"
 
 namespace swd {
 
 namespace {
 
-constexpr int kGranite = 11;  // entry of the amount tables and preview colour for granite
 constexpr int kStartCellDraws = 300;
 
 // Upper ends of the bands of a draw 0..100; band k gives size k + 1.
@@ -21,23 +19,22 @@ float Rounded(double v) {
   return static_cast<float>(std::floor(v + 0.5));
 }
 
-// Marks (x, y) and, on a symmetric map, the mirror cell (mx, my) as granite.
+// Marks (x, y) and, on a symmetric map, the mirror cell (mx, my) as granite of one size
+// with a type drawn for each.
 void PlaceGranite(Generator& g, int x, int y, int mx, int my) {
-  const bool symmetric = IsSymmetric(g.run);
-  const Rgb grey = g.tables.ClassPreviewColour[kGranite];
-  g.grid(x, y, PropertyLayer) = kOccupied;
-  g.preview.Set(x, y, grey);
-  if (symmetric) {
-    g.grid(mx, my, PropertyLayer) = kOccupied;
-    g.preview.Set(mx, my, grey);
-  }
+  const auto at_both = [&](auto&& write) {
+    write(x, y);
+    if (g.run.symmetric) write(mx, my);
+  };
+  at_both([&](int cx, int cy) {
+    g.grid(cx, cy, PropertyLayer) = kOccupied;
+    g.preview.Set(cx, cy, g.tables.ClassPreviewColour[kGraniteEntry]);
+  });
   const auto size = static_cast<std::uint8_t>(GraniteSizeClass(g));
-  g.grid(x, y, ObjectIndexLayer) = size;
-  g.grid(x, y, ObjectTypeLayer) = static_cast<std::uint8_t>(204 + RandomInt(g, 0, 1));
-  if (symmetric) {
-    g.grid(mx, my, ObjectIndexLayer) = size;
-    g.grid(mx, my, ObjectTypeLayer) = static_cast<std::uint8_t>(204 + RandomInt(g, 0, 1));
-  }
+  at_both([&](int cx, int cy) {
+    g.grid(cx, cy, ObjectIndexLayer) = size;
+    g.grid(cx, cy, ObjectTypeLayer) = static_cast<std::uint8_t>(204 + RandomInt(g, 0, 1));
+  });
 }
 
 // Granite grows on any ground but water, mountains and the classes 3 and 8, and never
@@ -45,33 +42,25 @@ void PlaceGranite(Generator& g, int x, int y, int mx, int my) {
 bool GraniteCanGrow(const Generator& g, int x, int y) {
   if (g.grid(x, y, PropertyLayer) == kOccupied) return false;
   const int c = g.grid(x, y, TerrainLayerA);
-  return c != 1 && c != 3 && c != 7 && c != 8;
+  return c != Water && c != Swamp && c != Mountain && c != Snow;
 }
 
-// A random walk that drops granite on every cell it can enter and steps back from the others.
+// A random walk that drops granite on every cell it can enter and stays put before the
+// others. Where no start away from the mountains turns up, it starts from the last draw.
 void GrowLargeField(Generator& g) {
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  int x = 0;
-  int y = 0;
-  for (int draw = 1; draw <= kStartCellDraws; ++draw) {
-    x = RandomInt(g, 0, w - 1);
-    y = RandomInt(g, 0, h - 1);
-    if (CountClassNear5(g, x, y, 7, 7, 7) == 0 && g.grid(x, y, PropertyLayer) != kOccupied) break;
-  }
+  const StartCell start = DrawStartCell(g, WholeMapWindow(g), kStartCellDraws, [&](int x, int y) {
+    return CountClassNear5(g, x, y, Mountain, Mountain, Mountain) == 0 &&
+           g.grid(x, y, PropertyLayer) != kOccupied;
+  });
   const AmountTables& a = g.amounts;
-  const int size = RandomInt(g, a.RegionMinSize[kGranite], a.RegionMaxSize[kGranite]);
-  for (int j = 0; j <= size; ++j) {
-    const int d = RandomInt(g, 0, 8);
-    x = WrapIndex(x + RingOffsetX[d], w);
-    y = WrapIndex(y + RingOffsetY[d], h);
-    if (GraniteCanGrow(g, x, y)) {
-      PlaceGranite(g, x, y, w - x, h - y);
-    } else {
-      x = WrapIndex(x - RingOffsetX[d], w);
-      y = WrapIndex(y - RingOffsetY[d], h);
-    }
-  }
+  const int size = RandomInt(g, a.RegionMinSize[kGraniteEntry], a.RegionMaxSize[kGraniteEntry]);
+  RandomWalk(
+      g, start.x, start.y, size, WalkEdge::Wrap,
+      [&](int x, int y) { return GraniteCanGrow(g, x, y); },
+      [&](int x, int y) {
+        const auto [mx, my] = MirrorCell(g, x, y);
+        PlaceGranite(g, x, y, mx, my);
+      });
 }
 
 }  // namespace
@@ -89,16 +78,17 @@ void CreateLargeGranite(Generator& g) {
   AmountTables& a = g.amounts;
   const double count_factor = SliderFactor(g.run.SliderGrGranitAz);
   const double size_factor = SliderFactor(g.run.SliderGrGranitAus);
-  a.RegionCount[kGranite] = std::max(Rounded(count_factor * a.RegionCountBase[kGranite]), 1.0f);
-  a.RegionMinSize[kGranite] = Rounded(size_factor * a.RegionMinSizeBase[kGranite]);
-  a.RegionMaxSize[kGranite] = Rounded(size_factor * a.RegionMaxSizeBase[kGranite]);
-  if (IsSymmetric(g.run)) {
-    for (float* v :
-         {&a.RegionCount[kGranite], &a.RegionMinSize[kGranite], &a.RegionMaxSize[kGranite]}) {
+  a.RegionCount[kGraniteEntry] =
+      std::max(Rounded(count_factor * a.RegionCountBase[kGraniteEntry]), 1.0f);
+  a.RegionMinSize[kGraniteEntry] = Rounded(size_factor * a.RegionMinSizeBase[kGraniteEntry]);
+  a.RegionMaxSize[kGraniteEntry] = Rounded(size_factor * a.RegionMaxSizeBase[kGraniteEntry]);
+  if (g.run.symmetric) {
+    for (float* v : {&a.RegionCount[kGraniteEntry], &a.RegionMinSize[kGraniteEntry],
+                     &a.RegionMaxSize[kGraniteEntry]}) {
       *v = std::floor(*v * 0.5f);
     }
   }
-  const float count = a.RegionCount[kGranite];
+  const float count = a.RegionCount[kGraniteEntry];
   const int last = static_cast<int>(count);
   for (int i = 0; i <= last; ++i) {
     GrowLargeField(g);
@@ -112,34 +102,23 @@ void CreateLargeGranite(Generator& g) {
 }
 
 void CreateSmallGranite(Generator& g) {
-  BeginStep(g, "Erzeuge kleinere Granitvorkommen");
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  const int last_row = g.run.RowLimit;
-  for (int x = 0; x < w; ++x) {
-    for (int y = 0; y <= last_row; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != 0) continue;
-      const int n = CountClassNear5(g, x, y, 0, 4, 5);
-      const int r = RandomInt(g, 0, 100);
-      if (r >= g.run.SliderKlGranitAz || g.grid(x, y, PropertyLayer) == kOccupied || n != 25) {
-        continue;
-      }
-      for (int j = 0; j <= 8; ++j) {
-        const int d = RandomInt(g, 0, 9);
-        const int dx = RingOffsetX[j];
-        const int dy = RingOffsetY[j];
-        const int tx = WrapIndex(x + dx, w);
-        const int ty = WrapIndex(y + dy, h);
-        if (d < g.run.SliderKlGranitAus && g.grid(tx, ty, PropertyLayer) != kOccupied) {
-          const auto [mx, my] = WrappedMirror(g, x, y, dx, dy);
-          PlaceGranite(g, tx, ty, mx, my);
+  SweepStep(
+      g, "Erzeuge kleinere Granitvorkommen", WorkingPass(g).ReportMapShare().StopOnCancel(),
+      [&](int x, int y) {
+        if (g.grid(x, y, TerrainLayerA) != OpenLand) return;
+        const int n = CountClassNear5(g, x, y, OpenLand, Savanna, Steppe);
+        const int r = RandomInt(g, 0, 100);
+        if (r >= g.run.SliderKlGranitAz || g.grid(x, y, PropertyLayer) == kOccupied || n != 25) {
+          return;
         }
-      }
-    }
-    ReportProgress(g, ColumnPercent(g, x, last_row));
-    if (CancelRequested(g)) return;
-  }
-  EndStep(g);
+        ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& t) {
+          const int d = RandomInt(g, 0, 9);
+          if (d < g.run.SliderKlGranitAus && g.grid(t.x, t.y, PropertyLayer) != kOccupied) {
+            const auto [mx, my] = WrappedMirror(g, x, y, t);
+            PlaceGranite(g, t.x, t.y, mx, my);
+          }
+        });
+      });
 }
 
 }  // namespace swd

@@ -10,20 +10,18 @@ namespace {
 
 constexpr int kAttemptLimit = 5000;
 
-// Flat, empty ground around a headquarters: the site keeps its terrain classes, but trees,
-// granite and decorations go and the heights are levelled. (x0, y0) is at least five cells
-// from every edge, so the block needs no wrapping.
-void ClearSite(Generator& g, int x0, int y0, int mirror_x, int mirror_y, bool mirrored) {
-  for (int i = 0; i <= 24; ++i) {
-    const int dx = RingOffsetX[i];
-    const int dy = RingOffsetY[i];
-    const int x = mirrored ? mirror_x - (x0 + dx) : x0 + dx;
-    const int y = mirrored ? mirror_y - (y0 + dy) : y0 + dy;
-    g.grid(x, y, HeightLayer) = g.tables.ClassBaseHeight[0];
-    g.grid(x, y, ObjectIndexLayer) = 0;
-    g.grid(x, y, ObjectTypeLayer) = 0;
-    g.grid(x, y, PropertyLayer) = g.tables.ClassPropertyCode[0];
-  }
+// Flat, empty ground around a headquarters and, on a symmetric map, its mirror: the site
+// keeps its terrain classes, but trees, granite and decorations go and the heights are
+// levelled.
+void ClearSite(Generator& g, int x0, int y0) {
+  ForEachNeighbour(g, x0, y0, kBlock5, [&](const Neighbour& n) {
+    ForNeighbourAndMirror(g, x0, y0, n, [&](int x, int y) {
+      g.grid(x, y, HeightLayer) = g.tables.ClassBaseHeight[OpenLand];
+      g.grid(x, y, ObjectIndexLayer) = 0;
+      g.grid(x, y, ObjectTypeLayer) = 0;
+      g.grid(x, y, PropertyLayer) = g.tables.ClassPropertyCode[OpenLand];
+    });
+  });
 }
 
 // Distance to the nearest headquarters of players 1..placed, straight across the map.
@@ -45,7 +43,7 @@ void PlaceHeadquarters(Generator& g) {
   RunSettings& s = g.run;
   const int w = s.MapWidth;
   const int h = s.MapHeight;
-  const bool symmetric = IsSymmetric(s);
+  const bool symmetric = s.symmetric;
   // Players come in mirrored pairs on a symmetric map.
   if (symmetric) s.PlayerCount = static_cast<std::uint8_t>(s.PlayerCount / 2 * 2);
   const float min_distance = static_cast<float>(w) / 16.0f + static_cast<float>(h) / 16.0f + 16.0f;
@@ -58,7 +56,8 @@ void PlaceHeadquarters(Generator& g) {
       y = RandomInt(g, 5, h - 6);
       double d = 50;
       const int c = g.grid(x, y, TerrainLayerA);
-      const int n = (c == 0 || c == 2 || c == 4) ? CountClassNear5(g, x, y, 0, 2, 4) : 0;
+      const bool open = c == OpenLand || c == Forest || c == Savanna;
+      const int n = open ? CountClassNear5(g, x, y, OpenLand, Forest, Savanna) : 0;
       if (n >= 25 && p >= 2) d = NearestHeadquarters(g, x, y, p - 1);
       if (attempts > kAttemptLimit) {
         s.PlayerCount = static_cast<std::uint8_t>(p - 1);
@@ -69,12 +68,12 @@ void PlaceHeadquarters(Generator& g) {
     }
     g.HqX[p] = static_cast<std::uint8_t>(x);
     g.HqY[p] = static_cast<std::uint8_t>(y);
-    ClearSite(g, x, y, w, h, false);
+    ClearSite(g, x, y);
     int placed = p;
     if (symmetric) {
-      g.HqX[p + 1] = static_cast<std::uint8_t>(w - x);
-      g.HqY[p + 1] = static_cast<std::uint8_t>(h - y);
-      ClearSite(g, x, y, w, h, true);
+      const auto [mx, my] = MirrorCell(g, x, y);
+      g.HqX[p + 1] = static_cast<std::uint8_t>(mx);
+      g.HqY[p + 1] = static_cast<std::uint8_t>(my);
       placed = p + 1;
     }
     ReportProgress(g, Percent(placed, s.PlayerCount));

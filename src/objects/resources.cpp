@@ -3,8 +3,7 @@
 #include <cmath>
 
 #include "model/primitives.hpp"
-#include "model/progress.hpp"
-#include "objects/column_pass.hpp"
+#include "model/sweep.hpp"
 #include "objects/object_steps.hpp"
 
 namespace swd {
@@ -96,30 +95,23 @@ int KindOfDraw(int t, const std::array<int, 4>& share) {
 // Mountain cells without a resource take the kind of their neighbours, or one by the
 // shares where no neighbour has one.
 void FillMountains(Generator& g, const std::array<int, 4>& share) {
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  const int last_row = g.run.RowLimit;
-  for (int x = 0; x < w; ++x) {
-    for (int y = 0; y <= last_row; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != 7 || g.grid(x, y, ResourceLayer) != 0) continue;
-      std::array<int, 4> near{};
-      for (int i = 0; i <= 7; ++i) {
-        const int v = g.grid(WrapIndex(x + RingOffsetX[i], w), WrapIndex(y + RingOffsetY[i], h),
-                             ResourceLayer);
-        for (int kind = 0; kind < 4; ++kind) {
-          if (IsKind(v, kind)) ++near[kind];
-        }
+  Sweep(g, WorkingPass(g).ReportMapShare(), [&](int x, int y) {
+    if (g.grid(x, y, TerrainLayerA) != Mountain || g.grid(x, y, ResourceLayer) != 0) return;
+    std::array<int, 4> near{};
+    ForEachNeighbour(g, x, y, kRing1, [&](const Neighbour& n) {
+      const int v = g.grid(n.x, n.y, ResourceLayer);
+      for (int kind = 0; kind < 4; ++kind) {
+        if (IsKind(v, kind)) ++near[kind];
       }
-      WriteResource(g, x, y, DominantKind(near), RandomInt(g, 4, 7));
-      if (near[0] + near[1] + near[2] + near[3] == 0) {
-        const int t = RandomInt(g, 0, 100);
-        const int amount = RandomInt(g, 4, 7);
-        const int kind = KindOfDraw(t, share);
-        if (kind >= 0) WriteResource(g, x, y, kind, amount);
-      }
+    });
+    WriteResource(g, x, y, DominantKind(near), RandomInt(g, 4, 7));
+    if (near[0] + near[1] + near[2] + near[3] == 0) {
+      const int t = RandomInt(g, 0, 100);
+      const int amount = RandomInt(g, 4, 7);
+      const int kind = KindOfDraw(t, share);
+      if (kind >= 0) WriteResource(g, x, y, kind, amount);
     }
-    ReportProgress(g, ColumnPercent(g, x, last_row));
-  }
+  });
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 #include <array>
 
 #include "model/primitives.hpp"
-#include "model/progress.hpp"
-#include "objects/column_pass.hpp"
+#include "model/sweep.hpp"
 #include "objects/object_cells.hpp"
 #include "objects/object_steps.hpp"
 
@@ -22,25 +21,21 @@ constexpr std::array<TreeKind, 4> kTreeKinds{
 void PlantForests(Generator& g, const char* status, bool only_free) {
   BeginStep(g, status);
   g.host->Yield();
-  const int last_row = g.run.RowLimit;
-  for (int x = 0; x < g.run.MapWidth; ++x) {
-    for (int y = 0; y <= last_row; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != 2) continue;
-      if (only_free && g.grid(x, y, PropertyLayer) == kOccupied) continue;
-      const TreeKind& k = kTreeKinds[RandomInt(g, 0, 3)];
-      PlantTree(g, x, y, k.type, k.first, k.last, IsSymmetric(g.run));
-    }
-    ReportProgress(g, ColumnPercent(g, x, last_row));
-  }
+  Sweep(g, WorkingPass(g).ReportMapShare(), [&](int x, int y) {
+    if (g.grid(x, y, TerrainLayerA) != Forest) return;
+    if (only_free && g.grid(x, y, PropertyLayer) == kOccupied) return;
+    const TreeKind& k = kTreeKinds[RandomInt(g, 0, 3)];
+    PlantTree(g, x, y, k.type, k.first, k.last, g.run.symmetric);
+  });
   EndStep(g);
 }
 
 // Forest ground without trees yet: the height stays, the object layers too.
 void MakeForest(Generator& g, int x, int y) {
-  g.grid(x, y, TerrainLayerA) = 2;
-  g.grid(x, y, TerrainLayerB) = 2;
-  g.grid(x, y, PropertyLayer) = g.tables.ClassPropertyCode[2];
-  g.preview.Set(x, y, g.tables.ClassPreviewColour[2]);
+  g.grid(x, y, TerrainLayerA) = Forest;
+  g.grid(x, y, TerrainLayerB) = Forest;
+  g.grid(x, y, PropertyLayer) = g.tables.ClassPropertyCode[Forest];
+  g.preview.Set(x, y, g.tables.ClassPreviewColour[Forest]);
 }
 
 }  // namespace
@@ -54,37 +49,20 @@ void PlaceTrees(Generator& g) {
 }
 
 void CreateSmallTreeGroups(Generator& g) {
-  BeginStep(g, "Erzeuge kleinere Baumgruppen");
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  const int last_row = g.run.RowLimit;
-  const bool symmetric = IsSymmetric(g.run);
-  for (int x = 0; x < w; ++x) {
-    for (int y = 0; y <= last_row; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != 0) continue;
-      const int n = CountClassNear5(g, x, y, 0, 0, 0);
-      const int r = RandomInt(g, 0, 200);
-      if (r >= g.run.SliderBaumgruppen || n != 25) continue;
-      MakeForest(g, x, y);
-      if (symmetric) MakeForest(g, w - x, h - y);
-      for (int j = 0; j <= 8; ++j) {
-        const int coin = RandomInt(g, 0, 1);
-        const int dx = RingOffsetX[j];
-        const int dy = RingOffsetY[j];
-        const int tx = WrapIndex(x + dx, w);
-        const int ty = WrapIndex(y + dy, h);
-        if (g.grid(tx, ty, TerrainLayerA) != 0 || coin != 1) continue;
-        MakeForest(g, tx, ty);
-        if (symmetric) {
-          const auto [mx, my] = WrappedMirror(g, x, y, dx, dy);
-          MakeForest(g, mx, my);
-        }
-      }
-    }
-    ReportProgress(g, ColumnPercent(g, x, last_row));
-    if (CancelRequested(g)) return;
-  }
-  EndStep(g);
+  const auto make_forest = [&](int x, int y) { MakeForest(g, x, y); };
+  SweepStep(g, "Erzeuge kleinere Baumgruppen", WorkingPass(g).ReportMapShare().StopOnCancel(),
+            [&](int x, int y) {
+              if (g.grid(x, y, TerrainLayerA) != OpenLand) return;
+              const int n = CountClassNear5(g, x, y, OpenLand, OpenLand, OpenLand);
+              const int r = RandomInt(g, 0, 200);
+              if (r >= g.run.SliderBaumgruppen || n != 25) return;
+              ForCellAndMirror(g, x, y, make_forest);
+              ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& t) {
+                const int coin = RandomInt(g, 0, 1);
+                if (g.grid(t.x, t.y, TerrainLayerA) != OpenLand || coin != 1) return;
+                ForNeighbourAndMirror(g, x, y, t, make_forest);
+              });
+            });
 }
 
 }  // namespace swd

@@ -10,7 +10,7 @@ namespace swd {
 namespace {
 
 // Forests, class 3 and class 4 in this order, each with its status text and the class that
-// meadow pockets among it become, by landscape type.
+// open land enclosed by it becomes, by landscape type.
 struct ClimateClass {
   int c;
   std::array<const char*, 3> status;
@@ -19,18 +19,18 @@ struct ClimateClass {
 };
 
 constexpr std::array<ClimateClass, 3> kClimateClasses{{
-    {2,
+    {Forest,
      {"Wälder werden geschaffen", "Wälder werden geschaffen", "Wälder werden geschaffen"},
-     {2, 2, 2},
-     ClimateUse(2)},
-    {3,
+     {Forest, Forest, Forest},
+     ClimateUse(Forest)},
+    {Swamp,
      {"Sümpfe werden geschaffen", "Lava wird geschaffen", "Eis wird geschaffen"},
-     {1, 10, 8},
-     ClimateUse(3)},
-    {4,
+     {Water, Lava, Snow},
+     ClimateUse(Swamp)},
+    {Savanna,
      {"Savannen werden geschaffen", "Tundra wird geschaffen", "Steppen werden geschaffen"},
-     {5, 5, 5},
-     ClimateUse(4)},
+     {Steppe, Steppe, Steppe},
+     ClimateUse(Savanna)},
 }};
 
 }  // namespace
@@ -43,7 +43,7 @@ void CreateClimateRegions(Generator& g) {
     g.host->SetStatus(k.status[type]);
     if (!RegionWalk(g, k.c, k.use)) return;
     EndStep(g);
-    AdaptToSurroundings(g, 0, k.c, k.pocket_class[type]);
+    AdaptToSurroundings(g, OpenLand, k.c, k.pocket_class[type]);
   }
 }
 

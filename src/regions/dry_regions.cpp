@@ -1,5 +1,5 @@
 #include "model/primitives.hpp"
-#include "model/progress.hpp"
+#include "model/sweep.hpp"
 #include "regions/region_steps.hpp"
 
 namespace swd {
@@ -12,7 +12,7 @@ struct Band {
   int last;
   int terrain_class;
 };
-constexpr Band kSavannaBands[] = {{20, 4}, {100, 6}};
+constexpr Band kSavannaBands[] = {{20, Savanna}, {100, Desert}};
 
 int SavannaOrDryClass(int r) {
   for (const Band& b : kSavannaBands) {
@@ -24,24 +24,13 @@ int SavannaOrDryClass(int r) {
 }  // namespace
 
 void CreateSteppesAndSavannas(Generator& g, int k) {
-  BeginStep(g, "Schaffe Steppen und Savannen");
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  for (int x = 0; x < w; ++x) {
-    for (int y = 0; y <= g.run.RowLimit; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != k) continue;
-      int same = 0;
-      for (int i = 0; i <= 8; ++i) {
-        same += g.grid(WrapIndex(x + RingOffsetX[i], w), WrapIndex(y + RingOffsetY[i], h),
-                       TerrainLayerA) == k;
-      }
-      if (same < 8) continue;
-      SetCellClassMirrored(g, x, y, SavannaOrDryClass(RandomInt(g, 0, 100)));
-    }
-    ReportProgress(g, Percent(x, w));
-    if (CancelRequested(g)) return;
-  }
-  EndStep(g);
+  SweepStep(g, "Schaffe Steppen und Savannen", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
+    if (g.grid(x, y, TerrainLayerA) != k) return;
+    const int same = CountNeighbours(
+        g, x, y, kBlock3, [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) == k; });
+    if (same < 8) return;
+    SetCellClassMirrored(g, x, y, SavannaOrDryClass(RandomInt(g, 0, 100)));
+  });
 }
 
 }  // namespace swd

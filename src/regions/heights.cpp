@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "model/primitives.hpp"
-#include "model/progress.hpp"
+#include "model/sweep.hpp"
 #include "regions/region_cells.hpp"
 #include "regions/region_steps.hpp"
 
@@ -13,14 +13,18 @@ namespace {
 struct Equalized {
   int a, b;
 };
-constexpr Equalized kEqualized[] = {{7, 9}, {2, 1}, {3, 1}, {7, 8}};
+constexpr Equalized kEqualized[] = {
+    {Mountain, MountainMeadow}, {Forest, Water}, {Swamp, Water}, {Mountain, Snow}};
 
 // Interiors of class p, away from the classes q, r and s, get a random relief.
 struct Manipulated {
   int p, q, r, s;
 };
-constexpr Manipulated kManipulated[] = {
-    {0, 9, 2, 3}, {7, 9, 8, 10}, {6, 1, 4, 1}, {5, 1, 3, 1}, {2, 1, 9, 0}};
+constexpr Manipulated kManipulated[] = {{OpenLand, MountainMeadow, Forest, Swamp},
+                                        {Mountain, MountainMeadow, Snow, Lava},
+                                        {Desert, Water, Savanna, Water},
+                                        {Steppe, Water, Swamp, Water},
+                                        {Forest, Water, MountainMeadow, OpenLand}};
 
 }  // namespace
 
@@ -34,47 +38,25 @@ void ShapeHeights(Generator& g) {
 }
 
 void EqualizeHeights(Generator& g, int a, int b, int h) {
-  BeginStep(g, "Gleiche Höhen an");
-  const int w = g.run.MapWidth;
-  const int map_h = g.run.MapHeight;
-  for (int x = 0; x < w; ++x) {
-    for (int y = 0; y <= g.run.RowLimit; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != a) continue;
-      for (int i = 0; i <= 7; ++i) {
-        const int nx = WrapIndex(x + RingOffsetX[i], w);
-        const int ny = WrapIndex(y + RingOffsetY[i], map_h);
-        if (g.grid(nx, ny, TerrainLayerA) == b) {
-          SetHeightMirrored(g, x, y, h);
-          break;
-        }
-      }
-    }
-    ReportProgress(g, Percent(x, w));
-    if (CancelRequested(g)) return;
-  }
-  EndStep(g);
+  SweepStep(g, "Gleiche Höhen an", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
+    if (g.grid(x, y, TerrainLayerA) != a) return;
+    const int next_to_b = CountNeighbours(
+        g, x, y, kRing1, [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) == b; });
+    if (next_to_b > 0) SetHeightMirrored(g, x, y, h);
+  });
 }
 
 void ManipulateHeights(Generator& g, int p, int q, int r, int s) {
-  BeginStep(g, "Höhenmanipulation");
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  const bool symmetric = IsSymmetric(g.run);
-  for (int x = 0; x < w; ++x) {
-    for (int y = 0; y <= g.run.RowLimit; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != p || CountClassNear5(g, x, y, q, r, s) != 0) continue;
-      const int d = RandomInt(g, -1, 1);
-      for (int i = 0; i <= 8; ++i)
-        AddHeight(g, WrapIndex(x + RingOffsetX[i], w), WrapIndex(y + RingOffsetY[i], h), d);
-      if (!symmetric) continue;
-      for (int i = 0; i <= 8; ++i) {
-        const auto [mx, my] = WrappedMirror(g, x, y, RingOffsetX[i], RingOffsetY[i]);
-        AddHeight(g, mx, my, d);
-      }
-    }
-    ReportProgress(g, Percent(x, w));
-  }
-  EndStep(g);
+  SweepStep(g, "Höhenmanipulation", WorkingPass(g), [&](int x, int y) {
+    if (g.grid(x, y, TerrainLayerA) != p || CountClassNear5(g, x, y, q, r, s) != 0) return;
+    const int d = RandomInt(g, -1, 1);
+    ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& n) { AddHeight(g, n.x, n.y, d); });
+    if (!g.run.symmetric) return;
+    ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& n) {
+      const auto [mx, my] = WrappedMirror(g, x, y, n);
+      AddHeight(g, mx, my, d);
+    });
+  });
 }
 
 }  // namespace swd

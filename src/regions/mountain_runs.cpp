@@ -37,7 +37,7 @@ std::vector<std::int16_t> MountainRunLengths(const Generator& g, int dx, int dy,
           next_run = r;
           break;
         }
-        if (g.grid(x, y, TerrainLayerA) != 7) {
+        if (g.grid(x, y, TerrainLayerA) != Mountain) {
           r = 0;
           break;
         }

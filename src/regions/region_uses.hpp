@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/terrain.hpp"
 #include "regions/region_walk.hpp"
 
 namespace swd {
@@ -13,9 +14,9 @@ namespace swd {
 // enough meadow is near to keep them off the coast.
 inline constexpr RegionUse kLakeUse{
     .window = SeedWindow::CentralSevenths,
-    .seed = SeedNeeds(CountIs({0, 0, 0}, 25)),
+    .seed = SeedNeeds(CountIs({OpenLand, OpenLand, OpenLand}, 25)),
     .entry = EntryTest::Meadow,
-    .paint = CountAtLeast({0, 0, 0}, 11),
+    .paint = CountAtLeast({OpenLand, OpenLand, OpenLand}, 11),
     .records_ranges = false,
 };
 
@@ -25,7 +26,9 @@ inline constexpr RegionUse kLakeUse{
 constexpr RegionUse ClimateUse(int c) {
   return {
       .window = SeedWindow::WholeMap,
-      .seed = MeadowOr(CountIs(c == 4 ? std::array{1, 2, 3} : std::array{1, 1, 1}, 0)),
+      .seed = MeadowOr(CountIs(c == Savanna ? std::array<int, 3>{Water, Forest, Swamp}
+                                            : std::array<int, 3>{Water, Water, Water},
+                               0)),
       .entry = EntryTest::MeadowOrOwnClassUpTo5,
       .paint = NoTest(),
       .records_ranges = false,
@@ -35,9 +38,9 @@ constexpr RegionUse ClimateUse(int c) {
 // Mountain ranges keep away from water and are recorded for the resource veins.
 inline constexpr RegionUse kMountainRangeUse{
     .window = SeedWindow::WholeMap,
-    .seed = SeedNeeds(CountIs({1, 1, 1}, 0)),
+    .seed = SeedNeeds(CountIs({Water, Water, Water}, 0)),
     .entry = EntryTest::Meadow,
-    .paint = CountIs({1, 1, 1}, 0),
+    .paint = CountIs({Water, Water, Water}, 0),
     .records_ranges = true,
 };
 
@@ -45,9 +48,10 @@ inline constexpr RegionUse kMountainRangeUse{
 // first three while they grow.
 inline constexpr RegionUse kDryRegionUse{
     .window = SeedWindow::WholeMap,
-    .seed = SeedNeeds(CountIs({1, 2, 3}, 0), CountIs({7, 7, 7}, 0)),
+    .seed =
+        SeedNeeds(CountIs({Water, Forest, Swamp}, 0), CountIs({Mountain, Mountain, Mountain}, 0)),
     .entry = EntryTest::Meadow,
-    .paint = CountIs({1, 2, 3}, 0),
+    .paint = CountIs({Water, Forest, Swamp}, 0),
     .records_ranges = false,
 };
 

@@ -5,6 +5,7 @@
 
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
+#include "model/random_walk.hpp"
 
 namespace swd {
 
@@ -45,65 +46,48 @@ class RangeRecorder {
 };
 
 bool SeedPasses(const Generator& g, const SeedTest& t, int x, int y) {
-  if (t.meadow_passes && g.grid(x, y, TerrainLayerA) == 0) return true;
+  if (t.meadow_passes && g.grid(x, y, TerrainLayerA) == OpenLand) return true;
   return t.first.Passes(g, x, y) && t.second.Passes(g, x, y);
 }
 
 bool MayEnter(EntryTest t, int k, int c) {
   switch (t) {
     case EntryTest::Meadow:
-      return k == 0;
+      return k == OpenLand;
     case EntryTest::MeadowOrOwnClassUpTo5:
-      return (k == 0 || k >= c) && k <= 5;
+      return (k == OpenLand || k >= c) && k <= Steppe;
   }
   return false;
 }
 
-struct Window {
-  double x_lo, x_hi, y_lo, y_hi;
-};
-
-Window SeedBounds(SeedWindow w, int width, int height) {
+DrawWindow SeedWindowOf(const Generator& g, SeedWindow w) {
   if (w == SeedWindow::CentralSevenths) {
+    const int width = g.run.MapWidth;
+    const int height = g.run.MapHeight;
     return {std::floor(width / 7.0), std::floor(6.0 * width / 7.0), std::floor(height / 7.0),
             std::floor(6.0 * height / 7.0)};
   }
-  return {0, width - 1.0, 0, height - 1.0};
+  return WholeMapWindow(g);
 }
 
 // One region: seed search, the seed painted, then the walk.
 void GrowRegion(Generator& g, int c, const RegionUse& use, RangeRecorder& ranges) {
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  const Window win = SeedBounds(use.window, w, h);
-  int x = 0;
-  int y = 0;
-  bool found = false;
-  for (int draw = 1; draw <= kSeedDraws && !found; ++draw) {
-    x = RandomInt(g, win.x_lo, win.x_hi);
-    y = RandomInt(g, win.y_lo, win.y_hi);
-    found = SeedPasses(g, use.seed, x, y);
-  }
-  if (!found) return;
+  const StartCell seed = DrawStartCell(g, SeedWindowOf(g, use.window), kSeedDraws,
+                                       [&](int x, int y) { return SeedPasses(g, use.seed, x, y); });
+  if (!seed.found) return;
 
-  ranges.StartRange(x, y, g.grid(x, y, TerrainLayerA) == 7);
-  SetCellClassMirrored(g, x, y, c);
+  ranges.StartRange(seed.x, seed.y, g.grid(seed.x, seed.y, TerrainLayerA) == Mountain);
+  SetCellClassMirrored(g, seed.x, seed.y, c);
   const AmountTables& a = g.amounts;
   const int steps = RandomInt(g, a.RegionMinSize[c], a.RegionMaxSize[c]);
-  for (int j = 0; j <= steps; ++j) {
-    const int d = RandomInt(g, 0, 8);
-    x = WrapIndex(x + RingOffsetX[d], w);
-    y = WrapIndex(y + RingOffsetY[d], h);
-    if (!MayEnter(use.entry, g.grid(x, y, TerrainLayerA), c)) {
-      x = WrapIndex(x - RingOffsetX[d], w);
-      y = WrapIndex(y - RingOffsetY[d], h);
-      continue;
-    }
-    if (use.paint.Passes(g, x, y)) {
-      SetCellClassMirrored(g, x, y, c);
-      ranges.Add(x, y);
-    }
-  }
+  RandomWalk(
+      g, seed.x, seed.y, steps, WalkEdge::Wrap,
+      [&](int x, int y) { return MayEnter(use.entry, g.grid(x, y, TerrainLayerA), c); },
+      [&](int x, int y) {
+        if (!use.paint.Passes(g, x, y)) return;
+        SetCellClassMirrored(g, x, y, c);
+        ranges.Add(x, y);
+      });
   ranges.EndRange();
 }
 
@@ -143,7 +127,7 @@ void RegionAmounts(Generator& g, int c, MissingBase missing) {
     min_size = IntOf(0.5 + size_factor * static_cast<double>(a.RegionMinSizeBase[c] / count));
     max_size = IntOf(0.5 + size_factor * static_cast<double>(a.RegionMaxSizeBase[c] / count));
   }
-  if (IsSymmetric(g.run)) {
+  if (g.run.symmetric) {
     // Every painted cell is painted twice, on the cell and on its mirror.
     for (float* v : {&count, &min_size, &max_size})
       *v = std::floor(*v / 2.0f);
@@ -152,8 +136,8 @@ void RegionAmounts(Generator& g, int c, MissingBase missing) {
 
 bool RegionWalk(Generator& g, int c, const RegionUse& use) {
   RangeRecorder ranges(g.ranges, use.records_ranges);
-  const float count = g.amounts.RegionCount[c];
-  for (std::int16_t k = 0; k <= count; ++k) {
+  const double count = g.amounts.RegionCount[c];
+  for (int k = 0; k <= count; ++k) {
     GrowRegion(g, c, use, ranges);
     if (count > 0) g.host->SetProgress(Percent(k, count));
     g.host->RefreshPreview();

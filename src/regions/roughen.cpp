@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "model/primitives.hpp"
-#include "model/progress.hpp"
+#include "model/sweep.hpp"
 #include "regions/mountain_runs.hpp"
 #include "regions/region_steps.hpp"
 
@@ -11,7 +11,6 @@ namespace swd {
 
 namespace {
 
-constexpr int kMountain = 7;
 constexpr int kSnowAbove = 38;
 
 struct Direction {
@@ -36,37 +35,33 @@ void RoughenMountains(Generator& g) {
 
   // Depth of each mountain cell, row 0 left out; the column and row beyond the map have none.
   std::vector<int> depth(kPlaneSize, 0);
-  for (int x = 0; x < w; ++x) {
-    for (int y = 1; y < h; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != kMountain) continue;
-      int smallest = 1000;
-      for (const auto& run : runs)
-        smallest = std::min<int>(smallest, run[static_cast<std::size_t>(x) + std::size_t(w) * y]);
-      depth[static_cast<std::size_t>(x) + kGridSide * y] = smallest;
-    }
-    ReportProgress(g, Percent(x, w));
-  }
+  Sweep(g, Columns(MapColumns(g), {1, h - 1}), [&](int x, int y) {
+    if (g.grid(x, y, TerrainLayerA) != Mountain) return;
+    int smallest = 1000;
+    for (const auto& run : runs)
+      smallest = std::min<int>(smallest, run[static_cast<std::size_t>(x) + std::size_t(w) * y]);
+    depth[static_cast<std::size_t>(x) + kGridSide * y] = smallest;
+  });
   g.host->ShowProgress(false);
 
   g.host->SetStatus(g.run.LandscapeType == Oedland ? "Schaffe Lavaflächen"
                                                    : "Schaffe Schneeflächen");
   g.host->ShowProgress(true);
-  const int top_class = g.run.LandscapeType == Winterland ? 9 : 8;
-  for (int x = 0; x <= w; ++x) {
-    for (int y = 0; y <= h; ++y) {
-      if (g.grid(x, y, TerrainLayerA) != kMountain) continue;
-      const int height = g.tables.ClassBaseHeight[kMountain] +
-                         2 * depth[static_cast<std::size_t>(x) + kGridSide * y];
-      g.grid(x, y, HeightLayer) = ClampByte(height);
-      if (height <= kSnowAbove) continue;
-      g.grid(x, y, TerrainLayerA) = g.grid(x, y, TerrainLayerB) =
-          static_cast<std::uint8_t>(top_class);
-      g.grid(x, y, PropertyLayer) = 104;
-      g.grid(x, y, ResourceLayer) = 0;  // veins laid on the peaks go
-      g.preview.Set(x, y, g.tables.ClassPreviewColour[8]);
-    }
-    ReportProgress(g, Percent(x, w));
-  }
+  // The peaks: snow, lava in Ödland, and in Winterland class 9, its snow; the preview shows
+  // them all in class 8's colour.
+  const int top_class = g.run.LandscapeType == Winterland ? MountainMeadow : Snow;
+  Sweep(g, Columns({0, w}, {0, h}), [&](int x, int y) {
+    if (g.grid(x, y, TerrainLayerA) != Mountain) return;
+    const int height =
+        g.tables.ClassBaseHeight[Mountain] + 2 * depth[static_cast<std::size_t>(x) + kGridSide * y];
+    g.grid(x, y, HeightLayer) = ClampByte(height);
+    if (height <= kSnowAbove) return;
+    g.grid(x, y, TerrainLayerA) = g.grid(x, y, TerrainLayerB) =
+        static_cast<std::uint8_t>(top_class);
+    g.grid(x, y, PropertyLayer) = kOccupied;
+    g.grid(x, y, ResourceLayer) = 0;  // veins laid on the peaks go
+    g.preview.Set(x, y, g.tables.ClassPreviewColour[Snow]);
+  });
   EndStep(g);
 }
 

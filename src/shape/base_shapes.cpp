@@ -3,6 +3,8 @@
 
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
+#include "model/sweep.hpp"
+#include "shape/coast_passes.hpp"
 #include "shape/geometry.hpp"
 #include "shape/shape_steps.hpp"
 
@@ -41,8 +43,8 @@ bool AngleStepCancelled(Generator& g, double t, double end) {
 
 // The end of both spirals: the outer ring of "Spirale mit Ring", then the beach.
 void FinishSpiral(Generator& g) {
-  if (g.run.ShapeCode == 3) CarveOuterRing(g);
-  FinishCoastByType(g);
+  if (g.run.shape == BaseShape::SpiralWithRing) CarveOuterRing(g);
+  RunCoastPasses(g, kCoast);
   EndStep(g);
 }
 
@@ -62,7 +64,7 @@ bool CarveEllipseBand(Generator& g, double inner, double outer) {
     ForFraction(inner, outer, radial_step, [&](double r) {
       const int x = RoundHalfEven(e.cx - r * e.ax * sine);
       const int y = RoundHalfEven(e.cy + r * e.ay * cosine);
-      if (InsideMargin(s, x, y)) ResetCell(g, x, y, 0);
+      if (InsideMargin(s, x, y)) ResetCell(g, x, y, OpenLand);
     });
     cancelled = AngleStepCancelled(g, t, 360);
     return !cancelled;
@@ -71,46 +73,31 @@ bool CarveEllipseBand(Generator& g, double inner, double outer) {
 }
 
 void BuildIsland(Generator& g) {
-  BeginStep(g, kStatus);
   const RunSettings& s = g.run;
-  const int w = s.MapWidth;
-  const int h = s.MapHeight;
-  const bool symmetric = IsSymmetric(s);
   // Up to and including column MapWidth; on a symmetric base the mirror takes the class
   // decided for the cell, and a later write overwrites an earlier one.
-  for (int x = 0; x <= w; ++x) {
-    for (int y = 0; y <= s.RowLimit; ++y) {
-      const int c = InsideMargin(s, x, y) ? 0 : 1;
-      ResetCell(g, x, y, c);
-      if (symmetric) ResetCell(g, w - x, h - y, c);
-    }
-    ReportProgress(g, Percent(x, w));
-  }
-  EndStep(g);
+  SweepStep(g, kStatus, Columns({0, s.MapWidth}, {0, s.RowLimit}), [&](int x, int y) {
+    const int c = InsideMargin(s, x, y) ? OpenLand : Water;
+    ForCellAndMirror(g, x, y, [&](int cx, int cy) { ResetCell(g, cx, cy, c); });
+  });
 }
 
 void BuildShapedBase(Generator& g) {
   const RunSettings& s = g.run;
-  if (s.ShapeCode == 4) {
+  if (s.shape == BaseShape::Picture) {
     BuildPictureBase(g);
     return;
   }
-  BeginStep(g, kStatus);
-  const int w = s.MapWidth;
-  for (int x = 0; x <= w; ++x) {
-    for (int y = 0; y <= s.MapHeight; ++y)
-      ResetCell(g, x, y, 1);
-    ReportProgress(g, Percent(x, w));
-  }
-  EndStep(g);
-  if (s.ShapeCode == 1 || s.ShapeCode == 3) {
+  SweepStep(g, kStatus, Columns({0, s.MapWidth}, {0, s.MapHeight}),
+            [&](int x, int y) { ResetCell(g, x, y, Water); });
+  if (s.shape == BaseShape::Spiral || s.shape == BaseShape::SpiralWithRing) {
     if (s.MapWidth == s.MapHeight) {
       CarveSquareSpiral(g);
     } else {
       CarveEllipticSpiral(g);
     }
   }
-  if (s.ShapeCode == 2) CarveRing(g);
+  if (s.shape == BaseShape::Ring) CarveRing(g);
 }
 
 void CarveSquareSpiral(Generator& g) {
@@ -136,7 +123,7 @@ void CarveSquareSpiral(Generator& g) {
     const double cosine = std::cos(theta);
     ForFraction(r_in, r_out, 0.5, [&](double r) {
       ResetCell(g, RoundHalfEven(e.cx - mirror_x * r * sine),
-                RoundHalfEven(e.cy + mirror_y * r * cosine), 0);
+                RoundHalfEven(e.cy + mirror_y * r * cosine), OpenLand);
     });
     cancelled = AngleStepCancelled(g, t, end);
     return !cancelled;
@@ -164,7 +151,7 @@ void CarveEllipticSpiral(Generator& g) {
     ForFraction(0.3 + 0.5 * rc, 1, radial_step, [&](double r) {
       const int x = RoundHalfEven(e.cx - r * rc * e.ax * sine);
       const int y = RoundHalfEven(e.cy + r * rc * e.ay * cosine);
-      if (InsideMargin(s, x, y)) ResetCell(g, x, y, 0);
+      if (InsideMargin(s, x, y)) ResetCell(g, x, y, OpenLand);
     });
     cancelled = AngleStepCancelled(g, t, end);
     return !cancelled;
@@ -176,7 +163,7 @@ void CarveOuterRing(Generator& g) {
   BeginStep(g, kStatus);
   const double inner = RandomInt(g, 80, 85) / 100.0;
   if (!CarveEllipseBand(g, inner, 1)) return;
-  FinishCoast(g, CoastVariant::Standard);
+  RunCoastPasses(g, kStandardCoast);
   EndStep(g);
 }
 
@@ -186,7 +173,7 @@ void CarveRing(Generator& g) {
   const double outer = RandomInt(g, 95, 100) / 100.0;
   if (!CarveEllipseBand(g, inner, outer)) return;
   FrayRingEdges(g, inner, outer);
-  FinishCoast(g, CoastVariant::Standard);
+  RunCoastPasses(g, kStandardCoast);
   EndStep(g);
 }
 

@@ -2,6 +2,8 @@
 
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
+#include "model/random_walk.hpp"
+#include "shape/coast_passes.hpp"
 #include "shape/geometry.hpp"
 #include "shape/shape_steps.hpp"
 
@@ -20,23 +22,15 @@ int WalkLength(Generator& g, double k, int depth) {
   return RandomInt(g, lo, hi);
 }
 
-// A random walker that paints water on every cell it steps on, kept inside the margin
-// of five cells; one step in nine stays where it is.
+// A walker held five cells from the edges that paints water on every cell it steps on,
+// with `mirrored` on its mirror too; one step in nine stays where it is.
 void PaintWaterWalk(Generator& g, int x, int y, int length, bool mirrored) {
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
-  for (int j = 0; j <= length; ++j) {
-    const int d = RandomInt(g, 0, 8);
-    x += RingOffsetX[d];
-    y += RingOffsetY[d];
-    ClampToInterior(x, w);
-    ClampToInterior(y, h);
-    if (mirrored) {
-      SetCellClassMirrored(g, x, y, 1);
-    } else {
-      SetCellClass(g, x, y, 1);
-    }
-  }
+  RandomWalk(
+      g, x, y, length, WalkEdge::KeepInside, [](int, int) { return true; },
+      [&](int cx, int cy) {
+        ForCellAndMirror(g, cx, cy, mirrored,
+                         [&](int mx, int my) { SetCellClass(g, mx, my, Water); });
+      });
 }
 
 // The island's four sides in order top, left, bottom, right. The walkers of a side start
@@ -57,9 +51,8 @@ void FrayIslandEdges(Generator& g) {
   const int h = g.run.MapHeight;
   const int walkers_along_row = static_cast<int>(std::floor(w / 6.0 + 0.5));
   const int walkers_along_column = static_cast<int>(std::floor(h / 6.0 + 0.5));
-  const bool symmetric = g.run.SymmetricBase != 0;
   // On a symmetric island the bottom and right are the mirror of the top and left.
-  const int sides = symmetric ? 2 : 4;
+  const int sides = g.run.symmetric ? 2 : 4;
   ReseedFromClock(g);
   for (int side = 0; side < sides; ++side) {
     const IslandSide& s = kIslandSides[side];
@@ -75,13 +68,13 @@ void FrayIslandEdges(Generator& g) {
         y = RandomInt(g, 5, h - 6);
         length = WalkLength(g, k, w);
       }
-      PaintWaterWalk(g, x, y, length, symmetric);
+      PaintWaterWalk(g, x, y, length, g.run.symmetric);
       ReportProgress(g, Percent(i, count));
     }
     if (CancelRequested(g)) return;
   }
   EndStep(g);
-  FinishCoastByType(g);
+  RunCoastPasses(g, kCoast);
 }
 
 void FrayRingEdges(Generator& g, double inner, double outer) {
@@ -97,7 +90,7 @@ void FrayRingEdges(Generator& g, double inner, double outer) {
     ForFraction(0, 360, angle_step, [&](double alpha) {
       const int x = RoundHalfEven(e.cx - radius * e.ax * std::sin(alpha * kDegree));
       const int y = RoundHalfEven(e.cy + radius * e.ay * std::cos(alpha * kDegree));
-      PaintWaterWalk(g, x, y, WalkLength(g, k, h), false);
+      PaintWaterWalk(g, x, y, WalkLength(g, k, h), false);  // rings have no mirror
       ReportProgress(g, Percent(alpha, 360));
       cancelled = CancelRequested(g);
       return !cancelled;
@@ -105,7 +98,7 @@ void FrayRingEdges(Generator& g, double inner, double outer) {
     if (cancelled || CancelRequested(g)) return;
   }
   EndStep(g);
-  FinishCoastByType(g);
+  RunCoastPasses(g, kCoast);
 }
 
 }  // namespace swd

@@ -5,17 +5,17 @@
 
 namespace swd {
 
-// Degrees to radians, with pi taken as 3.141592654 as the figures were drawn with it.
+// Degrees to radians with pi taken as 3.141592654: the cells of the figures depend on it.
 inline constexpr double kDegree = 3.141592654 / 180;
 
-// CLng: to the nearest whole number, halves to the even one.
+// To the nearest whole number, halves to the even one.
 inline int RoundHalfEven(double v) {
   return static_cast<int>(std::nearbyint(v));
 }
 
-// A For loop over fractions: the counter starts at `from`, runs while it is <= `to` and
-// adds `step` after each pass; bound and step are fixed before the first pass. A body that
-// returns bool leaves the loop by returning false.
+// A loop over fractions: the counter starts at `from`, runs while it is <= `to` and adds
+// `step` after each pass, so that the counter's rounding adds up along the loop; the cells
+// of the figures depend on it. A body that returns bool leaves the loop by returning false.
 template <class Body>
 void ForFraction(double from, double to, double step, Body&& body) {
   for (double t = from; t <= to; t += step) {

@@ -1,7 +1,8 @@
 #include "shape/picture_reader.hpp"
 
-#include "mapfile/byte_io.hpp"
-#include "mapfile/file_read.hpp"
+#include "io/byte_io.hpp"
+#include "io/file_read.hpp"
+#include "model/settings_check.hpp"
 
 namespace swd {
 
@@ -77,7 +78,7 @@ PictureRead ReadPicture(std::span<const std::uint8_t> bytes, int width, int heig
 }
 
 PictureRead LoadPictureFile(const std::filesystem::path& path, int width, int height) {
-  if (path.empty()) return Problem("Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.");
+  if (path.empty()) return Problem(kNoPictureChosen);
   FileRead file = ReadWholeFile(path, kLargestFile);
   const std::string name = "Das Bild " + Quoted(path);
   switch (file.problem) {

@@ -2,6 +2,8 @@
 
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
+#include "model/sweep.hpp"
+#include "shape/coast_passes.hpp"
 #include "shape/picture_reader.hpp"
 #include "shape/shape_steps.hpp"
 
@@ -9,13 +11,11 @@ namespace swd {
 
 namespace {
 
-using Rule = CoastPass::Rule;
-
 // Palette indices of the picture legend.
-constexpr int kSea = 1;
-constexpr int kLake = 17;
-constexpr int kLava = 10;
-constexpr int kDesert = 6;
+constexpr int kSeaPixel = 1;
+constexpr int kLakePixel = 17;
+constexpr int kLavaPixel = 10;
+constexpr int kDesertPixel = 6;
 
 // Mountain indices and the ResourceLayer base each adds to its draw of 4..7 (none for
 // the plain mountain): granite, coal, iron, gold.
@@ -26,16 +26,6 @@ struct MountainPixel {
 constexpr std::array<MountainPixel, 5> kMountainPixels{
     {{7, -1}, {12, 88}, {13, 64}, {14, 72}, {15, 80}}};
 
-constexpr CoastPass kSeaShore[] = {{Rule::Match, {0, 0, 1, 4, 5}}, {Rule::Match, {4, 5, 1, 5, 6}}};
-constexpr CoastPass kWinterSeaShore[] = {{Rule::Match, {0, 0, 1, 6, 6}},
-                                         {Rule::Match, {6, 6, 1, 8, 3}}};
-// Lakes get a sandy shore in every landscape type, Winterland included.
-constexpr CoastPass kLakeShore[] = {{Rule::Match, {0, 0, 1, 4, 5}}};
-constexpr CoastPass kMountainMeadows[] = {{Rule::Match, {0, 6, 7, 9, 9}},
-                                          {Rule::Match, {5, 5, 9, 9, 9}}};
-constexpr CoastPass kDesertBands[] = {{Rule::Match, {0, 0, 6, 5, 5}},
-                                      {Rule::Match, {0, 0, 5, 4, 4}}};
-
 int PictureIndex(const Generator& g, int x, int y) {
   const std::size_t i = static_cast<std::size_t>(x) + static_cast<std::size_t>(g.run.MapWidth) * y;
   return i < g.picture.size() ? g.picture[i] : 0;
@@ -45,14 +35,8 @@ int PictureIndex(const Generator& g, int x, int y) {
 template <class Lay>
 void PicturePhase(Generator& g, std::string_view status, Lay&& lay) {
   BeginStep(g, status);
-  const int w = g.run.MapWidth;
-  const int h = g.run.MapHeight;
   g.host->SetProgress(0);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x)
-      lay(x, y, PictureIndex(g, x, y));
-    ReportProgress(g, Percent(y, h));
-  }
+  Sweep(g, WholeMapByRows(g), [&](int x, int y) { lay(x, y, PictureIndex(g, x, y)); });
 }
 
 }  // namespace
@@ -64,42 +48,39 @@ std::string LoadPicture(Generator& g) {
 }
 
 void BuildPictureBase(Generator& g) {
-  const bool winter = g.run.LandscapeType == Winterland;
   // The picture was read and checked before the run began.
   PicturePhase(g, "Lese Bild ein", [](int, int, int) {});
 
-  PicturePhase(g, "Grundfläche wird geschaffen",
-               [&](int x, int y, int index) { ResetCell(g, x, y, index == kSea ? 1 : 0); });
-  if (winter) {
-    RunCoastPasses(g, kWinterSeaShore);
-  } else {
-    RunCoastPasses(g, kSeaShore);
-  }
+  PicturePhase(g, "Grundfläche wird geschaffen", [&](int x, int y, int index) {
+    ResetCell(g, x, y, index == kSeaPixel ? Water : OpenLand);
+  });
+  RunCoastPasses(g, kSeaShore);
 
   PicturePhase(g, "Seen werden geschaffen", [&](int x, int y, int index) {
-    if (index == kLake) ResetCell(g, x, y, 1);
+    if (index == kLakePixel) ResetCell(g, x, y, Water);
   });
-  RunCoastPasses(g, kLakeShore);
+  // Lakes get a sandy shore in every landscape type, Winterland included.
+  RunCoastPasses(g, kSandyShore);
 
   PicturePhase(g, "Schaffe Gebirgszüge und Schätze", [&](int x, int y, int index) {
     for (const MountainPixel& m : kMountainPixels) {
       if (index != m.index) continue;
-      SetCellClass(g, x, y, 7);
+      SetCellClass(g, x, y, Mountain);
       const int r = RandomInt(g, 4, 7);
       g.grid(x, y, ResourceLayer) =
           static_cast<std::uint8_t>(m.resource_base < 0 ? 0 : m.resource_base + r);
     }
   });
-  if (!winter) RunCoastPasses(g, kMountainMeadows);
+  RunCoastPasses(g, kMountainMeadows);
 
   PicturePhase(g, "Schaffe Lava", [&](int x, int y, int index) {
-    if (index == kLava) SetCellClass(g, x, y, 10);
+    if (index == kLavaPixel) SetCellClass(g, x, y, Lava);
   });
 
   PicturePhase(g, "Wüstenregionen werden geschaffen", [&](int x, int y, int index) {
-    if (index == kDesert) SetCellClass(g, x, y, 6);
+    if (index == kDesertPixel) SetCellClass(g, x, y, Desert);
   });
-  RunCoastPasses(g, kDesertBands);
+  RunCoastPasses(g, kDesertBelts);
   EndStep(g);
 }
 

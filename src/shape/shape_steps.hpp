@@ -1,14 +1,10 @@
 #pragma once
 
-#include <array>
-#include <span>
 #include <string>
 
 #include "model/generator.hpp"
 
 namespace swd {
-
-enum class CoastVariant { Standard, Winter };
 
 // Base shapes.
 void BuildIsland(Generator& g);
@@ -29,26 +25,15 @@ bool CarveEllipseBand(Generator& g, double inner, double outer);
 // what is wrong with it.
 std::string LoadPicture(Generator& g);
 
-// Coast shaping. Both rules sweep the columns 0..MapWidth-1 and rows 0..RowLimit in
-// place and repeat each change at the mirror cell on a symmetric base.
+// Coast shaping; the sequences of passes the steps share are in coast_passes.hpp. Both
+// rules sweep the columns 0..MapWidth-1 and rows 0..RowLimit in place and repeat each
+// change at the mirror cell on a symmetric base.
 // Cells of class a with more than four of their eight neighbours of class b become c.
 void AdaptToSurroundings(Generator& g, int a, int b, int c);
 // Cells of class a or b with a neighbour of class n become c1 (one in three) or c2.
 void MatchEdges(Generator& g, int a, int b, int n, int c1, int c2);
 
-// One coast pass with its class arguments, for sequences of passes written as tables.
-struct CoastPass {
-  enum class Rule { Adapt, Match };
-  Rule rule;
-  std::array<int, 5> classes;  // Adapt: a, b, c; Match: a, b, n, c1, c2
-};
-void RunCoastPasses(Generator& g, std::span<const CoastPass> passes);
-
-// The land/water border turned into a beach (Standard) or an ice shore (Winter).
-void FinishCoast(Generator& g, CoastVariant variant);
-// Winter in Winterland, else Standard.
-void FinishCoastByType(Generator& g);
-
+// Random water walkers along the coast, reseeded from the host's clock, then the coast.
 void FrayIslandEdges(Generator& g);
 void FrayRingEdges(Generator& g, double inner, double outer);
 

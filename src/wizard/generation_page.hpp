@@ -5,7 +5,7 @@
 
 #include "model/generator.hpp"
 #include "model/host.hpp"
-#include "model/run.hpp"
+#include "run/run.hpp"
 #include "wizard/services.hpp"
 #include "wizard/wizard_page.hpp"
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QSlider>
 
+#include "model/terrain.hpp"
 #include "wizard/animal_dialog.hpp"
 #include "wizard/granite_dialog.hpp"
 #include "wizard/picture_button.hpp"
@@ -17,16 +18,6 @@
 namespace swd::wizard {
 
 namespace {
-
-// Row labels by landscape type and class (class 8 has no row).
-const char* const kRowLabels[3][10] = {
-    {"Wiesen", "Seen", "Wälder", "Sümpfe", "Savannen", "Steppen", "Wüsten", "Gebirge", "",
-     "Bergwiesen"},
-    {"Weiden", "Moore", "Wälder", "Lava", "Steppen 1", "Steppen 2", "Ödland", "Gebirge", "",
-     "Bergwiesen"},
-    {"Tundra", "Seen", "Wälder", "Eisschollen", "Tundra 2", "Taiga", "Eis", "Gebirge", "",
-     "Schnee"},
-};
 
 struct GroupLook {
   const char* caption;
@@ -41,14 +32,10 @@ constexpr GroupLook kGroups[3] = {
 
 constexpr QSize kDialogPictureSize(80, 60);
 
-int TypeIndex(int landscape_type) {
-  return landscape_type >= 0 && landscape_type <= 2 ? landscape_type : 0;
-}
-
 }  // namespace
 
 const char* RowLabel(int landscape_type, int terrain_class) {
-  return kRowLabels[TypeIndex(landscape_type)][terrain_class];
+  return ClassName(landscape_type, terrain_class);
 }
 
 RowShows RowVisibility(int landscape_type, int terrain_class) {

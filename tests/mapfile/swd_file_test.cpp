@@ -6,7 +6,7 @@
 #include "mapfile/mapfile_steps.hpp"
 #include "mapfile/swd_format.hpp"
 #include "model/generator.hpp"
-#include "model/run.hpp"
+#include "run/run.hpp"
 #include "support/recording_host.hpp"
 
 namespace swd {

@@ -51,7 +51,7 @@ TEST(ComputeClassTables, TheAreaVariantRoundsPerRegionAmountsOfTheMeanSide) {
   EXPECT_EQ(mid.t.RegionMinSizeBase[7], 96.0f);
   EXPECT_EQ(mid.t.RegionMinSizeBase[11], 3.0f);  // 2.56 + 0.5
 
-  const Tables large(256, 256, true);  // no cap here: Int(256 * 0.13 + 0.5)
+  const Tables large(256, 256, true);  // no cap here: floor(256 * 0.13 + 0.5)
   EXPECT_EQ(large.t.RegionCountBase[7], 33.0f);
   EXPECT_EQ(large.t.RegionCountBase[11], 51.0f);
 

@@ -82,10 +82,7 @@ TEST(Wrap, NeighbourCountsWrapRoundEveryEdge) {
 
 TEST(Mirror, SymmetricWritesLandInTheSpareColumnAndRow) {
   Fixture f(256, 256);
-  f.g->run.CheckErwEinst = true;
-  f.g->run.ShapedBase = 1;
-  f.g->run.SymmetricBase = 1;
-  ASSERT_TRUE(IsSymmetric(f.g->run));
+  f.g->run.symmetric = true;
   EXPECT_EQ(MirrorCell(*f.g, 0, 0), std::make_pair(256, 256));
   EXPECT_EQ(MirrorCell(*f.g, 100, 3), std::make_pair(156, 253));
   SetCellClassMirrored(*f.g, 0, 0, 5);

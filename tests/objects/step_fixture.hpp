@@ -31,7 +31,7 @@ struct StepFixture {
     FillLayer(TerrainLayerB, fill);
   }
   void MakeSymmetric() {
-    g->run.SymmetricBase = 1;
+    g->run.symmetric = true;
     g->run.RowLimit = static_cast<std::int16_t>(g->run.MapHeight / 2);
   }
   void FillLayer(int layer, int value) {  // the mirror column and row included

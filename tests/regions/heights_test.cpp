@@ -96,8 +96,8 @@ TEST(ShapeHeights, TerracesMeetHalfwayAndTheirBordersStayWhileInteriorsGetBumps)
   ShapeHeights(*f.g);
   bool bumped = false;
   for (int y = 0; y < 32; ++y) {
-    EXPECT_EQ(f.At(10, y, HeightLayer), 30);  // Int((32 + 28) / 2)
-    EXPECT_EQ(f.At(21, y, HeightLayer), 34);  // Int((32 + 36) / 2)
+    EXPECT_EQ(f.At(10, y, HeightLayer), 30);  // floor((32 + 28) / 2)
+    EXPECT_EQ(f.At(21, y, HeightLayer), 34);  // floor((32 + 36) / 2)
     EXPECT_EQ(f.At(0, y, HeightLayer), 28);
     EXPECT_EQ(f.At(31, y, HeightLayer), 36);
     for (int x = 11; x <= 20; ++x)

@@ -153,7 +153,7 @@ TEST(CreateClimateRegions, WalksTheThreeClassesInOrderWithTheirTexts) {
       f.g->amounts.RegionMinSizeBase[c] = f.g->amounts.RegionMaxSizeBase[c] = 10;
     CreateClimateRegions(*f.g);
     EXPECT_EQ(OwnStatuses(f), expected[type]);
-    // With no base count each class still gets Int(0.5 + 1) = 1, so two regions.
+    // With no base count each class still gets floor(0.5 + 1) = 1, so two regions.
     for (int c : {2, 3, 4})
       EXPECT_EQ(f.g->amounts.RegionCount[c], 1.0f);
   }

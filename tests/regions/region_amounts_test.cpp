@@ -30,8 +30,8 @@ TEST(RegionAmounts, AreaVariantScalesPerRegionSizesAndKeepsAtLeastOneCount) {
   StepFixture f;
   f.g->run.CheckFlaechenvariante = true;
   Bases(f, 7, 2, 96, 256);
-  f.g->run.Slider1[7] = 10;  // factor 4.77: Int(0.5 + 9.55) = 10
-  f.g->run.Slider2[7] = 0;   // factor 0.21: Int(0.5 + 20.12) = 20, Int(0.5 + 53.66) = 54
+  f.g->run.Slider1[7] = 10;  // factor 4.77: floor(0.5 + 9.55) = 10
+  f.g->run.Slider2[7] = 0;   // factor 0.21: floor(0.5 + 20.12) = 20, floor(0.5 + 53.66) = 54
   RegionAmounts(*f.g, 7);
   EXPECT_EQ(Of(f, 7), (Amounts{10, 20, 54}));
 
@@ -49,7 +49,7 @@ TEST(RegionAmounts, WithoutAreaVariantDrawsACountAndSharesTheTotalsOut) {
     f.g->run.Slider2[2] = level;
     RegionAmounts(*f.g, 2);
     EXPECT_EQ(f.g->rng.Draws(), 1u);
-    // The draw lies in Int(6.5 / 3) .. Int(6.5); the slider then scales it.
+    // The draw lies in floor(6.5 / 3) .. floor(6.5); the slider then scales it.
     const float count = f.g->amounts.RegionCount[2];
     bool reachable = false;
     for (int drawn = 2; drawn <= 6; ++drawn) {
@@ -65,7 +65,7 @@ TEST(RegionAmounts, WithoutAreaVariantDrawsACountAndSharesTheTotalsOut) {
 
 TEST(RegionAmounts, ASliderProductOfZeroMeansNoRegionAndWalksNothing) {
   StepFixture f(64, 64);
-  Bases(f, 1, 1, 100, 100);  // draw 0 or 1, then Int(0.5 + 0.21 * n) = 0
+  Bases(f, 1, 1, 100, 100);  // draw 0 or 1, then floor(0.5 + 0.21 * n) = 0
   f.g->run.Slider1[1] = 0;
   RegionAmounts(*f.g, 1);
   EXPECT_EQ(f.g->amounts.RegionCount[1], -1.0f);

@@ -22,10 +22,7 @@ struct ShapeFixture : StepFixture {
     r.InnerWidth = static_cast<float>(island ? w - 6 : w);
     r.InnerHeight = static_cast<float>(island ? h - 6 : h);
   }
-  void Shape(float code) {
-    g->run.ShapedBase = 1;
-    g->run.ShapeCode = code;
-  }
+  void Shape(BaseShape shape) { g->run.shape = shape; }
   bool Land(int x, int y) const { return At(x, y, TerrainLayerA) != 1; }
   bool ResetAsLayerTable(int x, int y) const {
     return At(x, y, AuxLayer9) == 7 && At(x, y, AuxLayer12) == 64 && At(x, y, ResourceLayer) == 0 &&
@@ -80,7 +77,7 @@ double DistanceFromCentre(int x, int y, int w, int h) {
 TEST(BuildShapedBase, TheSquareSpiralStaysWithinItsRadiusAndEndsWithABeach) {
   for (std::uint32_t seed : {1u, 2u, 3u}) {
     ShapeFixture f(128, 128);
-    f.Shape(1);
+    f.Shape(BaseShape::Spiral);
     f.g->rng.Seed(seed);
     BuildShapedBase(*f.g);
     int land = 0, beach = 0;
@@ -99,9 +96,9 @@ TEST(BuildShapedBase, TheSquareSpiralStaysWithinItsRadiusAndEndsWithABeach) {
 }
 
 TEST(BuildShapedBase, TheSpiralOfANonSquareMapStaysInsideTheMarginRectangle) {
-  for (float code : {1.0f, 3.0f}) {
+  for (BaseShape shape : {BaseShape::Spiral, BaseShape::SpiralWithRing}) {
     ShapeFixture f(160, 96);
-    f.Shape(code);
+    f.Shape(shape);
     BuildShapedBase(*f.g);
     int land = 0;
     for (int y = 0; y <= 96; ++y)
@@ -111,7 +108,8 @@ TEST(BuildShapedBase, TheSpiralOfANonSquareMapStaysInsideTheMarginRectangle) {
         ASSERT_TRUE(x >= 5 && x <= 154 && y >= 5 && y <= 90) << x << "," << y;
       }
     EXPECT_GT(land, 2500);
-    if (code == 3) {  // the outer ring between 0.85 and 1 of the half-axes all round
+    if (shape == BaseShape::SpiralWithRing) {  // the outer ring between 0.85 and 1 of the half-axes
+                                               // all round
       for (int a = 0; a < 360; a += 10) {
         const double t = a * 3.141592654 / 180;
         EXPECT_TRUE(f.Land(static_cast<int>(std::lround(80 - 0.93 * 74 * std::sin(t))),
@@ -124,10 +122,10 @@ TEST(BuildShapedBase, TheSpiralOfANonSquareMapStaysInsideTheMarginRectangle) {
 
 TEST(BuildShapedBase, ARingFromRadiusZeroIsAFullDiscAndOtherRingsAreHollow) {
   ShapeFixture disc(128, 128);
-  disc.Shape(2);
+  disc.Shape(BaseShape::Ring);
   BuildShapedBase(*disc.g);  // the sea and then a ring...
   ShapeFixture band(128, 128);
-  band.Shape(0);  // ...or just the sea
+  band.Shape(BaseShape::Island);  // ...or, with no figure, just the sea
   BuildShapedBase(*band.g);
   ASSERT_EQ(band.Count(TerrainLayerA, [](int c) { return c == 1; }), 128 * 128);
   EXPECT_TRUE(CarveEllipseBand(*band.g, 0, 0.95));
@@ -139,7 +137,7 @@ TEST(BuildShapedBase, ARingFromRadiusZeroIsAFullDiscAndOtherRingsAreHollow) {
       ASSERT_TRUE(q <= 0.97 * 0.97 || !band.Land(x, y)) << x << "," << y;
     }
   ShapeFixture hollow(128, 128);
-  hollow.Shape(0);
+  hollow.Shape(BaseShape::Island);
   BuildShapedBase(*hollow.g);
   CarveEllipseBand(*hollow.g, 0.5, 0.95);
   EXPECT_FALSE(hollow.Land(64, 64));
@@ -153,12 +151,12 @@ TEST(BuildShapedBase, ARingFromRadiusZeroIsAFullDiscAndOtherRingsAreHollow) {
 }
 
 TEST(BuildShapedBase, CancellingAFigureSkipsItsRestAndLeavesTheBarShown) {
-  for (float code : {1.0f, 2.0f, 3.0f}) {
+  for (BaseShape shape : {BaseShape::Spiral, BaseShape::Ring, BaseShape::SpiralWithRing}) {
     ShapeFixture f(128, 128);
-    f.Shape(code);
+    f.Shape(shape);
     f.host.cancel_after = 0;  // held from the first angle step
     BuildShapedBase(*f.g);
-    EXPECT_EQ(f.host.statuses.back(), "Grundfläche wird geschaffen") << code;
+    EXPECT_EQ(f.host.statuses.back(), "Grundfläche wird geschaffen") << static_cast<int>(shape);
     EXPECT_EQ(f.Count(TerrainLayerA, [](int c) { return c >= 4; }), 0);  // no coast passes
     EXPECT_EQ(f.host.cancel_queries, 1);
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "objects/step_fixture.hpp"
+#include "shape/coast_passes.hpp"
 #include "shape/shape_steps.hpp"
 
 namespace swd {
@@ -34,7 +35,7 @@ TEST(AdaptToSurroundings, FiveOfEightNeighboursAbsorbAndTheCountWrapsRoundTheEdg
   EXPECT_EQ(f.g->rng.Draws(), 0u);
   EXPECT_EQ(f.host.statuses, (std::vector<std::string>{"Angleichen an Umgebung", ""}));
   ASSERT_EQ(f.host.progress.size(), 32u);
-  EXPECT_EQ(f.host.progress.back(), 97);  // Int(100 * 31 / 32 + 0.5)
+  EXPECT_EQ(f.host.progress.back(), 97);  // floor(100 * 31 / 32 + 0.5)
 }
 
 TEST(AdaptToSurroundings, ChangesCountForLaterCellsAndAreMirroredOnASymmetricBase) {
@@ -96,9 +97,9 @@ TEST(MatchEdges, TouchingCellsDrawOnceEachAndAClassNamedTwiceCountsOnce) {
   EXPECT_EQ(a.host.statuses.front(), "Ränder werden angeglichen");
 }
 
-TEST(FinishCoast, TheStandardShoreIsSandWithSixNearestTheWater) {
+TEST(CoastPasses, TheStandardShoreIsSandWithSixNearestTheWater) {
   StepFixture f = Shore();
-  FinishCoast(*f.g, CoastVariant::Standard);
+  RunCoastPasses(*f.g, kStandardCoast);
   for (int y = 0; y < 32; ++y) {
     for (int x : {15, 17}) {
       const int c = f.At(x, y, TerrainLayerA);
@@ -110,13 +111,13 @@ TEST(FinishCoast, TheStandardShoreIsSandWithSixNearestTheWater) {
     return s.Count(TerrainLayerA, [](int c) { return c == 6; });
   };
   const int once = sixes(f);
-  FinishCoast(*f.g, CoastVariant::Standard);  // re-rolls the fives at the water
+  RunCoastPasses(*f.g, kStandardCoast);  // re-rolls the fives at the water
   EXPECT_GT(sixes(f), once);
 }
 
-TEST(FinishCoast, TheWinterShoreIsIceWithFloesAtTheWater) {
+TEST(CoastPasses, TheWinterShoreIsIceWithFloesAtTheWater) {
   StepFixture f = Shore(Winterland);
-  FinishCoast(*f.g, CoastVariant::Winter);
+  RunCoastPasses(*f.g, kWinterCoast);
   int floes_8 = 0;
   for (int y = 0; y < 32; ++y) {
     for (int x : {15, 17}) {

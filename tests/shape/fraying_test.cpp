@@ -67,7 +67,7 @@ TEST(FrayIslandEdges, WalkLengthsFollowTheCoastLevelAndStayInsideTheMargin) {
     FrayIslandEdges(*f.g);
     const Walkers top = ReplayIslandWalkers(7, 128, 128, level, 1);
     EXPECT_EQ(f.g->rng.Draws(), top.draws);
-    ASSERT_EQ(top.lengths.size(), 22u);  // Int(128 / 6 + 0.5) + 1 walkers
+    ASSERT_EQ(top.lengths.size(), 22u);  // floor(128 / 6 + 0.5) + 1 walkers
     const auto [shortest, longest] = std::minmax_element(top.lengths.begin(), top.lengths.end());
     if (level == 0) {
       // 21.33 to 17.89: the bounds are taken the wrong way round, as they are.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/run.hpp"
 #include "objects/step_fixture.hpp"
+#include "run/run.hpp"
 #include "shape/bmp_maker.hpp"
 #include "shape/picture_reader.hpp"
 #include "shape/shape_steps.hpp"

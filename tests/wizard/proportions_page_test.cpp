@@ -47,12 +47,13 @@ class ProportionsPageTest : public QObject {
                                                   "Wüsten", "Gebirge",  "Bergwiesen"}
                               << all;
     QTest::newRow("Ödland") << 1 << QStringList{"Weiden", "Moore",     "Wälder",
-                                                "Lava",   "Steppen 1", "Steppen 2",
+                                                "Lava 1", "Steppen 1", "Steppen 2",
                                                 "Ödland", "Gebirge",   "Bergwiesen"}
                             << all;
-    QTest::newRow("Winterland") << 2 << QStringList{"Tundra",      "Seen",     "Wälder",
-                                                    "Eisschollen", "Tundra 2", "Taiga",
-                                                    "Eis",         "Gebirge",  "Schnee"}
+    QTest::newRow("Winterland") << 2
+                                << QStringList{"Tundra",   "Seen",  "Wälder", "kl. Eisschollen",
+                                               "Tundra 2", "Taiga", "Eis",    "Gebirge",
+                                               "Schnee"}
                                 << QStringList{"LSSS", "LSSS", "LSSS", "----", "LSSS",
                                                "LSSS", "----", "LSSS", "----"};
   }

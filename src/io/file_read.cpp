@@ -1,4 +1,4 @@
-#include "mapfile/file_read.hpp"
+#include "io/file_read.hpp"
 
 #include <algorithm>
 #include <cerrno>

@@ -6,10 +6,18 @@
 
 namespace swd {
 
-// Little-endian helpers for the file formats.
+// Little-endian helpers for the file formats: Put appends, Set writes in place, Get reads.
+inline void SetU16(std::uint8_t* p, unsigned v) {
+  p[0] = static_cast<std::uint8_t>(v & 0xFF);
+  p[1] = static_cast<std::uint8_t>((v >> 8) & 0xFF);
+}
+inline void SetU32(std::uint8_t* p, std::uint32_t v) {
+  SetU16(p, v & 0xFFFF);
+  SetU16(p + 2, v >> 16);
+}
 inline void PutU16(std::vector<std::uint8_t>& out, unsigned v) {
-  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+  out.resize(out.size() + 2);
+  SetU16(out.data() + out.size() - 2, v);
 }
 inline void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
   PutU16(out, v & 0xFFFF);

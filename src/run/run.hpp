@@ -25,8 +25,10 @@ struct RunOutcome {
   int players_placed = 0;
 };
 
-// One press of Start: derives the run's values, calls the steps in their order with the
-// cancel checks between them, and ends by writing the map file.
+// One press of Start: checks the settings, derives the run's values, calls the steps in
+// their order with the cancel checks between them, and ends by writing the map file.
+// Settings that CheckSettings refuses, or an unusable picture, end it as Failed before the
+// first step.
 RunOutcome RunGeneration(Generator& g);
 
 // Re-enables the front end's buttons; the last call of every run.

@@ -3,7 +3,7 @@
 #include <memory>
 #include <thread>
 
-#include "model/run.hpp"
+#include "run/run.hpp"
 #include "support/recording_host.hpp"
 
 namespace swd {
@@ -119,6 +119,33 @@ TEST(RunCancel, ACancelledSaveDialogEndsTheRunOnce) {
   EXPECT_EQ(out.status, RunOutcome::Status::SaveCancelled);
   EXPECT_EQ(host.runs_ended, 1);
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST(RunRefusal, SettingsOutOfRangeEndTheRunBeforeItsFirstStep) {
+  const std::pair<void (*)(GeneratorSettings&), const char*> cases[] = {
+      {[](GeneratorSettings& s) { s.PlayerCount = 200; }, "Die Spielerzahl steht auf 200"},
+      {[](GeneratorSettings& s) { s.LandscapeType = 7; }, "Der Landschaftstyp 7"},
+      {[](GeneratorSettings& s) { s.Slider1[7] = 30000; }, "steht auf 30000"},
+      {[](GeneratorSettings& s) {
+         s.CheckErwEinst = true;
+         s.ShapeCode = 4;
+         s.ShapedBase = 1;
+       },
+       "kein Bild"},
+  };
+  for (const auto& [configure, expected] : cases) {
+    SCOPED_TRACE(expected);
+    TempDir dir;
+    TestRun r(dir, "x", configure);
+    EXPECT_EQ(r.outcome.status, RunOutcome::Status::Failed);
+    EXPECT_NE(r.outcome.message.find(expected), std::string::npos) << r.outcome.message;
+    ASSERT_FALSE(r.host.statuses.empty());
+    EXPECT_EQ(r.host.statuses.back(), r.outcome.message);
+    EXPECT_TRUE(r.host.rows.empty());
+    EXPECT_EQ(r.host.runs_ended, 1);
+    EXPECT_EQ(r.g->rng.Draws(), 0u);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  }
 }
 
 TEST(RunIsolation, TwoGeneratorsOnTwoThreadsMakeTheSameBytesAsOneAfterTheOther) {

@@ -1,0 +1,241 @@
+// The road of one landscape, from the settings to the map file.
+//
+// One press of Start calls RunGeneration. It checks the settings (model/settings_check),
+// derives the run's own values (RunSettings: shape, symmetry, margins, the last row a pass
+// visits) and calls the steps of kRows in order. Every step is a free function of the one
+// Generator (model/generator.hpp) and talks to the others only through its grid and tables:
+//   rows  1-2   shape/    the base shape, island, figures or picture, and its coast
+//   rows  4-8   regions/  lakes, climate regions, mountain ranges and deserts, oases
+//   rows  9-24  objects/  resources, forests, granite, decorations, animals; regions/
+//                         roughens the mountains and lays the peaks in row 23
+//   rows 25-29  regions/  heights and smoothing; objects/ the headquarters in row 27
+//   rows 30-37  mapfile/  game codes and corner smoothing, then WriteMapFile saves the map
+//                         and its bitmap.
+// A row number names a slot of the table: the step trace (--dump-steps) reports each step
+// under it, and a slot whose condition does not hold leaves a gap. After a slot the run
+// checks the cancel key and, while it is held, stops without writing anything. What all
+// steps share (grid, tables, random source, sweeps, walkers, progress) lives in model/.
+#include "run/run.hpp"
+
+#include <cmath>
+#include <string_view>
+
+#include "mapfile/mapfile_steps.hpp"
+#include "model/amount_tables.hpp"
+#include "model/class_tables.hpp"
+#include "model/primitives.hpp"
+#include "model/settings_check.hpp"
+#include "objects/object_steps.hpp"
+#include "regions/region_steps.hpp"
+#include "shape/coast_passes.hpp"
+#include "shape/shape_steps.hpp"
+
+namespace swd {
+
+const std::string& HintText(int number) {
+  static const std::string kHints[3] = {
+      "Erstellte Landschaften vor dem Spielen immer erst im Editor laden und abspeichern !!",
+      "Anregungen und Kritik sind willkommen: wie, steht in der README des Projekts.",
+      "Also daran denken: Erstellte Landschaften vor dem Spielen immer erst im Editor laden "
+      "und abspeichern !!",
+  };
+  return kHints[number >= 1 && number <= 3 ? number - 1 : 0];
+}
+
+void PrepareGeneration(Generator& g) {
+  FillClassTables(g.tables, g.settings.LandscapeType);
+  ComputeClassTables(g);
+  g.preview.Reset(g.settings.MapWidth, g.settings.MapHeight);
+  g.host->SetStatus("");
+  g.host->SetHint(HintText(1));
+}
+
+void EndGeneration(Generator& g) {
+  g.host->RunEnded();
+}
+
+namespace {
+
+// Copies the user's settings and derives the run's own values from them. Without the
+// extended settings the run is a plain island whatever the shape page holds, and the row
+// limit follows the symmetry the run really uses.
+void DeriveRunSettings(Generator& g) {
+  RunSettings& r = g.run;
+  static_cast<GeneratorSettings&>(r) = g.settings;
+  const RunShape shape = r.CheckErwEinst ? ShapeOf(r).value_or(RunShape{}) : RunShape{};
+  r.shape = shape.shape;
+  r.symmetric = shape.symmetric;
+  r.RowLimit =
+      static_cast<std::int16_t>(r.symmetric ? std::nearbyint(r.MapHeight / 2.0) : r.MapHeight - 1);
+  if (r.CheckInsel) {
+    r.MarginX = r.MarginY = 5.0f;
+    r.InnerWidth = static_cast<float>(r.MapWidth - 6);
+    r.InnerHeight = static_cast<float>(r.MapHeight - 6);
+  } else {
+    r.MarginX = r.MarginY = 0;
+    r.InnerWidth = r.MapWidth;
+    r.InnerHeight = r.MapHeight;
+  }
+}
+
+void ShowWorkingHint(Generator& g) {
+  g.host->SetHint(HintText(2));
+}
+
+// A picture brings its own mountains: the open land, forest and classes 3 and 4 they enclose
+// become mountain, and their foot gets its meadows.
+void AdjustPictureMountains(Generator& g) {
+  RunCoastPasses(g, kPictureMountainFoot);
+  RunCoastPasses(g, kMountainMeadows);
+}
+
+// When a row runs.
+enum class When {
+  Always,
+  Island,        // the island shapes
+  FrayedIsland,  // an island with "Insel" ticked
+  Figures,       // spirals, rings and the picture
+  Picture,
+  NoPicture,
+  Gruenland,
+  Oedland,
+  Winterland,
+  NotWinterland,
+};
+
+bool Holds(When when, const RunSettings& s) {
+  const bool island = s.shape == BaseShape::Island;
+  const bool picture = s.shape == BaseShape::Picture;
+  switch (when) {
+    case When::Always:
+      return true;
+    case When::Island:
+      return island;
+    case When::FrayedIsland:
+      return island && s.CheckInsel;
+    case When::Figures:
+      return !island;
+    case When::Picture:
+      return picture;
+    case When::NoPicture:
+      return !picture;
+    case When::Gruenland:
+      return s.LandscapeType == Gruenland;
+    case When::Oedland:
+      return s.LandscapeType == Oedland;
+    case When::Winterland:
+      return s.LandscapeType == Winterland;
+    case When::NotWinterland:
+      return s.LandscapeType != Winterland;
+  }
+  return false;
+}
+
+struct Row {
+  int number;
+  const char* name;  // for the step trace; none for the hint, which is no step
+  void (*step)(Generator&);
+  When when = When::Always;
+  bool check_after = true;  // the cancel check after the last row of the number
+};
+constexpr bool kNoCheck = false;
+
+// Rows with one number are the members of one slot, of which at most one runs.
+constexpr Row kRows[] = {
+    {1, "BuildIsland", BuildIsland, When::Island, kNoCheck},
+    {1, "BuildShapedBase", BuildShapedBase, When::Figures, kNoCheck},
+    {2, "FrayIslandEdges", FrayIslandEdges, When::FrayedIsland},
+    {3, nullptr, ShowWorkingHint},
+    {4, "CreateLakesAndMoors", CreateLakesAndMoors, When::Island},
+    {5, "CreateClimateRegions", CreateClimateRegions},
+    {6, "SpezialAdjustments", AdjustPictureMountains, When::Picture, kNoCheck},
+    {7, "CreateMountainRanges", CreateMountainRanges, When::NoPicture},
+    {8, "InsertOases", InsertOases, When::NoPicture},
+    {9, "PlaceResources", PlaceResources, When::NoPicture},
+    {10, "FillForests", FillForests},
+    {11, "CreateLargeGranite", CreateLargeGranite},
+    {12, "CreateSmallGranite", CreateSmallGranite},
+    {13, "CreateSmallTreeGroups", CreateSmallTreeGroups},
+    {14, "PlaceTrees", PlaceTrees},
+    {15, "DecorateMountainMeadows", DecorateMountainMeadows},
+    {16, "DecorateSavannas", DecorateSavannas},
+    {17, "DecorateSteppe", DecorateSteppe, When::Gruenland},
+    {17, "DecorateWastelandA", DecorateWastelandA, When::Oedland},
+    {18, "DecorateSwamps", DecorateSwamps, When::Gruenland},
+    {18, "DecorateLava", DecorateLava, When::Oedland},
+    {19, "DecorateShores", DecorateShores, When::NotWinterland},
+    {20, "DecorateMeadows", DecorateMeadows, When::Gruenland},
+    {20, "DecoratePastures", DecoratePastures, When::Oedland},
+    {20, "DecorateTundra", DecorateTundra, When::Winterland},
+    {21, "DecorateDeserts", DecorateDeserts, When::Gruenland},
+    {21, "DecorateWastelandB", DecorateWastelandB, When::Oedland},
+    {22, "PlaceAnimals", PlaceAnimals},
+    {23, "RoughenMountains", RoughenMountains},
+    {24, "DecorateMountainsLate", DecorateMountainsLate},
+    {25, "ShapeHeights", ShapeHeights},
+    {26, "CheckHeights", CheckHeights},
+    {27, "PlaceHeadquarters", PlaceHeadquarters},
+    {28, "SmoothLandscape", SmoothLandscape},
+    {29, "PickFlowers", PickFlowers},
+    {30, "ConvertToGameCodes", ConvertToGameCodes},
+    {31, "ShiftTerrain", ShiftTerrain},
+    {32, "SmoothCorners1", SmoothCorners1},
+    {33, "SmoothCorners2", SmoothCorners2},
+    {34, "SmoothCorners1", SmoothCorners1},
+    {35, "FillEmptyData", FillEmptyData},
+    {36, "SmoothCorners3", SmoothCorners3, When::NotWinterland},
+    {37, "SmoothCorners4", SmoothCorners4, When::NotWinterland, kNoCheck},
+};
+
+// Ends a run that never started: the status bar says why.
+RunOutcome Refused(Generator& g, std::string message) {
+  RunOutcome out;
+  out.status = RunOutcome::Status::Failed;
+  out.message = std::move(message);
+  g.host->SetStatus(out.message);
+  EndGeneration(g);
+  return out;
+}
+
+}  // namespace
+
+RunOutcome RunGeneration(Generator& g) {
+  if (std::string problem = CheckSettings(g.settings); !problem.empty()) {
+    return Refused(g, std::move(problem));
+  }
+  DeriveRunSettings(g);
+  const RunSettings& s = g.run;
+  g.ranges.Clear();
+  g.rng.ResetDrawCount();
+  if (s.shape == BaseShape::Picture) {
+    if (std::string problem = LoadPicture(g); !problem.empty()) {
+      return Refused(g, std::move(problem));
+    }
+  }
+
+  RunOutcome out;
+  out.players_requested = s.PlayerCount;
+  const std::size_t rows = std::size(kRows);
+  for (std::size_t i = 0; i < rows; ++i) {
+    const Row& r = kRows[i];
+    if (Holds(r.when, s)) {
+      r.step(g);
+      if (r.name != nullptr) g.host->StepFinished(r.number, r.name);
+    }
+    const bool slot_ends = i + 1 == rows || kRows[i + 1].number != r.number;
+    if (slot_ends && r.check_after && CancelRequested(g)) {
+      EndGeneration(g);
+      return out;
+    }
+  }
+  out.players_placed = g.run.PlayerCount;
+  g.host->SetHint(HintText(3));
+  const WriteResult written = WriteMapFile(g);
+  out.status = written.written ? RunOutcome::Status::Written : RunOutcome::Status::SaveCancelled;
+  out.map_path = written.map_path;
+  out.bitmap_path = written.bitmap_path;
+  EndGeneration(g);
+  return out;
+}
+
+}  // namespace swd

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "regions/steps.hpp"
+#include "shape/b.hpp"

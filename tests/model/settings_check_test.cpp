@@ -1,0 +1,115 @@
+#include "model/settings_check.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace swd {
+namespace {
+
+using Change = std::function<void(GeneratorSettings&)>;
+
+GeneratorSettings With(const Change& change) {
+  GeneratorSettings s;
+  change(s);
+  return s;
+}
+
+TEST(CheckSettings, EveryValueTheControlsAllowPasses) {
+  EXPECT_EQ(CheckSettings(GeneratorSettings{}), "");
+  const Change edges[] = {
+      [](GeneratorSettings& s) { s.MapWidth = 32, s.MapHeight = 256; },
+      [](GeneratorSettings& s) { s.MapWidth = 256, s.MapHeight = 48; },
+      [](GeneratorSettings& s) { s.PlayerCount = 1, s.LandscapeType = Winterland; },
+      [](GeneratorSettings& s) { s.PlayerCount = 7, s.LandscapeType = Oedland; },
+      [](GeneratorSettings& s) {
+        s.Slider1.fill(0), s.Slider2.fill(10), s.Slider3.fill(10), s.CoastRoughness = 0;
+      },
+      [](GeneratorSettings& s) {
+        s.SliderGrGranitAz = s.SliderGrGranitAus = s.SliderKlGranitAus = 10;
+        s.SliderKlGranitAz = s.SliderBaumgruppen = 15;
+        s.SliderTiere = {0, 20, 20, 20, 20, 20, 20};
+        s.CoastRoughness = 10;
+      },
+      [](GeneratorSettings& s) {
+        s.ResourceShares = {100, 0, 0, 0};
+      },
+      // Without the extended settings the shape page's "Spezial" needs no picture.
+      [](GeneratorSettings& s) { s.ShapeCode = 4, s.ShapedBase = 1; },
+  };
+  for (std::size_t i = 0; i < std::size(edges); ++i)
+    EXPECT_EQ(CheckSettings(With(edges[i])), "") << i;
+}
+
+TEST(CheckSettings, AValueOutsideItsRangeIsRefusedWithAMessageNamingIt) {
+  const std::pair<Change, const char*> cases[] = {
+      {[](GeneratorSettings& s) { s.MapWidth = 40; }, "Die Kartenbreite steht auf 40"},
+      {[](GeneratorSettings& s) { s.MapWidth = 272; }, "Kartenbreite"},
+      {[](GeneratorSettings& s) { s.MapHeight = 16; }, "Die Kartenhöhe steht auf 16"},
+      {[](GeneratorSettings& s) { s.LandscapeType = 3; }, "Der Landschaftstyp 3 ist unbekannt"},
+      {[](GeneratorSettings& s) { s.PlayerCount = 0; }, "Die Spielerzahl steht auf 0"},
+      {[](GeneratorSettings& s) { s.PlayerCount = 8; }, "möglich sind 1 bis 7"},
+      {[](GeneratorSettings& s) { s.ShapeCode = 5, s.ShapedBase = 1; }, "Grundform ist unbekannt"},
+      {[](GeneratorSettings& s) { s.ShapeCode = 2; }, "Grundform ist unbekannt"},
+      {[](GeneratorSettings& s) { s.SymmetricBase = 1, s.ShapeCode = 1, s.ShapedBase = 1; },
+       "Grundform ist unbekannt"},
+      {[](GeneratorSettings& s) { s.Slider1[2] = 11; },
+       "\u201EAnzahl\u201C für \u201EWälder\u201C"},
+      {[](GeneratorSettings& s) { s.Slider2[8] = -1; }, "\u201EGröße\u201C für \u201ESchnee\u201C"},
+      {[](GeneratorSettings& s) { s.Slider3[10] = 11; }, "für Klasse 10 steht auf 11"},
+      {[](GeneratorSettings& s) { s.CoastRoughness = 11; }, "Küste zum Meer"},
+      {[](GeneratorSettings& s) { s.SliderGrGranitAz = 11; }, "Granitfelder: Anzahl"},
+      {[](GeneratorSettings& s) { s.SliderKlGranitAz = 16; }, "möglich sind 0 bis 15"},
+      {[](GeneratorSettings& s) { s.SliderBaumgruppen = -1; }, "Kleine Baumgruppen"},
+      {[](GeneratorSettings& s) { s.SliderTiere[6] = 21; }, "\u201ESchafe\u201C steht auf 21"},
+      {[](GeneratorSettings& s) {
+         s.ResourceShares = {101, 0, 0, -1};
+       },
+       "\u201EKohle\u201C"},
+      {[](GeneratorSettings& s) {
+         s.ResourceShares = {50, 20, 20, 20};
+       },
+       "ergeben zusammen 110 %"},
+      {[](GeneratorSettings& s) { s.CheckErwEinst = true, s.ShapeCode = 4, s.ShapedBase = 1; },
+       kNoPictureChosen},
+  };
+  for (const auto& [change, expected] : cases) {
+    const std::string problem = CheckSettings(With(change));
+    EXPECT_NE(problem.find(expected), std::string::npos) << problem << " / " << expected;
+  }
+}
+
+TEST(CheckSettings, ThePageNamesTheClassOfItsLandscapeType) {
+  GeneratorSettings s;
+  s.LandscapeType = Oedland;
+  s.Slider1[3] = 12;
+  EXPECT_EQ(CheckSettings(s),
+            "Der Regler \u201EAnzahl\u201C für \u201ELava 1\u201C steht auf 12, möglich sind 0 "
+            "bis 10.");
+}
+
+TEST(ShapeOf, TheSixChoicesOfTheShapePageAndNothingElse) {
+  struct Case {
+    float code, shaped, symmetric;
+    RunShape shape;
+  };
+  const Case choices[] = {
+      {0, 0, 0, {BaseShape::Island, false}},         {0, 0, 1, {BaseShape::Island, true}},
+      {1, 1, 0, {BaseShape::Spiral, false}},         {2, 1, 0, {BaseShape::Ring, false}},
+      {3, 1, 0, {BaseShape::SpiralWithRing, false}}, {4, 1, 0, {BaseShape::Picture, false}}};
+  for (const Case& c : choices) {
+    GeneratorSettings s;
+    s.ShapeCode = c.code;
+    s.ShapedBase = c.shaped;
+    s.SymmetricBase = c.symmetric;
+    EXPECT_EQ(ShapeOf(s), c.shape) << c.code << " " << c.symmetric;
+  }
+  GeneratorSettings odd;
+  odd.ShapeCode = 1;  // a figure without the shaped base
+  EXPECT_FALSE(ShapeOf(odd).has_value());
+  odd.ShapeCode = 0.5f;
+  EXPECT_FALSE(ShapeOf(odd).has_value());
+}
+
+}  // namespace
+}  // namespace swd
