@@ -7,8 +7,8 @@
 #include <random>
 
 #include "cli/cli_host.hpp"
-#include "mapfile/cp437.hpp"
 #include "io/file_read.hpp"
+#include "mapfile/cp437.hpp"
 #include "mapfile/swd_format.hpp"
 #include "model/tables.hpp"
 #include "run/run.hpp"
