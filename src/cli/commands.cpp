@@ -7,7 +7,7 @@
 #include <random>
 
 #include "cli/cli_host.hpp"
-#include "io/file_read.hpp"
+#include "cli/map_input.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/swd_format.hpp"
 #include "model/tables.hpp"
@@ -69,36 +69,12 @@ int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err) 
 }
 
 int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
-  // The largest map there is, and room beyond it for ParseSwd to name a few bytes too many.
-  constexpr std::uintmax_t kLargestMap = SwdFileSize(256, 256);
-  const FileRead read = ReadWholeFile(file, kLargestMap + 4096);
-  const SwdParse parsed = read.problem == FileReadProblem::None ? ParseSwd(read.bytes) : SwdParse{};
-  if (!parsed.header) {
-    err << "swdgen: " << file.string() << ": ";
-    switch (read.problem) {
-      case FileReadProblem::None:
-        err << parsed.problem;
-        break;
-      case FileReadProblem::Missing:
-        err << "cannot be opened";
-        break;
-      case FileReadProblem::NotAFile:
-        err << "Das ist keine gewöhnliche Datei, sondern ein Ordner oder ein Gerät.";
-        break;
-      case FileReadProblem::TooLarge:
-        err << "Die Datei ist größer als jede Karte (höchstens " << kLargestMap << " Bytes).";
-        break;
-      case FileReadProblem::NoPermission:
-        err << "Die Datei lässt sich nicht lesen: keine Leseberechtigung.";
-        break;
-      case FileReadProblem::Unreadable:
-        err << "Die Datei lässt sich nicht lesen.";
-        break;
-    }
-    err << '\n';
+  const MapInput input = LoadMapFile(file);
+  if (!input.map) {
+    err << "swdgen: " << input.problem << '\n';
     return kExitBadInput;
   }
-  const SwdHeader& h = *parsed.header;
+  const SwdHeader& h = input.map->header;
   out << "title   " << Cp437ToUtf8(h.title_cp437) << '\n'
       << "author  " << Cp437ToUtf8(h.author_cp437) << '\n'
       << "size    " << h.width << " x " << h.height << '\n'
@@ -108,6 +84,15 @@ int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& 
     if (h.hq_x[p] && h.hq_y[p]) {
       out << "hq " << p << "    " << *h.hq_x[p] << ", " << *h.hq_y[p] << '\n';
     }
+  }
+  // The structure is sound, but the game refuses a map with a terrain code it does not know.
+  if (const UnknownTerrain unknown = FindUnknownTerrain(*input.map); unknown.triangles > 0) {
+    err << "swdgen: " << file.string() << ": "
+        << (unknown.triangles == 1 ? "1 Dreieck hat"
+                                   : std::to_string(unknown.triangles) + " Dreiecke haben")
+        << " einen Geländecode, den das Spiel nicht kennt (zuerst " << unknown.first_code << " bei "
+        << unknown.first_x << ", " << unknown.first_y << "); das Spiel lädt diese Karte nicht.\n";
+    return kExitBadInput;
   }
   return kExitOk;
 }

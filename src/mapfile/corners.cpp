@@ -1,6 +1,7 @@
 #include <array>
 #include <cstdint>
 
+#include "mapfile/lattice.hpp"
 #include "mapfile/mapfile_steps.hpp"
 #include "model/primitives.hpp"
 #include "model/sweep.hpp"
@@ -109,23 +110,6 @@ bool IsMountainCode(int code) {
   return code == 1 || code == 11 || code == 12 || code == 13;
 }
 
-struct Triangle {
-  int layer, dx, dy;
-};
-// The six triangles that touch a vertex, by row parity.
-constexpr std::array<Triangle, 6> kTouchingOdd{{{TerrainLayerA, 0, -1},
-                                                {TerrainLayerB, 0, -1},
-                                                {TerrainLayerA, 1, -1},
-                                                {TerrainLayerB, -1, 0},
-                                                {TerrainLayerA, 0, 0},
-                                                {TerrainLayerB, 0, 0}}};
-constexpr std::array<Triangle, 6> kTouchingEven{{{TerrainLayerA, -1, -1},
-                                                 {TerrainLayerB, -1, -1},
-                                                 {TerrainLayerA, 0, -1},
-                                                 {TerrainLayerB, -1, 0},
-                                                 {TerrainLayerA, 0, 0},
-                                                 {TerrainLayerB, 0, 0}}};
-
 // Resource value of a vertex that got none, from the terrain code of its first triangle.
 std::uint8_t EmptyResource(int code) {
   switch (code) {
@@ -188,7 +172,7 @@ void FillEmptyData(Generator& g) {
     std::uint8_t& resource = g.grid(x, y, ResourceLayer);
     if (resource != 0) {
       // A resource can only be mined from mountains: every triangle around it becomes one.
-      for (const Triangle& t : y % 2 != 0 ? kTouchingOdd : kTouchingEven) {
+      for (const TouchingTriangle& t : TrianglesAround(y)) {
         const auto [tx, ty] = WrappedCell(g, x + t.dx, y + t.dy);
         std::uint8_t& code = g.grid(tx, ty, t.layer);
         if (!IsMountainCode(code)) code = static_cast<std::uint8_t>(RandomInt(g, 11, 13));

@@ -10,6 +10,7 @@
 
 #include "cli/command_line.hpp"
 #include "cli/commands.hpp"
+#include "mapfile/swd_format.hpp"
 #include "shape/bmp_maker.hpp"
 #include "support/child_process.hpp"
 #include "support/in_process.hpp"
@@ -70,6 +71,17 @@ TEST(Info, ReadsOnlyRegularFilesNoLargerThanAMap) {
     EXPECT_EQ(r.status, kExitBadInput) << file;
     EXPECT_EQ(r.err, "swdgen: " + file.string() + ": " + problem + "\n");
   }
+
+  // Sound in structure, but with a terrain code the game does not know.
+  auto strange = ReadFile(map);
+  strange[kSwdHeaderSize + 2 * (kSwdBlockHeaderSize + 32 * 32) + kSwdBlockHeaderSize + 3] = 40;
+  test::WriteBytes(dir.path() / "strange.swd", strange);
+  const Outcome unknown = RunSwdgen({"info", (dir.path() / "strange.swd").string()});
+  EXPECT_EQ(unknown.status, kExitBadInput);
+  EXPECT_NE(unknown.err.find(": 1 Dreieck hat einen Geländecode, den das Spiel nicht kennt "
+                             "(zuerst 40 bei 3, 0); das Spiel lädt diese Karte nicht."),
+            std::string::npos)
+      << unknown.err;
 
   std::filesystem::permissions(map, std::filesystem::perms::none);
   const test::ChildResult locked = RunInChild([&](std::ostream& out) {

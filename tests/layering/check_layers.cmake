@@ -4,14 +4,14 @@
 #
 # floor  folders
 #   0    model                         grid, settings, tables, random source, primitives
-#   1    io                            little-endian byte reading and writing
-#   2    shape regions objects mapfile the subsystems of the core; new ones (render,
-#                                      analysis) join them here
-#   3    run                           the road of one landscape, on top of the core
+#   1    io                            byte reading and writing, whole-file reading
+#   2    shape regions objects mapfile the subsystems of the core
+#   3    run render analysis           on top of the core: the road of one landscape, and
+#                                      what reads a finished map (its picture, its fairness)
 #   4    files                         writing files for the front ends
 #   5    cli wizard web                the front ends
-set(FLOORS "model:0" "io:1" "shape:2" "regions:2" "objects:2" "mapfile:2" "render:2"
-  "analysis:2" "run:3" "files:4" "cli:5" "wizard:5" "web:5")
+set(FLOORS "model:0" "io:1" "shape:2" "regions:2" "objects:2" "mapfile:2" "run:3"
+  "render:3" "analysis:3" "files:4" "cli:5" "wizard:5" "web:5")
 # Sideways within a floor: the region steps finish their regions with the coast rules.
 set(SIDEWAYS "regions>shape")
 

@@ -1,0 +1,39 @@
+#include "cli/map_input.hpp"
+
+#include "io/file_read.hpp"
+
+namespace swd::cli {
+
+MapInput LoadMapFile(const std::filesystem::path& file) {
+  // The largest map there is, and room beyond it for the parser to name a few bytes too many.
+  constexpr std::uintmax_t kLargestMap = SwdFileSize(256, 256);
+  const FileRead read = ReadWholeFile(file, kLargestMap + 4096);
+  std::string why;
+  switch (read.problem) {
+    case FileReadProblem::None: {
+      SwdMapRead parsed = ReadSwdMap(read.bytes);
+      if (parsed.map) return {std::move(parsed.map), {}};
+      why = parsed.problem;
+      break;
+    }
+    case FileReadProblem::Missing:
+      why = "cannot be opened";
+      break;
+    case FileReadProblem::NotAFile:
+      why = "Das ist keine gewöhnliche Datei, sondern ein Ordner oder ein Gerät.";
+      break;
+    case FileReadProblem::TooLarge:
+      why = "Die Datei ist größer als jede Karte (höchstens " + std::to_string(kLargestMap) +
+            " Bytes).";
+      break;
+    case FileReadProblem::NoPermission:
+      why = "Die Datei lässt sich nicht lesen: keine Leseberechtigung.";
+      break;
+    case FileReadProblem::Unreadable:
+      why = "Die Datei lässt sich nicht lesen.";
+      break;
+  }
+  return {std::nullopt, file.string() + ": " + why};
+}
+
+}  // namespace swd::cli
