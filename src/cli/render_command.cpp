@@ -84,10 +84,12 @@ int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   }
   const SwdMap& map = *input.map;
   RenderOptions options;
-  options.scale = scale ? static_cast<int>(*scale) : DefaultScale(map.Width());
-  if (!ScaleFits(options.scale, map.Width())) {
-    err << "swdgen: --scale: " << options.scale << " makes the picture of this " << map.Width()
-        << " vertices wide map wider than " << kMaxPictureWidth << " pixels\n";
+  options.scale = scale ? static_cast<int>(*scale) : DefaultScale(map.Width(), map.Height());
+  if (!ScaleFits(options.scale, map.Width(), map.Height())) {
+    const PictureSize size = PictureSizeOf(map.Width(), map.Height(), options.scale);
+    err << "swdgen: --scale: '" << args.scale << "' is too large for a " << map.Width() << " x "
+        << map.Height() << " map: the picture would have " << size.width << " x " << size.height
+        << " pixels, at most " << kMaxPicturePixels << " are allowed\n";
     return kExitBadInput;
   }
   for (const Overlay* overlay : overlays) {

@@ -82,12 +82,17 @@ std::vector<Rgb> TriangleColours(const SwdMap& map) {
 
 }  // namespace
 
-int DefaultScale(int map_width) {
-  return std::clamp(1024 / std::max(map_width, 1), 4, kMaxScale);
+int DefaultScale(int map_width, int map_height) {
+  int scale = std::clamp((1024 + map_width - 1) / std::max(map_width, 1), 4, kMaxScale);
+  while (scale > kMinScale && !ScaleFits(scale, map_width, map_height))
+    --scale;
+  return scale;
 }
 
-bool ScaleFits(int scale, int map_width) {
-  return scale >= kMinScale && scale <= kMaxScale && map_width * scale <= kMaxPictureWidth;
+bool ScaleFits(int scale, int map_width, int map_height) {
+  if (scale < kMinScale || scale > kMaxScale) return false;
+  const PictureSize size = PictureSizeOf(map_width, map_height, scale);
+  return static_cast<long>(size.width) * size.height <= kMaxPicturePixels;
 }
 
 PictureSize PictureSizeOf(int map_width, int map_height, int scale) {
@@ -96,7 +101,7 @@ PictureSize PictureSizeOf(int map_width, int map_height, int scale) {
 
 RgbImage RenderMap(const SwdMap& map, const RenderOptions& options) {
   const int w = map.Width(), h = map.Height();
-  const int n = options.scale > 0 ? options.scale : DefaultScale(w);
+  const int n = options.scale > 0 ? options.scale : DefaultScale(w, h);
   const PictureSize size = PictureSizeOf(w, h, n);
   RgbImage image(size.width, size.height);
   const std::vector<Rgb> colours = TriangleColours(map);

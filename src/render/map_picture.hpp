@@ -15,11 +15,13 @@ namespace swd {
 // right comes back on the left.
 inline constexpr int kMinScale = 2;
 inline constexpr int kMaxScale = 64;
-inline constexpr int kMaxPictureWidth = 4096;
+// 4096 x 2048, a 256 x 256 map at scale 16: some 25 MB of pixels.
+inline constexpr long kMaxPicturePixels = 4096L * 2048;
 
-// About a thousand pixels across for every map size, four pixels per step at the least.
-int DefaultScale(int map_width);
-bool ScaleFits(int scale, int map_width);
+// At least 1024 pixels across (a 256-wide map at scale 4, a 32-wide one at 32), four pixels
+// per step at the least, and never more than ScaleFits allows.
+int DefaultScale(int map_width, int map_height);
+bool ScaleFits(int scale, int map_width, int map_height);
 
 struct PictureSize {
   int width, height;
@@ -27,7 +29,7 @@ struct PictureSize {
 PictureSize PictureSizeOf(int map_width, int map_height, int scale);
 
 struct RenderOptions {
-  int scale = 0;                    // 0: DefaultScale of the map's width
+  int scale = 0;                    // 0: DefaultScale of the map
   std::vector<VertexMark> overlay;  // drawn over the objects, under the start flags
 };
 

@@ -61,7 +61,7 @@ void DrawFlag(RgbImage& image, int foot_x, int foot_y, Rgb colour, int digit, in
 
 void DrawMark(RgbImage& image, const VertexMark& mark, int x2, int y2, int scale) {
   if (mark.shape == MarkShape::Flag) {
-    DrawFlag(image, x2 / 2, y2 / 2, mark.colour, mark.label, std::clamp(scale / 8, 1, 4));
+    DrawFlag(image, x2 / 2, y2 / 2, mark.colour, mark.label, std::clamp(scale / 4, 2, 4));
     return;
   }
   // In half pixels, as the centre; never less than what covers the pixels at a corner.

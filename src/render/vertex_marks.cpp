@@ -16,7 +16,7 @@ constexpr int kDecorationA = 0xC8, kDecorationB = 0xC9;
 constexpr int kGraniteA = 0xCC, kGraniteB = 0xCD;  // index 1..6: the size of the block
 
 constexpr Rgb kTreeColour{18, 52, 10};
-constexpr Rgb kGraniteColour{214, 214, 204};
+constexpr Rgb kGraniteColour{136, 136, 140};  // stone grey, apart from snow and ice
 constexpr Rgb kDecorationColour{96, 76, 56};
 constexpr Rgb kOtherObjectColour{20, 20, 20};
 
