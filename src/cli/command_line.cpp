@@ -51,7 +51,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   render->add_option("map", r.map, "the .swd file")->required();
   render->add_option("-o", r.out, "PNG file to write; default: the map's name with .png");
   render->add_option("--scale", r.scale,
-                     "pixels from vertex to vertex, 2..64 (at most 4096 px wide)");
+                     "pixels from vertex to vertex, 2..64; default: 1024 px wide");
   render->add_option("--overlay", r.overlays, "marks to draw on top: resources")->delimiter(',');
 
   try {

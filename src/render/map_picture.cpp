@@ -15,11 +15,6 @@ int FloorDiv(int a, int b) {
   return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-int Wrap(int v, int n) {
-  const int m = v % n;
-  return m < 0 ? m + n : m;
-}
-
 // Light falls from the west and the north-west. A vertex higher than its neighbours on that
 // side lies on ground facing the light, one lower on ground turned away:
 //   shade = 1 + clamp(0.04 * (2 h - h_W - h_NW), -0.25, 0.25),

@@ -9,11 +9,6 @@ namespace swd {
 
 namespace {
 
-int Wrap(int v, int n) {
-  const int m = v % n;
-  return m < 0 ? m + n : m;
-}
-
 // Digits three pixels wide and five high, a row per entry, the leftmost pixel the high bit.
 constexpr std::array<std::array<std::uint8_t, 5>, 10> kDigits{{
     {7, 5, 5, 5, 7},  // 0

@@ -7,6 +7,12 @@
 
 namespace swd {
 
+// v brought into 0..n-1: a map and its picture wrap round every edge.
+inline int Wrap(int v, int n) {
+  const int m = v % n;
+  return m < 0 ? m + n : m;
+}
+
 // A picture as three bytes per pixel (red, green, blue), rows top to bottom without gaps:
 // the layout a PNG encoder and a QImage of Format_RGB888 take as they are.
 class RgbImage {
