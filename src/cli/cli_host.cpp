@@ -91,7 +91,9 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
 }
 
 std::string CliHost::WriteFiles(const std::vector<FileContent>& files) {
-  return WriteFilesAtomically(files);
+  std::string problem = WriteFilesAtomically(files);
+  if (problem.empty() && !files.empty()) saved_map_ = files.front().bytes;  // the map comes first
+  return problem;
 }
 
 void CliHost::StepFinished(int row, std::string_view name) {

@@ -37,6 +37,8 @@ class CliHost : public Host {
 
   // Why the map could not be saved; empty if it was or the run ended before.
   const std::string& save_problem() const { return save_problem_; }
+  // The bytes of the map file the run saved; empty if it saved none.
+  const std::vector<std::uint8_t>& saved_map() const { return saved_map_; }
   // Why the step trace is incomplete; empty if it was written or not asked for.
   const std::string& trace_problem() const { return trace_problem_; }
   // Ends the progress line so that what follows starts on a fresh line.
@@ -52,6 +54,7 @@ class CliHost : public Host {
   bool line_open_ = false;
   std::string save_problem_;
   std::string trace_problem_;
+  std::vector<std::uint8_t> saved_map_;
 };
 
 // Installs the Ctrl-C handler that CancelKeyHeld reports; true once Ctrl-C was pressed.

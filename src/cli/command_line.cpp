@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/commands.hpp"
+#include "cli/render_command.hpp"
 
 namespace swd::cli {
 
@@ -39,10 +40,19 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   gen->add_option("--seed", a.seed, "seed 0..4294967295; drawn and printed when absent");
   gen->add_option("--dump-steps", a.dump_steps, "write the grid after each step into DIR");
   gen->add_flag("--quiet", a.quiet, "no progress line");
+  gen->add_option("--png", a.png, "also write a picture of the map (as render draws it)");
 
   std::string info_file;
   auto* info = app.add_subcommand("info", "check a map file and show its header");
   info->add_option("file", info_file, "the .swd file")->required();
+
+  RenderArgs r;
+  auto* render = app.add_subcommand("render", "draw a map file as the game shows it, as a PNG");
+  render->add_option("map", r.map, "the .swd file")->required();
+  render->add_option("-o", r.out, "PNG file to write; default: the map's name with .png");
+  render->add_option("--scale", r.scale,
+                     "pixels from vertex to vertex, 2..64; default: 1024 px wide");
+  render->add_option("--overlay", r.overlays, "marks to draw on top: resources")->delimiter(',');
 
   try {
     app.parse(argc, argv);
@@ -51,6 +61,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     return rc == 0 ? kExitOk : kExitBadInput;
   }
   if (*gen) return RunGenerate(a, out, err);
+  if (*render) return RunRender(r, out, err);
   return RunInfo(info_file, out, err);
 }
 

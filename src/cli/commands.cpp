@@ -8,6 +8,7 @@
 
 #include "cli/cli_host.hpp"
 #include "cli/map_input.hpp"
+#include "cli/render_command.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/swd_format.hpp"
 #include "model/tables.hpp"
@@ -60,10 +61,19 @@ int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err) 
         break;
     }
   }
-  // The trace is a by-product: a map written without its whole trace has a status of its own.
-  if (!host.trace_problem().empty()) {
-    err << "swdgen: --dump-steps: " << host.trace_problem() << '\n';
-    if (status == kExitOk) status = kExitTraceFailed;
+  // The trace and the picture are by-products: a map written without them has a status of its
+  // own. The picture is drawn from the bytes just saved, as `render` would draw the file.
+  std::string picture_problem;
+  if (status == kExitOk && req.png) {
+    const SwdMapRead saved = ReadSwdMap(host.saved_map());
+    picture_problem = saved.map ? WriteMapPicture(*saved.map, {}, *req.png) : saved.problem;
+    if (picture_problem.empty()) out << "picture " << req.png->string() << '\n';
+  }
+  for (const auto& [option, problem] :
+       {std::pair{"--dump-steps", host.trace_problem()}, {"--png", picture_problem}}) {
+    if (problem.empty()) continue;
+    err << "swdgen: " << option << ": " << problem << '\n';
+    if (status == kExitOk) status = kExitByProductFailed;
   }
   return status;
 }
@@ -87,11 +97,8 @@ int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& 
   }
   // The structure is sound, but the game refuses a map with a terrain code it does not know.
   if (const UnknownTerrain unknown = FindUnknownTerrain(*input.map); unknown.triangles > 0) {
-    err << "swdgen: " << file.string() << ": "
-        << (unknown.triangles == 1 ? "1 Dreieck hat"
-                                   : std::to_string(unknown.triangles) + " Dreiecke haben")
-        << " einen Geländecode, den das Spiel nicht kennt (zuerst " << unknown.first_code << " bei "
-        << unknown.first_x << ", " << unknown.first_y << "); das Spiel lädt diese Karte nicht.\n";
+    err << "swdgen: " << file.string() << ": " << UnknownTerrainText(unknown)
+        << "; das Spiel lädt diese Karte nicht.\n";
     return kExitBadInput;
   }
   return kExitOk;

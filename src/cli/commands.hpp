@@ -9,9 +9,10 @@ namespace swd::cli {
 
 // Exit statuses of the command line, as README.md lists them.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitWriteFailed = 1;     // the map could not be saved
-inline constexpr int kExitBadInput = 2;        // a bad option value, picture or map file
-inline constexpr int kExitTraceFailed = 3;     // the map was written, the step trace was not
+inline constexpr int kExitWriteFailed = 1;  // the map could not be saved
+inline constexpr int kExitBadInput = 2;     // a bad option value, picture or map file
+// The map was written, but the step trace or the picture beside it was not.
+inline constexpr int kExitByProductFailed = 3;
 inline constexpr int kExitInternalError = 70;  // a fault of swdgen itself (EX_SOFTWARE)
 inline constexpr int kExitInterrupted = 130;
 

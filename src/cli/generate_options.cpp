@@ -18,13 +18,9 @@ struct BadValue {
 
 long ParseWhole(const std::string& option, const std::string& text, long lo, long hi,
                 const std::string& accepts) {
-  long value = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end || value < lo || value > hi) {
-    throw BadValue{option + ": '" + text + "' is not valid; it accepts " + accepts};
-  }
-  return value;
+  const auto value = WholeNumber(text, lo, hi);
+  if (!value) throw BadValue{option + ": '" + text + "' is not valid; it accepts " + accepts};
+  return *value;
 }
 
 std::vector<std::string> SplitCommas(const std::string& text) {
@@ -190,16 +186,16 @@ GenerateRequest Check(const GenerateArgs& a) {
     if (const auto problem = CheckMapName(name); !problem.empty()) {
       throw BadValue{"--out: '" + a.out + "' is not valid: " + problem};
     }
-    const auto folder = out.parent_path().empty() ? std::filesystem::path(".") : out.parent_path();
-    std::error_code ec;
-    const auto status = std::filesystem::status(folder, ec);
-    if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
-      throw BadValue{"--out: the folder '" + folder.string() + "' cannot be used: " + ec.message()};
-    }
-    if (!std::filesystem::is_directory(status)) {
-      throw BadValue{"--out: the folder '" + folder.string() + "' does not exist"};
+    if (const auto problem = FolderProblem(out); !problem.empty()) {
+      throw BadValue{"--out: " + problem};
     }
     r.out = out;
+  }
+  if (!a.png.empty()) {
+    if (const auto problem = FolderProblem(a.png); !problem.empty()) {
+      throw BadValue{"--png: " + problem};
+    }
+    r.png = a.png;
   }
   if (!a.dump_steps.empty()) r.dump_dir = a.dump_steps;
   r.quiet = a.quiet;
@@ -207,6 +203,29 @@ GenerateRequest Check(const GenerateArgs& a) {
 }
 
 }  // namespace
+
+std::optional<long> WholeNumber(const std::string& text, long lo, long hi) {
+  long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end || value < lo || value > hi) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::string FolderProblem(const std::filesystem::path& file) {
+  const auto folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+  std::error_code ec;
+  const auto status = std::filesystem::status(folder, ec);
+  if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
+    return "the folder '" + folder.string() + "' cannot be used: " + ec.message();
+  }
+  if (!std::filesystem::is_directory(status)) {
+    return "the folder '" + folder.string() + "' does not exist";
+  }
+  return {};
+}
 
 Checked CheckGenerateArgs(const GenerateArgs& args) {
   try {

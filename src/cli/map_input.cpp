@@ -36,4 +36,12 @@ MapInput LoadMapFile(const std::filesystem::path& file) {
   return {std::nullopt, file.string() + ": " + why};
 }
 
+std::string UnknownTerrainText(const UnknownTerrain& unknown) {
+  return (unknown.triangles == 1 ? "1 Dreieck hat"
+                                 : std::to_string(unknown.triangles) + " Dreiecke haben") +
+         std::string(" einen Geländecode, den das Spiel nicht kennt (zuerst ") +
+         std::to_string(unknown.first_code) + " bei " + std::to_string(unknown.first_x) + ", " +
+         std::to_string(unknown.first_y) + ")";
+}
+
 }  // namespace swd::cli

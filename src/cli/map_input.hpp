@@ -17,4 +17,7 @@ struct MapInput {
 // the largest map and a little, checked whole.
 MapInput LoadMapFile(const std::filesystem::path& file);
 
+// "3 Dreiecke haben einen Geländecode, den das Spiel nicht kennt (zuerst 40 bei 3, 0)".
+std::string UnknownTerrainText(const UnknownTerrain& unknown);
+
 }  // namespace swd::cli

@@ -126,7 +126,7 @@ TEST(Generate, AFailedStepTraceIsToldApartFromTheMapItDidWrite) {
   const Outcome r =
       RunSwdgen({"generate", "--seed", "1", "--width", "32", "--height", "32", "--quiet", "--out",
                  (dir.path() / "a.swd").string(), "--dump-steps", blocker.string()});
-  EXPECT_EQ(r.status, kExitTraceFailed);
+  EXPECT_EQ(r.status, kExitByProductFailed);
   EXPECT_EQ(r.out.rfind("map " + (dir.path() / "a.swd").string() + "\n", 0), 0u) << r.out;
   EXPECT_EQ(r.err, "swdgen: --dump-steps: Die Datei 01-BuildIsland.bin konnte im Ordner " +
                        blocker.string() +

@@ -1,0 +1,112 @@
+#include "cli/render_command.hpp"
+
+#include <ostream>
+#include <system_error>
+
+#include "cli/commands.hpp"
+#include "cli/generate_options.hpp"
+#include "cli/map_input.hpp"
+#include "files/atomic_files.hpp"
+#include "files/png.hpp"
+
+namespace swd::cli {
+
+namespace {
+
+// The marks `--overlay NAME` draws over the map, computed from the map alone.
+struct Overlay {
+  const char* name;
+  std::vector<VertexMark> (*marks)(const SwdMap&);
+};
+constexpr Overlay kOverlays[] = {
+    {"resources", ResourceMarks},
+};
+
+std::string OverlayNames() {
+  std::string names;
+  for (const Overlay& o : kOverlays)
+    names += (names.empty() ? "" : ", ") + std::string(o.name);
+  return names;
+}
+
+const Overlay* FindOverlay(const std::string& name) {
+  for (const Overlay& o : kOverlays) {
+    if (name == o.name) return &o;
+  }
+  return nullptr;
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec);
+}
+
+}  // namespace
+
+std::string WriteMapPicture(const SwdMap& map, const RenderOptions& options,
+                            const std::filesystem::path& png) {
+  std::vector<std::uint8_t> bytes = EncodePng(RenderMap(map, options));
+  if (bytes.empty()) return "Das Bild " + png.string() + " ließ sich nicht als PNG kodieren.";
+  return WriteFilesAtomically({{png, std::move(bytes)}});
+}
+
+int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {
+  const std::optional<long> scale =
+      args.scale.empty() ? std::nullopt : WholeNumber(args.scale, kMinScale, kMaxScale);
+  if (!args.scale.empty() && !scale) {
+    err << "swdgen: --scale: '" << args.scale << "' is not valid; it accepts a whole number "
+        << kMinScale << " to " << kMaxScale << " (pixels from vertex to vertex)\n";
+    return kExitBadInput;
+  }
+  std::vector<const Overlay*> overlays;
+  for (const std::string& name : args.overlays) {
+    const Overlay* overlay = FindOverlay(name);
+    if (overlay == nullptr) {
+      err << "swdgen: --overlay: '" << name << "' is not valid; it accepts " << OverlayNames()
+          << '\n';
+      return kExitBadInput;
+    }
+    overlays.push_back(overlay);
+  }
+  const std::filesystem::path map_file = args.map;
+  const std::filesystem::path png = args.out.empty()
+                                        ? std::filesystem::path(map_file).replace_extension(".png")
+                                        : std::filesystem::path(args.out);
+  if (SameFile(png, map_file)) {
+    err << "swdgen: -o: '" << png.string() << "' is the map itself\n";
+    return kExitBadInput;
+  }
+
+  const MapInput input = LoadMapFile(map_file);
+  if (!input.map) {
+    err << "swdgen: " << input.problem << '\n';
+    return kExitBadInput;
+  }
+  const SwdMap& map = *input.map;
+  RenderOptions options;
+  options.scale = scale ? static_cast<int>(*scale) : DefaultScale(map.Width(), map.Height());
+  if (!ScaleFits(options.scale, map.Width(), map.Height())) {
+    const PictureSize size = PictureSizeOf(map.Width(), map.Height(), options.scale);
+    err << "swdgen: --scale: '" << args.scale << "' is too large for a " << map.Width() << " x "
+        << map.Height() << " map: the picture would have " << size.width << " x " << size.height
+        << " pixels, at most " << kMaxPicturePixels << " are allowed\n";
+    return kExitBadInput;
+  }
+  for (const Overlay* overlay : overlays) {
+    const auto marks = overlay->marks(map);
+    options.overlay.insert(options.overlay.end(), marks.begin(), marks.end());
+  }
+  // The picture still shows such a map, which is what one wants to see of it.
+  if (const UnknownTerrain unknown = FindUnknownTerrain(map); unknown.triangles > 0) {
+    err << "swdgen: " << map_file.string() << ": " << UnknownTerrainText(unknown)
+        << "; sie sind magenta gezeichnet, das Spiel lädt diese Karte nicht.\n";
+  }
+  if (const std::string problem = WriteMapPicture(map, options, png); !problem.empty()) {
+    err << "swdgen: " << problem << '\n';
+    return kExitWriteFailed;
+  }
+  out << "picture " << png.string() << '\n';
+  return kExitOk;
+}
+
+}  // namespace swd::cli

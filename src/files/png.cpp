@@ -1,0 +1,28 @@
+#include "files/png.hpp"
+
+#include <png.h>
+
+namespace swd {
+
+std::vector<std::uint8_t> EncodePng(const RgbImage& image) {
+  // libpng's simplified interface reports failures by its return value, where the classic one
+  // would jump out of this function past the vector's destructor.
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  png.width = static_cast<png_uint_32>(image.Width());
+  png.height = static_cast<png_uint_32>(image.Height());
+  png.format = PNG_FORMAT_RGB;
+  png_alloc_size_t size = 0;
+  if (png_image_write_get_memory_size(png, size, 0, image.Pixels().data(), 0, nullptr) == 0) {
+    return {};
+  }
+  std::vector<std::uint8_t> bytes(size);
+  if (png_image_write_to_memory(&png, bytes.data(), &size, 0, image.Pixels().data(), 0, nullptr) ==
+      0) {
+    return {};
+  }
+  bytes.resize(size);
+  return bytes;
+}
+
+}  // namespace swd
