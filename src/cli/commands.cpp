@@ -1,17 +1,14 @@
 #include "cli/commands.hpp"
 
-#include <unistd.h>
-
-#include <memory>
 #include <ostream>
 #include <random>
 
-#include "cli/cli_host.hpp"
+#include "cli/best_of.hpp"
+#include "cli/generate_run.hpp"
 #include "cli/map_input.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/swd_format.hpp"
 #include "model/tables.hpp"
-#include "run/run.hpp"
 
 namespace swd::cli {
 
@@ -23,43 +20,14 @@ int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err) 
   }
   const GenerateRequest& req = *checked.request;
   const std::uint32_t seed = req.seed ? *req.seed : std::random_device{}();
+  if (req.best_of > 0) return RunBestOf(req, seed, out, err);
   if (!req.seed) out << "seed " << seed << '\n';
 
-  CliHost host({req.out, req.title, req.dump_dir, !req.quiet && isatty(STDERR_FILENO) == 1});
+  CliHost host(HostOptionsFor(req));
   InstallInterruptHandler();
-  // The grid alone is almost a megabyte: keep the generator off the stack.
-  auto g = std::make_unique<Generator>(host);
-  host.Attach(*g);
-  g->settings = req.settings;
-  PrepareGeneration(*g);
-  g->rng.Seed(seed);
-  const RunOutcome outcome = RunGeneration(*g);
+  const RunOutcome outcome = GenerateOnce(host, req.settings, seed);
   host.FinishLine();
-
-  int status = kExitWriteFailed;
-  if (!host.save_problem().empty()) {
-    err << "swdgen: " << host.save_problem() << '\n';
-  } else {
-    switch (outcome.status) {
-      case RunOutcome::Status::Written:
-        out << "map " << outcome.map_path.string() << '\n'
-            << "bitmap " << outcome.bitmap_path.string() << '\n'
-            << "players " << outcome.players_placed << " of " << outcome.players_requested << '\n';
-        status = kExitOk;
-        break;
-      case RunOutcome::Status::Failed:
-        err << "swdgen: " << outcome.message << '\n';
-        status = kExitBadInput;
-        break;
-      case RunOutcome::Status::Cancelled:
-        err << "swdgen: interrupted, nothing written\n";
-        status = kExitInterrupted;
-        break;
-      case RunOutcome::Status::SaveCancelled:
-        err << "swdgen: the map was not saved\n";
-        break;
-    }
-  }
+  int status = ReportOutcome(outcome, host.save_problem(), out, err);
   // The trace is a by-product: a map written without its whole trace has a status of its own.
   if (!host.trace_problem().empty()) {
     err << "swdgen: --dump-steps: " << host.trace_problem() << '\n';

@@ -14,9 +14,10 @@ namespace swd::cli {
 struct GenerateArgs {
   std::string out, title = "Phantasia-Zufall", width = "128", height = "128", type = "gruenland",
                    players = "3", shape, picture, coast, resources, granite, tree_groups, animals,
-                   seed, dump_steps;
+                   seed, dump_steps, best_of;
   std::vector<std::string> amount, size, decoration;
-  bool no_island = false, extended = false, area_variant = false, quiet = false;
+  bool no_island = false, extended = false, area_variant = false, quiet = false,
+       start_objects = false;
 };
 
 // The checked result: the wizard settings plus the command line's own choices.
@@ -27,7 +28,11 @@ struct GenerateRequest {
   std::optional<std::uint32_t> seed;
   std::optional<std::filesystem::path> dump_dir;
   bool quiet = false;
+  bool start_objects = false;
+  int best_of = 0;  // candidates to choose from; 0: just the one run
 };
+
+inline constexpr int kMostCandidates = 1000;
 
 struct Checked {
   std::optional<GenerateRequest> request;
@@ -35,5 +40,14 @@ struct Checked {
 };
 
 Checked CheckGenerateArgs(const GenerateArgs& args);
+
+// `text` given to `option` as a whole number lo..hi; else no value and the one-line error,
+// "OPTION: 'TEXT' is not valid; it accepts ACCEPTS", that every option of the command gives.
+struct WholeOption {
+  std::optional<long> value;
+  std::string error;
+};
+WholeOption ParseWholeOption(const std::string& option, const std::string& text, long lo, long hi,
+                             const std::string& accepts);
 
 }  // namespace swd::cli

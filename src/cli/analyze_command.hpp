@@ -1,0 +1,17 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace swd::cli {
+
+// What `swdgen analyze` was asked for, as raw option texts.
+struct AnalyzeArgs {
+  std::string file;
+  std::string radius;  // empty: the default radius
+  bool json = false;
+};
+
+int RunAnalyze(const AnalyzeArgs& args, std::ostream& out, std::ostream& err);
+
+}  // namespace swd::cli
