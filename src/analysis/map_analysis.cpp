@@ -94,9 +94,7 @@ MapAnalysis AnalyzeMap(const SwdMap& map, int radius) {
     a.starts.push_back({s, 0, std::nullopt, {}});
     starts.push_back(s.at);
   }
-  std::vector<std::uint8_t> walkable(facts.size());
-  std::transform(facts.begin(), facts.end(), walkable.begin(),
-                 [](const VertexFacts& f) { return f.Walkable() ? 1 : 0; });
+  const std::vector<std::uint8_t> walkable = WalkableVertices(facts);
   const int w = map.Width();
   const int h = map.Height();
   CountAreas(map, sites, WalkLattice(w, h, walkable, starts, radius), a.starts);

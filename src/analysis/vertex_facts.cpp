@@ -33,4 +33,12 @@ std::vector<VertexFacts> FactsOfVertices(const SwdMap& map) {
   return facts;
 }
 
+std::vector<std::uint8_t> WalkableVertices(const std::vector<VertexFacts>& facts) {
+  std::vector<std::uint8_t> walkable;
+  walkable.reserve(facts.size());
+  for (const VertexFacts& f : facts)
+    walkable.push_back(f.Walkable() ? 1 : 0);
+  return walkable;
+}
+
 }  // namespace swd

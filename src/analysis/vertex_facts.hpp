@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "mapfile/swd_map.hpp"
@@ -25,5 +26,8 @@ struct VertexFacts {
 
 // The facts of every vertex, row by row (index x + width * y).
 std::vector<VertexFacts> FactsOfVertices(const SwdMap& map);
+
+// 1 where a vertex can be walked, 0 elsewhere, as the lattice walk takes it.
+std::vector<std::uint8_t> WalkableVertices(const std::vector<VertexFacts>& facts);
 
 }  // namespace swd

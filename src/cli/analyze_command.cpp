@@ -12,9 +12,9 @@ namespace swd::cli {
 
 int RunAnalyze(const AnalyzeArgs& args, std::ostream& out, std::ostream& err) {
   long radius = kDefaultRadius;
-  if (!args.radius.empty()) {
+  if (args.radius) {
     const WholeOption parsed =
-        ParseWholeOption("--radius", args.radius, 1, kLargestRadius,
+        ParseWholeOption("--radius", *args.radius, 1, kLargestRadius,
                          "a whole number of steps 1 to " + std::to_string(kLargestRadius));
     if (!parsed.value) {
       err << "swdgen: " << parsed.error << '\n';

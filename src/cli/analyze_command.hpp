@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace swd::cli {
@@ -8,7 +9,7 @@ namespace swd::cli {
 // What `swdgen analyze` was asked for, as raw option texts.
 struct AnalyzeArgs {
   std::string file;
-  std::string radius;  // empty: the default radius
+  std::optional<std::string> radius;  // none: the default radius
   bool json = false;
 };
 
