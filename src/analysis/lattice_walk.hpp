@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -9,6 +10,11 @@ struct VertexPos {
   int x = 0, y = 0;
   bool operator==(const VertexPos&) const = default;
 };
+
+// Where the vertex (x, y) of a map `width` wide lies in the per-vertex arrays: row by row.
+inline std::size_t VertexIndex(int width, int x, int y) {
+  return static_cast<std::size_t>(x) + static_cast<std::size_t>(width) * y;
+}
 
 // Where a walk over the vertex lattice (six neighbours, wrapped round every edge) got to.
 struct LatticeWalk {

@@ -54,7 +54,7 @@ void CountAreas(const SwdMap& map, const std::vector<SiteSize>& sites, const Lat
   const int w = map.Width();
   for (int y = 0; y < map.Height(); ++y) {
     for (int x = 0; x < w; ++x) {
-      const std::size_t at = static_cast<std::size_t>(x) + static_cast<std::size_t>(w) * y;
+      const std::size_t at = VertexIndex(w, x, y);
       const unsigned owners = walk.owners[at];
       if (owners == 0) continue;
       FigureValues here{};
@@ -103,8 +103,7 @@ MapAnalysis AnalyzeMap(const SwdMap& map, int radius) {
     const LatticeWalk alone = WalkLattice(w, h, walkable, {starts[i]}, kNoStepLimit);
     StartReport& report = a.starts[i];
     for (std::size_t j = 0; j < starts.size(); ++j) {
-      const int d = alone.distance[static_cast<std::size_t>(starts[j].x) +
-                                   static_cast<std::size_t>(w) * starts[j].y];
+      const int d = alone.distance[VertexIndex(w, starts[j].x, starts[j].y)];
       if (j == i || d < 0) continue;
       if (!report.nearest_rival || d < *report.nearest_rival) report.nearest_rival = d;
     }

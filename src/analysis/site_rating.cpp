@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "analysis/lattice_walk.hpp"
 #include "mapfile/lattice.hpp"
 
 namespace swd {
@@ -84,9 +85,7 @@ class SiteRater {
     return LatticeNeighbour(x, y, d, w_, h_);
   }
   int Height(int x, int y) const { return map_.At(HeightLayer, x, y); }
-  const VertexFacts& Facts(int x, int y) const {
-    return facts_[static_cast<std::size_t>(x) + static_cast<std::size_t>(w_) * y];
-  }
+  const VertexFacts& Facts(int x, int y) const { return facts_[VertexIndex(w_, x, y)]; }
 
   const SwdMap& map_;
   const std::vector<VertexFacts>& facts_;

@@ -1,5 +1,6 @@
 #include "analysis/vertex_facts.hpp"
 
+#include "analysis/lattice_walk.hpp"
 #include "mapfile/lattice.hpp"
 #include "mapfile/object_codes.hpp"
 #include "mapfile/terrain_codes.hpp"
@@ -13,7 +14,7 @@ std::vector<VertexFacts> FactsOfVertices(const SwdMap& map) {
   std::vector<VertexFacts> facts(static_cast<std::size_t>(w) * h);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      VertexFacts& f = facts[static_cast<std::size_t>(x) + static_cast<std::size_t>(w) * y];
+      VertexFacts& f = facts[VertexIndex(w, x, y)];
       const std::uint8_t type = map.At(ObjectTypeLayer, x, y);
       f.solid = IsSolidObject(type, map.At(ObjectIndexLayer, x, y));
       f.tree = KindOfObject(type) == ObjectKind::Tree;
