@@ -52,14 +52,14 @@ void CliHost::SetProgress(int value) {
 
 void CliHost::Redraw() {
   if (!options_.show_progress) return;
-  std::string line = "\r\033[K" + status_;
+  std::string line = "\r\033[K" + options_.status_prefix + status_;
   if (percent_ >= 0) line += " " + std::to_string(percent_) + " %";
   std::fputs(line.c_str(), stderr);
   line_open_ = true;
 }
 
-void CliHost::FinishLine() {
-  if (line_open_) std::fputs("\n", stderr);
+void CliHost::FinishLine(bool keep) {
+  if (line_open_) std::fputs(keep ? "\n" : "\r\033[K", stderr);
   line_open_ = false;
 }
 
@@ -77,6 +77,7 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
   }
   SaveTarget target = proposal;
   target.title = options_.title;
+  target.start_objects = options_.start_objects;
   if (options_.out) {
     target.folder = options_.out->parent_path();
     target.name = options_.out->stem().string();
@@ -91,9 +92,10 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
 }
 
 std::string CliHost::WriteFiles(const std::vector<FileContent>& files) {
-  std::string problem = WriteFilesAtomically(files);
-  if (problem.empty() && !files.empty()) saved_map_ = files.front().bytes;  // the map comes first
-  return problem;
+  // The files stay at hand after the save: --png draws the map from them, --best-of keeps
+  // every candidate's in memory and writes only the chosen one's.
+  files_ = files;
+  return options_.keep_files ? std::string{} : WriteFilesAtomically(files);
 }
 
 void CliHost::StepFinished(int row, std::string_view name) {

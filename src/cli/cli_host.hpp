@@ -19,6 +19,10 @@ class CliHost : public Host {
     std::string title;
     std::optional<std::filesystem::path> dump_dir;
     bool show_progress = false;
+    bool start_objects = false;
+    // Keeps the files of a save in memory instead of writing them (see files).
+    bool keep_files = false;
+    std::string status_prefix;  // shown before the status in the progress line
   };
 
   explicit CliHost(Options options);
@@ -37,12 +41,13 @@ class CliHost : public Host {
 
   // Why the map could not be saved; empty if it was or the run ended before.
   const std::string& save_problem() const { return save_problem_; }
-  // The bytes of the map file the run saved; empty if it saved none.
-  const std::vector<std::uint8_t>& saved_map() const { return saved_map_; }
   // Why the step trace is incomplete; empty if it was written or not asked for.
   const std::string& trace_problem() const { return trace_problem_; }
-  // Ends the progress line so that what follows starts on a fresh line.
-  void FinishLine();
+  // The files of the last save, the map first; kept in memory only with keep_files.
+  std::vector<FileContent>& files() { return files_; }
+  // Ends the progress line so that what follows starts on a fresh line; `keep` false
+  // clears it instead, for what follows to take its place.
+  void FinishLine(bool keep = true);
 
  private:
   void Redraw();
@@ -54,7 +59,7 @@ class CliHost : public Host {
   bool line_open_ = false;
   std::string save_problem_;
   std::string trace_problem_;
-  std::vector<std::uint8_t> saved_map_;
+  std::vector<FileContent> files_;
 };
 
 // Installs the Ctrl-C handler that CancelKeyHeld reports; true once Ctrl-C was pressed.

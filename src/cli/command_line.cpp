@@ -4,6 +4,7 @@
 #include <exception>
 #include <ostream>
 
+#include "cli/analyze_command.hpp"
 #include "cli/commands.hpp"
 #include "cli/render_command.hpp"
 
@@ -41,6 +42,11 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   gen->add_option("--dump-steps", a.dump_steps, "write the grid after each step into DIR");
   gen->add_flag("--quiet", a.quiet, "no progress line");
   gen->add_option("--png", a.png, "also write a picture of the map (as render draws it)");
+  gen->add_flag("--start-objects", a.start_objects,
+                "write the start positions as objects too (engines such as Return to the Roots "
+                "start a game only with them)");
+  gen->add_option("--best-of", a.best_of,
+                  "N: make the seeds S..S+N-1 and save the fairest, N 1..1000");
 
   std::string info_file;
   auto* info = app.add_subcommand("info", "check a map file and show its header");
@@ -53,6 +59,12 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   render->add_option("--scale", r.scale,
                      "pixels from vertex to vertex, 2..64; default: 1024 px wide");
   render->add_option("--overlay", r.overlays, "marks to draw on top: resources")->delimiter(',');
+  AnalyzeArgs analyze_args;
+  auto* analyze =
+      app.add_subcommand("analyze", "rate a map's building sites and the fairness of its starts");
+  analyze->add_option("file", analyze_args.file, "the .swd file")->required();
+  analyze->add_flag("--json", analyze_args.json, "JSON instead of a table");
+  analyze->add_option("--radius", analyze_args.radius, "steps of a start's area, 1..256 (24)");
 
   try {
     app.parse(argc, argv);
@@ -62,6 +74,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   }
   if (*gen) return RunGenerate(a, out, err);
   if (*render) return RunRender(r, out, err);
+  if (*analyze) return RunAnalyze(analyze_args, out, err);
   return RunInfo(info_file, out, err);
 }
 

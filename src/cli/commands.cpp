@@ -1,18 +1,15 @@
 #include "cli/commands.hpp"
 
-#include <unistd.h>
-
-#include <memory>
 #include <ostream>
 #include <random>
 
-#include "cli/cli_host.hpp"
+#include "cli/best_of.hpp"
+#include "cli/generate_run.hpp"
 #include "cli/map_input.hpp"
 #include "cli/render_command.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/swd_format.hpp"
 #include "model/tables.hpp"
-#include "run/run.hpp"
 
 namespace swd::cli {
 
@@ -24,58 +21,15 @@ int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err) 
   }
   const GenerateRequest& req = *checked.request;
   const std::uint32_t seed = req.seed ? *req.seed : std::random_device{}();
+  if (req.best_of > 0) return RunBestOf(req, seed, out, err);
   if (!req.seed) out << "seed " << seed << '\n';
 
-  CliHost host({req.out, req.title, req.dump_dir, !req.quiet && isatty(STDERR_FILENO) == 1});
+  CliHost host(HostOptionsFor(req));
   InstallInterruptHandler();
-  // The grid alone is almost a megabyte: keep the generator off the stack.
-  auto g = std::make_unique<Generator>(host);
-  host.Attach(*g);
-  g->settings = req.settings;
-  PrepareGeneration(*g);
-  g->rng.Seed(seed);
-  const RunOutcome outcome = RunGeneration(*g);
+  const RunOutcome outcome = GenerateOnce(host, req.settings, seed);
   host.FinishLine();
-
-  int status = kExitWriteFailed;
-  if (!host.save_problem().empty()) {
-    err << "swdgen: " << host.save_problem() << '\n';
-  } else {
-    switch (outcome.status) {
-      case RunOutcome::Status::Written:
-        out << "map " << outcome.map_path.string() << '\n'
-            << "bitmap " << outcome.bitmap_path.string() << '\n'
-            << "players " << outcome.players_placed << " of " << outcome.players_requested << '\n';
-        status = kExitOk;
-        break;
-      case RunOutcome::Status::Failed:
-        err << "swdgen: " << outcome.message << '\n';
-        status = kExitBadInput;
-        break;
-      case RunOutcome::Status::Cancelled:
-        err << "swdgen: interrupted, nothing written\n";
-        status = kExitInterrupted;
-        break;
-      case RunOutcome::Status::SaveCancelled:
-        err << "swdgen: the map was not saved\n";
-        break;
-    }
-  }
-  // The trace and the picture are by-products: a map written without them has a status of its
-  // own. The picture is drawn from the bytes just saved, as `render` would draw the file.
-  std::string picture_problem;
-  if (status == kExitOk && req.png) {
-    const SwdMapRead saved = ReadSwdMap(host.saved_map());
-    picture_problem = saved.map ? WriteMapPicture(*saved.map, {}, *req.png) : saved.problem;
-    if (picture_problem.empty()) out << "picture " << req.png->string() << '\n';
-  }
-  for (const auto& [option, problem] :
-       {std::pair{"--dump-steps", host.trace_problem()}, {"--png", picture_problem}}) {
-    if (problem.empty()) continue;
-    err << "swdgen: " << option << ": " << problem << '\n';
-    if (status == kExitOk) status = kExitByProductFailed;
-  }
-  return status;
+  const int status = ReportOutcome(outcome, host.save_problem(), out, err);
+  return ReportByProducts(status, req, host.trace_problem(), host.files(), out, err);
 }
 
 int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {

@@ -18,9 +18,9 @@ struct BadValue {
 
 long ParseWhole(const std::string& option, const std::string& text, long lo, long hi,
                 const std::string& accepts) {
-  const auto value = WholeNumber(text, lo, hi);
-  if (!value) throw BadValue{option + ": '" + text + "' is not valid; it accepts " + accepts};
-  return *value;
+  const WholeOption parsed = ParseWholeOption(option, text, lo, hi, accepts);
+  if (!parsed.value) throw BadValue{parsed.error};
+  return *parsed.value;
 }
 
 std::vector<std::string> SplitCommas(const std::string& text) {
@@ -198,20 +198,28 @@ GenerateRequest Check(const GenerateArgs& a) {
     r.png = a.png;
   }
   if (!a.dump_steps.empty()) r.dump_dir = a.dump_steps;
+  if (!a.best_of.empty()) {
+    r.best_of = static_cast<int>(
+        ParseWhole("--best-of", a.best_of, 1, kMostCandidates, "a whole number 1 to 1000"));
+    // Each candidate would overwrite the trace of the one before, whichever is chosen.
+    if (r.dump_dir) throw BadValue{"--dump-steps: cannot be combined with --best-of"};
+  }
   r.quiet = a.quiet;
+  r.start_objects = a.start_objects;
   return r;
 }
 
 }  // namespace
 
-std::optional<long> WholeNumber(const std::string& text, long lo, long hi) {
+WholeOption ParseWholeOption(const std::string& option, const std::string& text, long lo, long hi,
+                             const std::string& accepts) {
   long value = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
   if (text.empty() || ec != std::errc() || ptr != end || value < lo || value > hi) {
-    return std::nullopt;
+    return {std::nullopt, option + ": '" + text + "' is not valid; it accepts " + accepts};
   }
-  return value;
+  return {value, {}};
 }
 
 std::string FolderProblem(const std::filesystem::path& file) {

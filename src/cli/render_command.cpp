@@ -51,12 +51,17 @@ std::string WriteMapPicture(const SwdMap& map, const RenderOptions& options,
 }
 
 int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {
-  const std::optional<long> scale =
-      args.scale.empty() ? std::nullopt : WholeNumber(args.scale, kMinScale, kMaxScale);
-  if (!args.scale.empty() && !scale) {
-    err << "swdgen: --scale: '" << args.scale << "' is not valid; it accepts a whole number "
-        << kMinScale << " to " << kMaxScale << " (pixels from vertex to vertex)\n";
-    return kExitBadInput;
+  std::optional<long> scale;
+  if (!args.scale.empty()) {
+    const WholeOption parsed =
+        ParseWholeOption("--scale", args.scale, kMinScale, kMaxScale,
+                         "a whole number " + std::to_string(kMinScale) + " to " +
+                             std::to_string(kMaxScale) + " (pixels from vertex to vertex)");
+    if (!parsed.value) {
+      err << "swdgen: " << parsed.error << '\n';
+      return kExitBadInput;
+    }
+    scale = parsed.value;
   }
   std::vector<const Overlay*> overlays;
   for (const std::string& name : args.overlays) {

@@ -16,6 +16,12 @@ inline constexpr std::size_t SwdFileSize(int w, int h) {
   return kSwdHeaderSize + kSwdBlockCount * (kSwdBlockHeaderSize + std::size_t(w) * h) + 1;
 }
 
+// Where the byte of layer `layer` at (x, y) lies in a w x h map file.
+inline constexpr std::size_t SwdCellOffset(int w, int h, int layer, int x, int y) {
+  return kSwdHeaderSize + std::size_t(layer) * (kSwdBlockHeaderSize + std::size_t(w) * h) +
+         kSwdBlockHeaderSize + std::size_t(y) * w + x;
+}
+
 // The header fields of a map file. Headquarters of players beyond the count are absent.
 struct SwdHeader {
   std::string title_cp437;   // at most 19 bytes

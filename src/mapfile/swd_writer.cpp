@@ -1,6 +1,7 @@
 #include "mapfile/bmp.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/mapfile_steps.hpp"
+#include "mapfile/object_codes.hpp"
 #include "mapfile/save_names.hpp"
 #include "mapfile/swd_format.hpp"
 #include "model/primitives.hpp"
@@ -22,6 +23,19 @@ SwdHeader HeaderOf(const Generator& g, const std::string& title_cp437) {
     h.hq_y[p] = g.HqY[p];
   }
   return h;
+}
+
+// Writes each placed player's start-position object into the map's bytes at its
+// headquarters, whose site PlaceHeadquarters left empty. The grid stays as it is, so that
+// another answer to the save dialog without the objects gets the plain map.
+void MarkStartPositions(const Generator& g, std::vector<std::uint8_t>& map) {
+  const int w = g.run.MapWidth;
+  const int h = g.run.MapHeight;
+  for (int p = 1; p <= 7 && p <= g.run.PlayerCount; ++p) {
+    map[SwdCellOffset(w, h, ObjectTypeLayer, g.HqX[p], g.HqY[p])] = kStartPositionObject;
+    map[SwdCellOffset(w, h, ObjectIndexLayer, g.HqX[p], g.HqY[p])] =
+        static_cast<std::uint8_t>(p - 1);
+  }
 }
 
 // Asks until the answer is usable or the user cancels; no value means cancelled.
@@ -58,6 +72,7 @@ WriteResult WriteMapFile(Generator& g) {
       g.host->Yield();
     }
     AppendSwdEnd(map);
+    if (target->start_objects) MarkStartPositions(g, map);
 
     const auto map_path = target->folder / (target->name + ".swd");
     const auto bitmap_path = target->folder / (target->name + ".bmp");

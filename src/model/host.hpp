@@ -14,6 +14,9 @@ struct SaveTarget {
   std::filesystem::path folder;
   std::string name;   // file name without extension, 1..8 letters, digits, '-', '_'
   std::string title;  // landscape title, UTF-8
+  // Marks each placed player's headquarters with a start-position object as well: engines
+  // such as Return to the Roots take the start positions only from the objects.
+  bool start_objects = false;
 };
 
 // One file of a save: where it goes and what it holds.

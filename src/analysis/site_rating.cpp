@@ -1,0 +1,112 @@
+#include "analysis/site_rating.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "analysis/lattice_walk.hpp"
+#include "mapfile/lattice.hpp"
+
+namespace swd {
+
+namespace {
+
+// The twelve vertices two steps away: the neighbours' neighbours that are neither the vertex
+// nor one of its neighbours; on every map of the game's sizes they are twelve distinct ones.
+std::vector<std::pair<int, int>> TwoStepsAway(int x, int y, int w, int h) {
+  std::array<std::pair<int, int>, 7> near{};
+  near[0] = {x, y};
+  for (int d = 0; d < 6; ++d)
+    near[d + 1] = LatticeNeighbour(x, y, kDirections[d], w, h);
+  std::vector<std::pair<int, int>> ring;
+  for (int d = 1; d < 7; ++d) {
+    for (const Direction e : kDirections) {
+      const auto v = LatticeNeighbour(near[d].first, near[d].second, e, w, h);
+      if (std::find(near.begin(), near.end(), v) == near.end() &&
+          std::find(ring.begin(), ring.end(), v) == ring.end()) {
+        ring.push_back(v);
+      }
+    }
+  }
+  return ring;
+}
+
+SiteSize AtMost(SiteSize size, SiteSize cap) {
+  if (size == SiteSize::Mine || size <= cap) return size;
+  return cap;
+}
+
+class SiteRater {
+ public:
+  SiteRater(const SwdMap& map, const std::vector<VertexFacts>& facts)
+      : map_(map), facts_(facts), w_(map.Width()), h_(map.Height()) {}
+
+  SiteSize Rate(int x, int y) const {
+    const VertexFacts& here = Facts(x, y);
+    if (here.solid || here.any_snow_or_lava) return SiteSize::Nothing;
+    SiteSize size;
+    if (here.all_buildable) {
+      size = SiteSize::Large;
+    } else if (here.all_mountain) {
+      size = SiteSize::Mine;
+    } else {
+      return here.any_walkable ? SiteSize::Flag : SiteSize::Nothing;
+    }
+
+    const int height = Height(x, y);
+    const auto [sx, sy] = Neighbour(x, y, Direction::SE);
+    const int rise_se = Height(sx, sy) - height;
+    if (size == SiteSize::Mine && rise_se > 3) return SiteSize::Flag;
+    if (size == SiteSize::Large) {
+      if (rise_se > 1) return SiteSize::Flag;
+      for (const Direction d : kDirections) {
+        const auto [nx, ny] = Neighbour(x, y, d);
+        if (std::abs(Height(nx, ny) - height) > 3) return SiteSize::Flag;
+      }
+      for (const auto& [rx, ry] : TwoStepsAway(x, y, w_, h_)) {
+        if (std::abs(Height(rx, ry) - height) > 2) size = SiteSize::Small;
+      }
+    }
+
+    for (const Direction d : kDirections) {
+      const auto [nx, ny] = Neighbour(x, y, d);
+      const VertexFacts& n = Facts(nx, ny);
+      if (n.granite) return SiteSize::Flag;
+      if (n.tree) size = AtMost(size, SiteSize::Small);
+      if (n.solid && (d == Direction::W || d == Direction::NW || d == Direction::NE)) {
+        size = AtMost(size, SiteSize::Medium);
+      }
+    }
+    if (!Facts(sx, sy).HoldsFlag()) return SiteSize::Flag;
+    return size;
+  }
+
+ private:
+  std::pair<int, int> Neighbour(int x, int y, Direction d) const {
+    return LatticeNeighbour(x, y, d, w_, h_);
+  }
+  int Height(int x, int y) const { return map_.At(HeightLayer, x, y); }
+  const VertexFacts& Facts(int x, int y) const { return facts_[VertexIndex(w_, x, y)]; }
+
+  const SwdMap& map_;
+  const std::vector<VertexFacts>& facts_;
+  int w_, h_;
+};
+
+}  // namespace
+
+std::vector<SiteSize> RateBuildingSites(const SwdMap& map, const std::vector<VertexFacts>& facts) {
+  const SiteRater rater(map, facts);
+  std::vector<SiteSize> sites;
+  sites.reserve(facts.size());
+  for (int y = 0; y < map.Height(); ++y) {
+    for (int x = 0; x < map.Width(); ++x)
+      sites.push_back(rater.Rate(x, y));
+  }
+  return sites;
+}
+
+std::vector<SiteSize> RateBuildingSites(const SwdMap& map) {
+  return RateBuildingSites(map, FactsOfVertices(map));
+}
+
+}  // namespace swd

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <iosfwd>
+#include <string>
+
+#include "analysis/map_analysis.hpp"
+#include "mapfile/swd_format.hpp"
+
+namespace swd::cli {
+
+// How `swdgen analyze` shows a map's analysis: a table to read, or JSON to process (the
+// schema is in README.md, "swdgen analyze").
+void WriteAnalysisTable(const SwdHeader& header, const MapAnalysis& analysis, std::ostream& out);
+void WriteAnalysisJson(const SwdHeader& header, const MapAnalysis& analysis, std::ostream& out);
+
+// Names of the map-wide counts, in the order of their arrays: the key in JSON and the label
+// in the table.
+struct CountName {
+  const char* key;
+  const char* label;
+};
+inline constexpr std::array<CountName, kTerrainKindCount> kTerrainNames{
+    {{"buildable", "buildable"},
+     {"mountain", "mountain"},
+     {"desert", "desert"},
+     {"water", "water"},
+     {"swamp", "swamp"},
+     {"snow_or_lava", "snow or lava"},
+     {"unknown", "unknown"}}};
+inline constexpr std::array<CountName, kResourceKindCount> kResourceNames{{{"", ""},
+                                                                           {"water", "water"},
+                                                                           {"coal", "coal"},
+                                                                           {"iron", "iron"},
+                                                                           {"gold", "gold"},
+                                                                           {"granite", "granite"},
+                                                                           {"fish", "fish"}}};
+inline constexpr std::array<CountName, 7> kAnimalNames{{{"", ""},
+                                                        {"hasen", "Hasen"},
+                                                        {"fuechse", "Füchse"},
+                                                        {"hirsche", "Hirsche"},
+                                                        {"rehe", "Rehe"},
+                                                        {"enten", "Enten"},
+                                                        {"schafe", "Schafe"}}};
+
+// `value` with at most `decimals` decimals and no trailing zeros: 12, 12.5, 0.333.
+std::string FormatNumber(double value, int decimals);
+
+}  // namespace swd::cli

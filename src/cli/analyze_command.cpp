@@ -1,0 +1,39 @@
+#include "cli/analyze_command.hpp"
+
+#include <ostream>
+
+#include "analysis/map_analysis.hpp"
+#include "cli/analysis_output.hpp"
+#include "cli/commands.hpp"
+#include "cli/generate_options.hpp"
+#include "cli/map_input.hpp"
+
+namespace swd::cli {
+
+int RunAnalyze(const AnalyzeArgs& args, std::ostream& out, std::ostream& err) {
+  long radius = kDefaultRadius;
+  if (args.radius) {
+    const WholeOption parsed =
+        ParseWholeOption("--radius", *args.radius, 1, kLargestRadius,
+                         "a whole number of steps 1 to " + std::to_string(kLargestRadius));
+    if (!parsed.value) {
+      err << "swdgen: " << parsed.error << '\n';
+      return kExitBadInput;
+    }
+    radius = *parsed.value;
+  }
+  const MapInput input = LoadMapFile(args.file);
+  if (!input.map) {
+    err << "swdgen: " << input.problem << '\n';
+    return kExitBadInput;
+  }
+  const MapAnalysis analysis = AnalyzeMap(*input.map, static_cast<int>(radius));
+  if (args.json) {
+    WriteAnalysisJson(input.map->header, analysis, out);
+  } else {
+    WriteAnalysisTable(input.map->header, analysis, out);
+  }
+  return kExitOk;
+}
+
+}  // namespace swd::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "cli/cli_host.hpp"
+#include "cli/generate_options.hpp"
+#include "run/run.hpp"
+
+namespace swd::cli {
+
+// The pieces of `swdgen generate` that one run and the choice among candidates share.
+
+// The command line host as the request asks for it.
+CliHost::Options HostOptionsFor(const GenerateRequest& request);
+
+// One landscape from `settings` and `seed`, saved through `host`.
+RunOutcome GenerateOnce(CliHost& host, const GeneratorSettings& settings, std::uint32_t seed);
+
+// Tells how a run ended: the files written and the players placed, or why nothing was
+// saved (`save_problem`, when not empty). Returns the exit status.
+int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, std::ostream& out,
+                  std::ostream& err);
+
+// The trace and the picture are by-products: a map written without them has a status of its
+// own. The picture is drawn from the map file's bytes just saved (`files`, the map first), as
+// `render` would draw the file. Returns the status after them.
+int ReportByProducts(int status, const GenerateRequest& request, const std::string& trace_problem,
+                     const std::vector<FileContent>& files, std::ostream& out, std::ostream& err);
+
+}  // namespace swd::cli

@@ -1,0 +1,105 @@
+// The walk over the vertex lattice on hand-made maps: round the map's edges, stopped by
+// terrain and by solid objects, and shared where two starts arrive at once.
+#include <gtest/gtest.h>
+
+#include "analysis/lattice_walk.hpp"
+#include "analysis/map_analysis.hpp"
+#include "analysis/map_maker.hpp"
+#include "analysis/vertex_facts.hpp"
+#include "mapfile/object_codes.hpp"
+
+namespace swd {
+namespace {
+
+using test::FlatMap;
+using test::PutObject;
+
+constexpr int kSide = 32;
+
+LatticeWalk Walk(const SwdMap& map, std::vector<VertexPos> starts, int limit = kNoStepLimit) {
+  return WalkLattice(map.Width(), map.Height(), WalkableVertices(FactsOfVertices(map)), starts,
+                     limit);
+}
+
+int At(const std::vector<int>& v, int x, int y) {
+  return v[static_cast<std::size_t>(x) + kSide * y];
+}
+
+TEST(LatticeWalk, WrapsRoundEveryEdge) {
+  const SwdMap map = FlatMap(kSide, kSide);
+  const LatticeWalk corner = Walk(map, {{0, 0}});
+  EXPECT_EQ(At(corner.distance, 31, 0), 1);   // west across the edge
+  EXPECT_EQ(At(corner.distance, 0, 31), 1);   // north-east across the edge (row 0 is even)
+  EXPECT_EQ(At(corner.distance, 31, 31), 1);  // north-west
+  EXPECT_EQ(At(corner.distance, 16, 0), 16);  // the farthest in its row, either way round
+  EXPECT_EQ(At(corner.distance, 1, 2), 2);    // SE twice: (0, 1), then (1, 2) from an odd row
+  EXPECT_EQ(At(corner.distance, 2, 2), 3);
+}
+
+TEST(LatticeWalk, TerrainAndSolidObjectsStopItButWhatIsNextToIt) {
+  const auto through = [](const SwdMap& map) { return At(Walk(map, {{5, 5}}).distance, 15, 5); };
+  SwdMap open = FlatMap(kSide, kSide);
+  EXPECT_EQ(through(open), 10);
+
+  // A wall of trees down column 10 makes the walk go the other way round the map.
+  SwdMap trees = open;
+  for (int y = 0; y < kSide; ++y)
+    PutObject(trees, 10, y, 0xC5, 0);
+  EXPECT_EQ(through(trees), 22);
+  EXPECT_EQ(At(Walk(trees, {{5, 5}}).distance, 10, 5), 5);  // reached, not walked over
+
+  // Decorations a walker steps over do not.
+  SwdMap flowers = open;
+  for (int y = 0; y < kSide; ++y)
+    PutObject(flowers, 10, y, 0xC8, 0x01);
+  EXPECT_EQ(through(flowers), 10);
+
+  // Nor does a vertex with one walkable triangle; one with none does.
+  SwdMap shore = open;
+  SwdMap sea = open;
+  for (int y = 0; y < kSide; ++y) {
+    test::SetTrianglesAround(shore, 10, y, test::kWater);
+    shore.At(TerrainLayerB, 10, y) = test::kMeadow;
+    test::SetTrianglesAround(sea, 10, y, test::kWater);
+  }
+  EXPECT_EQ(through(shore), 10);
+  EXPECT_EQ(through(sea), 22);
+
+  // Closed in on both sides, the other side cannot be reached at all.
+  for (int y = 0; y < kSide; ++y)
+    PutObject(trees, 0, y, 0xC5, 0);
+  EXPECT_EQ(through(trees), -1);
+}
+
+TEST(LatticeWalk, TwoStartsShareWhatTheyReachAtTheSameDistance) {
+  SwdMap map = FlatMap(kSide, kSide);
+  const LatticeWalk walk = Walk(map, {{5, 5}, {9, 5}}, 3);
+  const auto owners = [&](int x, int y) { return walk.owners[x + kSide * y]; };
+  EXPECT_EQ(owners(6, 5), 0b01);
+  EXPECT_EQ(owners(7, 5), 0b11);  // two steps from either
+  EXPECT_EQ(owners(8, 5), 0b10);
+  EXPECT_EQ(owners(7, 3), 0b11);  // three steps from either, two rows up
+  EXPECT_EQ(owners(7, 4), 0b01);  // two steps from the first, three from the second
+  EXPECT_EQ(owners(1, 5), 0);     // four steps: beyond the limit
+  EXPECT_EQ(At(walk.distance, 2, 5), 3);
+  EXPECT_EQ(At(walk.distance, 1, 5), -1);
+
+  // In the analysis each of the two counts half of a shared vertex and of what lies on it.
+  PutObject(map, 5, 5, kStartPositionObject, 0);
+  PutObject(map, 9, 5, kStartPositionObject, 1);
+  PutObject(map, 7, 5, 0xC4, 0);  // a tree where they meet
+  const MapAnalysis a = AnalyzeMap(map, 3);
+  ASSERT_EQ(a.starts.size(), 2u);
+  EXPECT_TRUE(a.starts_from_objects);
+  EXPECT_DOUBLE_EQ(a.starts[0].figures[fig::Trees], 0.5);
+  EXPECT_DOUBLE_EQ(a.starts[1].figures[fig::Trees], 0.5);
+  EXPECT_DOUBLE_EQ(a.starts[0].area, a.starts[1].area);
+  int reached = 0;
+  for (const int d : Walk(map, {{5, 5}, {9, 5}}, 3).distance)
+    reached += d >= 0 ? 1 : 0;
+  EXPECT_DOUBLE_EQ(a.starts[0].area + a.starts[1].area, reached);
+  EXPECT_EQ(a.starts[0].nearest_rival, 5);  // one step more, round the tree
+}
+
+}  // namespace
+}  // namespace swd
