@@ -3,6 +3,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "analysis/site_rating.hpp"
 #include "cli/commands.hpp"
 #include "cli/generate_options.hpp"
 #include "cli/map_input.hpp"
@@ -13,6 +14,36 @@ namespace swd::cli {
 
 namespace {
 
+// The building sites as the game rates them, by size: the larger a site, the larger its mark;
+// mines in violet on the mountains, flag-only vertices as small white dots.
+std::vector<VertexMark> SiteMarks(const SwdMap& map) {
+  struct Look {
+    SiteSize size;
+    MarkShape shape;
+    Rgb colour;
+    float size_in_steps;
+  };
+  static constexpr Look kLooks[] = {
+      {SiteSize::Large, MarkShape::Square, {0, 200, 0}, 0.30f},
+      {SiteSize::Medium, MarkShape::Square, {230, 210, 0}, 0.24f},
+      {SiteSize::Small, MarkShape::Square, {255, 140, 0}, 0.18f},
+      {SiteSize::Mine, MarkShape::Dot, {170, 60, 200}, 0.22f},
+      {SiteSize::Flag, MarkShape::Dot, {255, 255, 255}, 0.10f},
+  };
+  const std::vector<SiteSize> sites = RateBuildingSites(map);
+  std::vector<VertexMark> marks;
+  for (int y = 0; y < map.Height(); ++y) {
+    for (int x = 0; x < map.Width(); ++x) {
+      const SiteSize s =
+          sites[static_cast<std::size_t>(x) + static_cast<std::size_t>(map.Width()) * y];
+      for (const Look& look : kLooks) {
+        if (look.size == s) marks.push_back({x, y, look.shape, look.colour, look.size_in_steps, 0});
+      }
+    }
+  }
+  return marks;
+}
+
 // The marks `--overlay NAME` draws over the map, computed from the map alone.
 struct Overlay {
   const char* name;
@@ -20,6 +51,7 @@ struct Overlay {
 };
 constexpr Overlay kOverlays[] = {
     {"resources", ResourceMarks},
+    {"sites", SiteMarks},
 };
 
 std::string OverlayNames() {

@@ -109,6 +109,33 @@ TEST(Render, UnknownCodesAreDrawnInMagentaAndReportedAndTheOverlayAddsResources)
   EXPECT_GT(changed, 8);
 }
 
+// The sites overlay marks what the analysis rates: large sites in green squares where a
+// flat meadow gives room, mines in violet on the mountains.
+TEST(Render, TheSitesOverlayMarksLargeSitesAndMines) {
+  TempDir dir;
+  const auto map = (dir.path() / "s.swd").string();
+  ASSERT_EQ(RunSwdgen({"generate", "--seed", "2", "--width", "64", "--height", "64", "--quiet",
+                       "--out", map})
+                .status,
+            kExitOk);
+  const auto count = [](const Decoded& d, Rgb c) {
+    int n = 0;
+    for (std::size_t i = 0; i < d.rgb.size(); i += 3)
+      n += d.rgb[i] == c.r && d.rgb[i + 1] == c.g && d.rgb[i + 2] == c.b;
+    return n;
+  };
+  for (const auto& [overlay, png] : {std::pair{"resources", "plain.png"}, {"sites", "sites.png"}}) {
+    ASSERT_EQ(
+        RunSwdgen({"render", map, "--overlay", overlay, "-o", (dir.path() / png).string()}).status,
+        kExitOk);
+  }
+  const Decoded plain = DecodePng(ReadFile(dir.path() / "plain.png"));
+  const Decoded sites = DecodePng(ReadFile(dir.path() / "sites.png"));
+  EXPECT_EQ(count(plain, {0, 200, 0}), 0);
+  EXPECT_GT(count(sites, {0, 200, 0}), 100);
+  EXPECT_GT(count(sites, {170, 60, 200}), 10);
+}
+
 TEST(Render, BadOptionsAreRefusedInOneLineAndWriteNothing) {
   TempDir dir;
   const auto map = (dir.path() / "k.swd").string();
@@ -117,7 +144,7 @@ TEST(Render, BadOptionsAreRefusedInOneLineAndWriteNothing) {
       {{"--scale", "1"}, "swdgen: --scale: '1' is not valid; it accepts a whole number 2 to 64"},
       {{"--scale", "8x"}, "swdgen: --scale: '8x' is not valid"},
       {{"--scale", "33"}, "swdgen: --scale: '33' is too large for a 128 x 128 map"},
-      {{"--overlay", "resources,sites"}, "swdgen: --overlay: 'sites' is not valid"},
+      {{"--overlay", "resources,roads"}, "swdgen: --overlay: 'roads' is not valid"},
       {{"-o", map}, "swdgen: -o: '" + map + "' is the map itself"},
   };
   for (const auto& [options, message] : refused) {
