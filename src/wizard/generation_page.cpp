@@ -16,6 +16,7 @@
 #include "wizard/pictures.hpp"
 #include "wizard/preview_view.hpp"
 #include "wizard/save_dialog.hpp"
+#include "wizard/save_folder.hpp"
 
 namespace swd::wizard {
 
@@ -34,7 +35,7 @@ GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
     : WizardPage("Landschaft generieren", parent),
       services_(services),
       generator_(std::make_unique<Generator>(*this)),
-      save_folder_(services.program_folder) {
+      save_folder_(StartSaveFolder(services.program_folder, services.settings.get())) {
   auto* top = new QHBoxLayout;
   picture2_ = new QLabel(this);
   picture2_->setObjectName("Picture2");
@@ -213,7 +214,10 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
   preview_->Flush();
   save_->KeepClear(preview_->PictureOnScreen());
   auto answer = save_->Ask(offered, QString::fromStdString(problem), note);
-  if (answer) save_folder_ = QString::fromStdString(answer->folder.string());
+  if (answer) {
+    save_folder_ = QString::fromStdString(answer->folder.string());
+    RememberSaveFolder(services_.settings.get(), save_folder_);
+  }
   // The run goes on with its tables and its finished preview, which becomes the bitmap;
   // only the hint line starts over.
   SetHint(HintText(1));

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 #include "wizard/language.hpp"
@@ -7,7 +8,12 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Name the settings file (~/.config/swdgen/swdgen-wizard.conf) and tie the windows to the
+  // desktop entry and its icon.
+  QApplication::setOrganizationName("swdgen");
   QApplication::setApplicationName("swdgen-wizard");
+  QApplication::setDesktopFileName("org.swdgen.wizard");
+  QApplication::setWindowIcon(QIcon::fromTheme("org.swdgen.wizard"));
   if (!swd::wizard::UseLanguage(app)) {
     std::fputs(
         "swdgen-wizard: Die deutschen Texte für Qts eigene Dialoge fehlen (Debian-Paket "

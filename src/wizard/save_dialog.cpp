@@ -61,7 +61,6 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
 
   auto* buttons = new QHBoxLayout;
   choose_folder_ = MakeButton("Anderen O&rdner wählen …", "Command_Ordner", this);
-  choose_folder_->hide();
   buttons->addWidget(choose_folder_);
   buttons->addStretch(1);
   ok_ = MakeButton("&Ok", "Command_Ok", this);
@@ -88,11 +87,8 @@ std::optional<SaveTarget> SaveDialog::Ask(const SaveTarget& proposal, const QStr
   name_->setText(QString::fromStdString(proposal.name));
   folder_ = QString::fromStdString(proposal.folder.string());
   ShowFolder();
-  const bool writable = FolderWritable(folder_);
-  // After a failed write the user may want to save elsewhere, too.
-  choose_folder_->setVisible(!writable || !problem.isEmpty());
   QString message = problem;
-  if (!writable) {
+  if (!FolderWritable(folder_)) {
     message += (message.isEmpty() ? "" : "\n") + UnwritableFolderMessage(folder_);
   }
   ShowMessage(message);
@@ -147,7 +143,6 @@ void SaveDialog::TryAccept() {
   }
   if (!FolderWritable(folder_)) {
     ShowMessage(UnwritableFolderMessage(folder_));
-    choose_folder_->show();
     return;
   }
   if (!ReplaceAllowed()) return;

@@ -16,8 +16,8 @@ namespace swd::wizard {
 // The save dialog ("Datei speichern"): title and file name of the map, and the folder it
 // goes to. "&Ok" is only offered while both fields hold text, and closes the dialog only
 // when the name, the title and the folder can be used and the user agrees to replace a map
-// of that name; otherwise the dialog says why in German. When the folder cannot be written,
-// it offers to choose another.
+// of that name; otherwise the dialog says why in German. "Anderen Ordner wählen …" picks
+// another folder; the dialog says when the one shown cannot be written.
 class SaveDialog : public QDialog {
   Q_OBJECT
 

@@ -2,9 +2,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace swd::wizard {
+
+namespace {
+constexpr QLatin1String kSaveFolderKey("SaveFolder");
+}
 
 bool FolderWritable(const QString& folder) {
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) return false;
@@ -15,6 +21,24 @@ bool FolderWritable(const QString& folder) {
 QString UnwritableFolderMessage(const QString& folder) {
   return "In den Ordner " + QDir::toNativeSeparators(folder) +
          " kann nicht geschrieben werden. Bitte einen anderen Ordner wählen.";
+}
+
+QString StartSaveFolder(const QString& program_folder, const QSettings* settings) {
+  if (settings != nullptr) {
+    const QString remembered = settings->value(kSaveFolderKey).toString();
+    if (FolderWritable(remembered)) return remembered;
+  }
+  if (FolderWritable(program_folder)) return program_folder;
+  // The documents folder the desktop names need not exist on a bare system.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void RememberSaveFolder(QSettings* settings, const QString& folder) {
+  if (settings == nullptr) return;
+  settings->setValue(kSaveFolderKey, folder);
+  // Written now rather than at the end: a program that is killed keeps it, too.
+  settings->sync();
 }
 
 }  // namespace swd::wizard

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QSettings>
 #include <QTime>
 
 namespace swd::wizard {
@@ -34,6 +35,8 @@ std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* parent, const QString& st
 WizardServices DefaultServices() {
   WizardServices s;
   s.program_folder = QCoreApplication::applicationDirPath();
+  // The user's own settings file, named by the organisation and program (main.cpp).
+  s.settings = std::make_shared<QSettings>();
   s.choose_picture = [](QWidget* parent, const QString& start) {
     return Chosen(*MakePictureDialog(parent, start));
   };

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QFileDialog;
+class QSettings;
 class QWidget;
 
 namespace swd::wizard {
@@ -13,8 +14,11 @@ namespace swd::wizard {
 // What the wizard asks of its surroundings. The program uses the real file dialogs, the
 // clock and its own folder; the tests put in their own answers.
 struct WizardServices {
-  // The folder maps are saved in until the user picks another.
+  // The program's own folder: where pictures are looked for first, and where maps are
+  // saved when it can be written and the user has chosen no other (save_folder.hpp).
   QString program_folder;
+  // What the wizard remembers from one start to the next; null: nothing is remembered.
+  std::shared_ptr<QSettings> settings;
   // The "Laden" dialog for the picture of the "Spezial" shape; empty when cancelled.
   std::function<QString(QWidget* parent, const QString& start_folder)> choose_picture;
   // A folder dialog for saving elsewhere; empty when cancelled.

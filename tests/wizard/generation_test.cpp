@@ -7,8 +7,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "wizard/generation_page.hpp"
@@ -249,6 +251,28 @@ class GenerationTest : public QObject {
     QVERIFY2(message.contains("an dieser Stelle liegt ein Ordner"), qPrintable(message));
     QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Written);
     QCOMPARE(FilesIn(t.folder.path()), (QStringList{"Frei.bmp", "Frei.swd"}));
+  }
+
+  void TheFolderLastSavedToIsWhereTheNextStartSaves() {
+    QTemporaryDir settings_folder;
+    QTemporaryDir chosen;
+    const QString file = settings_folder.filePath("swdgen-wizard.conf");
+    {
+      TestWizard first(std::make_shared<QSettings>(file, QSettings::IniFormat));
+      first.folder_answers = {chosen.path()};
+      GoToGeneration(first);
+      SaveDialog& save = first.window->Generation().Save();
+      WhenShown ok(save, [&] {
+        QCOMPARE(save.Folder(), first.folder.path());  // nothing remembered yet
+        save.FolderButton()->click();
+        save.OkButton()->click();
+      });
+      first.window->Generation().StartButton()->click();
+      QVERIFY(ok.Done());
+      QCOMPARE(FilesIn(chosen.path()).size(), 2);
+    }
+    TestWizard second(std::make_shared<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(second.window->Generation().SaveFolder(), chosen.path());
   }
 
   void AnUnusablePictureIsReportedAndNothingWritten() {

@@ -6,11 +6,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
 namespace swd::wizard::test {
 
-TestWizard::TestWizard() {
+TestWizard::TestWizard(std::shared_ptr<QSettings> settings) {
   services.program_folder = folder.path();
+  services.settings = std::move(settings);
   services.choose_picture = [this](QWidget*, const QString&) {
     ++picture_dialogs;
     return picture_answers.isEmpty() ? QString() : picture_answers.takeFirst();

@@ -11,14 +11,16 @@
 #include "wizard/wizard_window.hpp"
 
 class QMessageBox;
+class QSettings;
 class QWidget;
 
 namespace swd::wizard::test {
 
 // A wizard whose program folder is a fresh temporary folder and whose file dialogs answer
-// from lists the test fills (an empty answer is a cancelled dialog).
+// from lists the test fills (an empty answer is a cancelled dialog). It remembers nothing
+// between starts unless given `settings` (the tests' own, never the user's).
 struct TestWizard {
-  TestWizard();
+  explicit TestWizard(std::shared_ptr<QSettings> settings = nullptr);
 
   QTemporaryDir folder;
   QStringList picture_answers;
