@@ -238,3 +238,7 @@ const char* swdgen_class_name(int landscape_type, int terrain_class) {
 const char* swdgen_type_name(int landscape_type) {
   return swd::LandscapeTypeName(landscape_type);
 }
+
+const char* swdgen_hint(int number) {
+  return swd::HintText(number).c_str();
+}

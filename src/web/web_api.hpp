@@ -65,6 +65,8 @@ SWDGEN_EXPORT const char* swdgen_check_title(SwdgenSession* s, const char* title
 SWDGEN_EXPORT const char* swdgen_title_map(SwdgenSession* s, const std::uint8_t* bytes, int size,
                                            const char* title);
 
-// Names the pages show: a terrain class of a landscape type, and the landscape type.
+// Texts the page shows: a terrain class of a landscape type, the landscape type, and the
+// hint line 1..3.
 SWDGEN_EXPORT const char* swdgen_class_name(int landscape_type, int terrain_class);
 SWDGEN_EXPORT const char* swdgen_type_name(int landscape_type);
+SWDGEN_EXPORT const char* swdgen_hint(int number);
