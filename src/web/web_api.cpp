@@ -28,8 +28,8 @@ namespace {
 
 using swd::GeneratorSettings;
 
-// Where an uploaded picture is kept in the module's own file system. The picture reader
-// names the file in its messages, so it is kept under the name the user knows.
+// Where an uploaded picture is kept in the module's own file system: the working folder,
+// so that the picture reader's messages name the file as the user knows it.
 constexpr const char* kPictureFolder = "/Bilder";
 
 using FieldRef = std::variant<std::int16_t*, std::uint8_t*, bool*, int*, float*>;

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+// Kept by the linker and exported from the module under the name with a leading "_".
 #define SWDGEN_EXPORT extern "C" __attribute__((used, visibility("default")))
 
 struct SwdgenSession;

@@ -3,9 +3,9 @@
 namespace swd::web {
 
 namespace {
-// The steps refresh the preview after every row; a picture for the page about 25 times a
-// second keeps it growing smoothly without copying it thousands of times.
-constexpr std::chrono::milliseconds kPreviewInterval(40);
+// The steps report after every row. The page is told about 25 times a second, which keeps
+// bar and preview moving smoothly; every message costs the run time.
+constexpr std::chrono::milliseconds kReportInterval(40);
 }  // namespace
 
 void WebHost::SetStatus(std::string_view text) {
@@ -14,18 +14,22 @@ void WebHost::SetStatus(std::string_view text) {
 
 void WebHost::ShowProgress(bool visible) {
   progress_visible_ = visible;
-  swdgen_host_progress(visible ? progress_ : -1);
 }
 
 void WebHost::SetProgress(int value) {
-  if (value == progress_) return;
   progress_ = value;
-  if (progress_visible_) swdgen_host_progress(value);
 }
 
 void WebHost::Yield() {
-  if (!preview_changed_) return;
-  if (std::chrono::steady_clock::now() - last_preview_ >= kPreviewInterval) SendPreview();
+  const auto now = std::chrono::steady_clock::now();
+  if (now - last_report_ < kReportInterval) return;
+  last_report_ = now;
+  // The bar as it is now: a step too short to be seen never shows it.
+  if (const int bar = progress_visible_ ? progress_ : -1; bar != sent_progress_) {
+    sent_progress_ = bar;
+    swdgen_host_progress(bar);
+  }
+  if (preview_changed_) SendPreview();
 }
 
 void WebHost::SendPreview() {
@@ -33,7 +37,6 @@ void WebHost::SendPreview() {
   const PreviewImage& p = generator_->preview;
   swdgen_host_preview(p.Pixels().data(), p.Width(), p.Height());
   preview_changed_ = false;
-  last_preview_ = std::chrono::steady_clock::now();
 }
 
 void WebHost::SetHint(std::string_view text) {
@@ -43,6 +46,7 @@ void WebHost::SetHint(std::string_view text) {
 void WebHost::RunEnded() {
   // The finished picture, which is also the bitmap.
   SendPreview();
+  sent_progress_ = -1;
   swdgen_host_progress(-1);
 }
 

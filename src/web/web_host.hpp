@@ -48,9 +48,10 @@ class WebHost : public Host {
 
   const Generator* generator_ = nullptr;
   bool preview_changed_ = false;
-  std::chrono::steady_clock::time_point last_preview_{};
+  std::chrono::steady_clock::time_point last_report_{};
   bool progress_visible_ = false;
   int progress_ = 0;
+  int sent_progress_ = -1;
   std::string proposed_name_;
   std::vector<FileContent> files_;
 };

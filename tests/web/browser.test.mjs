@@ -6,12 +6,13 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
 import { execFile } from 'node:child_process';
-import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { promisify } from 'node:util';
 import { openSite, runToEnd } from './browser.mjs';
 import { builds } from './builds.mjs';
+import { picture } from './picture.mjs';
 
 const run = promisify(execFile);
 const sha = (bytes) => createHash('sha256').update(bytes).digest('hex');
@@ -115,5 +116,41 @@ test('a run stops at once, and the next one runs', async () => {
     assert.deepEqual(site.errors, []);
   } finally {
     await site.close();
+  }
+});
+
+test('"Spezial" builds the land from the picture chosen, as the command line does', async () => {
+  const site = await openSite(builds.site);
+  const dir = mkdtempSync(join(tmpdir(), 'swdgen-picture-'));
+  try {
+    writeFileSync(join(dir, 'schmal.bmp'), picture(48, 64, 1));
+    writeFileSync(join(dir, 'insel.bmp'), picture(64, 64, 1));
+    const page = await site.page('?seed=3&width=64&height=64&extended=1&shape=spezial');
+    const none = 'Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.';
+    assert.equal(await text(page, '#picture-message'), none);
+    await page.click('#start');
+    assert.equal(await text(page, '#status'), none);
+    assert.equal(await disabled(page, '#start'), false);
+
+    const input = await page.$('#picture');
+    const shown = async (file) => {
+      const before = await text(page, '#picture-message');
+      await input.uploadFile(join(dir, file));
+      await page.waitForFunction((b) => document.getElementById('picture-message').textContent !== b,
+        {}, before);
+      return text(page, '#picture-message');
+    };
+    assert.match(await shown('schmal.bmp'), /^Das Bild \u201Eschmal\.bmp\u201C .*48.*64/);
+    assert.equal(await shown('insel.bmp'), '');
+    const end = await runToEnd(page);
+    assert.ok(end.finished, end.status);
+    const map = await site.download(() => page.click('#download-map'));
+    await run(builds.binary, ['generate', '--seed', '3', '--width', '64', '--height', '64',
+      '--shape', 'spezial', '--picture', 'insel.bmp', '--out', 'karte.swd', '--quiet'], { cwd: dir });
+    assert.equal(sha(readFileSync(join(site.downloads, map))), sha(readFileSync(join(dir, 'karte.swd'))));
+    assert.deepEqual(site.errors, []);
+  } finally {
+    await site.close();
+    rmSync(dir, { recursive: true, force: true });
   }
 });

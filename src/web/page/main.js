@@ -9,7 +9,8 @@ const kRunStopped = 'Generierung abgebrochen';
 const kBadSeed = 'Der Startwert muss eine ganze Zahl von 0 bis 4294967295 sein.';
 const kPreviewBackground = [192, 192, 192];
 
-// What the result panel lists, one line each; a line returns nothing to be left out.
+// What the result panel lists, one line each; a line returns nothing to be left out. A
+// figure the worker works out after the run (its resultExtras) is one more line here.
 const resultLines = [
   (r) => 'Spieler platziert: ' + r.playersPlaced + ' von ' + r.playersRequested,
   (r) => r.playersNote,
@@ -18,8 +19,8 @@ const resultLines = [
     { minimumFractionDigits: 2, maximumFractionDigits: 2 }) + ' s',
 ];
 
-// The files a finished run offers, under the chosen file name. `bytes` returns
-// { bytes } or { problem }.
+// The files a finished run offers, under the chosen file name, one button each. `bytes`
+// returns { bytes } or { problem }; another file of the run is one more entry.
 const downloads = [
   {
     id: 'download-map', label: 'Karte herunterladen (.swd)', extension: '.swd',
@@ -36,7 +37,7 @@ let helper = null;   // a session on the page's own module, for the checks and t
 let picture = null;  // { name, bytes } of the "Spezial" picture
 let worker = null;
 let running = false;
-let finished = null; // { state, result } of the last finished run
+let finished = null; // { state, result, picture } of the last finished run
 
 function drawSeed() {
   return crypto.getRandomValues(new Uint32Array(1))[0];
@@ -326,7 +327,7 @@ function stop(message) {
 
 function finish(result) {
   setRunning(false);
-  finished = { state: S.copy(state), result };
+  finished = { state: S.copy(state), result, picture: picture && picture.name };
   const lines = $('result-lines');
   lines.replaceChildren();
   for (const line of resultLines) {
@@ -350,7 +351,7 @@ function checkSave() {
   show($('save-message'), problem);
   for (const d of downloads) $(d.id).disabled = !!problem;
   $('command-line').textContent = 'swdgen ' + S.toCommandLine(finished.state, {
-    title: $('title').value, name: chosenName(), picture: picture && picture.name,
+    title: $('title').value, name: chosenName(), picture: finished.picture,
   }).map(shellWord).join(' ');
 }
 
