@@ -42,6 +42,17 @@ const std::string& HintText(int number) {
   return kHints[number >= 1 && number <= 3 ? number - 1 : 0];
 }
 
+std::string PlayersPlacedNote(int placed, int requested) {
+  if (placed >= requested) return {};
+  if (placed == 0) {
+    return requested == 1
+               ? "Der Spieler konnte nicht platziert werden."
+               : "Keiner der " + std::to_string(requested) + " Spieler konnte platziert werden.";
+  }
+  return "Nur " + std::to_string(placed) + " von " + std::to_string(requested) + " Spielern " +
+         (placed == 1 ? "konnte" : "konnten") + " platziert werden.";
+}
+
 void PrepareGeneration(Generator& g) {
   FillClassTables(g.tables, g.settings.LandscapeType);
   ComputeClassTables(g);

@@ -25,6 +25,10 @@ struct RunOutcome {
   int players_placed = 0;
 };
 
+// The note when the map had room for fewer headquarters than players were asked for,
+// "Nur 1 von 5 Spielern konnte platziert werden."; empty when all fit.
+std::string PlayersPlacedNote(int placed, int requested);
+
 // One press of Start: checks the settings, derives the run's values, calls the steps in
 // their order with the cancel checks between them, and ends by writing the map file.
 // Settings that CheckSettings refuses, or an unusable picture, end it as Failed before the

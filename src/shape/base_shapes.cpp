@@ -4,6 +4,7 @@
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
 #include "model/sweep.hpp"
+#include "model/trigonometry.hpp"
 #include "shape/coast_passes.hpp"
 #include "shape/geometry.hpp"
 #include "shape/shape_steps.hpp"
@@ -55,8 +56,8 @@ bool CarveEllipseBand(Generator& g, double inner, double outer) {
   const Ellipse e = Ellipse::OfMap(s.MapWidth, s.MapHeight);
   bool cancelled = false;
   ForFraction(0, 360, EllipseAngleStep(s), [&](double t) {
-    const double sine = std::sin(t * kDegree);
-    const double cosine = std::cos(t * kDegree);
+    const double sine = Sine(t * kDegree);
+    const double cosine = Cosine(t * kDegree);
     const int px = RoundHalfEven(e.ax * sine);
     const int py = RoundHalfEven(e.ay * cosine);
     // Radial steps fine enough that the band has no holes where it is widest.
@@ -119,8 +120,8 @@ void CarveSquareSpiral(Generator& g) {
     const double r_out = std::min(rc + half_width, max_radius);
     if (r_in > max_radius) return false;
     const double theta = (sense * t + start_angle) * kDegree;
-    const double sine = std::sin(theta);
-    const double cosine = std::cos(theta);
+    const double sine = Sine(theta);
+    const double cosine = Cosine(theta);
     ForFraction(r_in, r_out, 0.5, [&](double r) {
       ResetCell(g, RoundHalfEven(e.cx - mirror_x * r * sine),
                 RoundHalfEven(e.cy + mirror_y * r * cosine), OpenLand);
@@ -141,13 +142,13 @@ void CarveEllipticSpiral(Generator& g) {
   bool cancelled = false;
   ForFraction(0, end, EllipseAngleStep(s), [&](double t) {
     const double rc = pitch * t / 360;
-    const int px = RoundHalfEven(rc * e.ax * std::sin(t * kDegree));
-    const int py = RoundHalfEven(rc * e.ay * std::cos(t * kDegree));
+    const int px = RoundHalfEven(rc * e.ax * Sine(t * kDegree));
+    const int py = RoundHalfEven(rc * e.ay * Cosine(t * kDegree));
     const double d = std::sqrt(static_cast<double>(px * px + py * py));
     const double radial_step = 1 / (10 * (d + 10));
     const double theta = sense * t * kDegree;
-    const double sine = std::sin(theta);
-    const double cosine = std::cos(theta);
+    const double sine = Sine(theta);
+    const double cosine = Cosine(theta);
     ForFraction(0.3 + 0.5 * rc, 1, radial_step, [&](double r) {
       const int x = RoundHalfEven(e.cx - r * rc * e.ax * sine);
       const int y = RoundHalfEven(e.cy + r * rc * e.ay * cosine);

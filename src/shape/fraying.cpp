@@ -3,6 +3,7 @@
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
 #include "model/random_walk.hpp"
+#include "model/trigonometry.hpp"
 #include "shape/coast_passes.hpp"
 #include "shape/geometry.hpp"
 #include "shape/shape_steps.hpp"
@@ -88,8 +89,8 @@ void FrayRingEdges(Generator& g, double inner, double outer) {
   for (const double radius : {inner, outer}) {
     bool cancelled = false;
     ForFraction(0, 360, angle_step, [&](double alpha) {
-      const int x = RoundHalfEven(e.cx - radius * e.ax * std::sin(alpha * kDegree));
-      const int y = RoundHalfEven(e.cy + radius * e.ay * std::cos(alpha * kDegree));
+      const int x = RoundHalfEven(e.cx - radius * e.ax * Sine(alpha * kDegree));
+      const int y = RoundHalfEven(e.cy + radius * e.ay * Cosine(alpha * kDegree));
       PaintWaterWalk(g, x, y, WalkLength(g, k, h), false);  // rings have no mirror
       ReportProgress(g, Percent(alpha, 360));
       cancelled = CancelRequested(g);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "run/run.hpp"
+
 namespace swd::wizard {
 
 QString Str(int value) {
@@ -26,16 +28,7 @@ QString SizeLine(int width, int height) {
 }
 
 QString PlayersPlacedNote(int placed, int requested) {
-  if (placed >= requested) return {};
-  if (placed == 0) {
-    return requested == 1
-               ? "Der Spieler konnte nicht platziert werden."
-               : QString("Keiner der %1 Spieler konnte platziert werden.").arg(requested);
-  }
-  return QString("Nur %1 von %2 Spielern %3 platziert werden.")
-      .arg(placed)
-      .arg(requested)
-      .arg(placed == 1 ? "konnte" : "konnten");
+  return QString::fromStdString(swd::PlayersPlacedNote(placed, requested));
 }
 
 }  // namespace swd::wizard

@@ -20,8 +20,8 @@ inline constexpr QPoint kOutlineCentreTwips{4080, 1680};
 // The type page's line under "Größe der Landschaft :", " 128  x  128".
 QString SizeLine(int width, int height);
 
-// The generation window's note when the map has room for fewer headquarters than players
-// were asked for, "Nur 1 von 5 Spielern konnte platziert werden."; empty when all fit.
+// The run's note on players without room for their headquarters (run/run.hpp), for the
+// generation window.
 QString PlayersPlacedNote(int placed, int requested);
 
 // The status bar after a run was stopped (Escape, or the window closed).

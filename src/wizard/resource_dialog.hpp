@@ -3,8 +3,8 @@
 #include <array>
 
 #include "model/settings.hpp"
+#include "model/share_rebalance.hpp"
 #include "wizard/detail_dialog.hpp"
-#include "wizard/share_rebalance.hpp"
 
 class QLabel;
 

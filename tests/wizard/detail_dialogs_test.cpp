@@ -1,13 +1,11 @@
 #include <QLabel>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QSlider>
 #include <QtTest>
 
 #include "wizard/animal_dialog.hpp"
 #include "wizard/granite_dialog.hpp"
 #include "wizard/resource_dialog.hpp"
-#include "wizard/share_rebalance.hpp"
 #include "wizard/tree_group_dialog.hpp"
 #include "wizard_fixture.hpp"
 
@@ -16,13 +14,6 @@ namespace swd::wizard {
 using test::WhenShown;
 
 namespace {
-
-ResourceShareSet Moved(ResourceShareSet shares, ShareKind kind, int to) {
-  ResourceShareSet positions = shares;
-  ShareOf(positions, kind) = to;
-  RebalanceShares(shares, kind, positions);
-  return shares;
-}
 
 int Total(const ResourceShareSet& s) {
   return s.coal + s.gold + s.granite + s.iron;
@@ -66,38 +57,6 @@ class DetailDialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void RebalancingSpreadsTheChangeOverTheOthers() {
-    const ResourceShareSet start{};  // 54, 15, 5, 26
-    const ResourceShareSet all_coal = Moved(start, ShareKind::Coal, 100);
-    QCOMPARE(all_coal, (ResourceShareSet{100, 0, 0, 0}));
-    // All three others at 0 count as 1 each, so each gets a third of the change.
-    QCOMPARE(Moved(all_coal, ShareKind::Coal, 70), (ResourceShareSet{70, 10, 10, 10}));
-    // 54 -> 64: gold 15 - floor(10*15/46 + .5) = 12, granite 5 - 1 = 4, iron 26 - 6 = 20.
-    QCOMPARE(Moved(start, ShareKind::Coal, 64), (ResourceShareSet{64, 12, 4, 20}));
-    // 5 -> 4: coal, the largest share, takes the one unit by rounding.
-    QCOMPARE(Moved(start, ShareKind::Granite, 4), (ResourceShareSet{55, 15, 4, 26}));
-    // 26 -> 27: again coal, the largest, gives the unit.
-    QCOMPARE(Moved(start, ShareKind::Iron, 27), (ResourceShareSet{53, 15, 5, 27}));
-    // 15 -> 0 rounds to 101 in all; iron, first in the order above 100, gives one back.
-    QCOMPARE(Moved(start, ShareKind::Gold, 0), (ResourceShareSet{64, 0, 6, 30}));
-  }
-
-  void RebalancingKeepsTheTotalAtHundred() {
-    QRandomGenerator random(7);
-    ResourceShareSet shares;
-    const ShareKind kinds[4] = {ShareKind::Coal, ShareKind::Gold, ShareKind::Iron,
-                                ShareKind::Granite};
-    for (int i = 0; i < 5000; ++i) {
-      const ShareKind kind = kinds[random.bounded(4)];
-      shares = Moved(shares, kind, random.bounded(101));
-      QCOMPARE(Total(shares), 100);
-      for (ShareKind k : kinds) {
-        QVERIFY(ShareOf(shares, k) >= 0);
-        QVERIFY(ShareOf(shares, k) <= 100);
-      }
-    }
-  }
-
   void ResourceDialogMovesTheOthersOnlyForTheFocusedSlider() {
     ResourceShareSet shares;
     ResourceDialog d(shares, nullptr);

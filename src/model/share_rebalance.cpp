@@ -1,9 +1,9 @@
-#include "wizard/share_rebalance.hpp"
+#include "model/share_rebalance.hpp"
 
 #include <array>
 #include <cmath>
 
-namespace swd::wizard {
+namespace swd {
 
 namespace {
 
@@ -87,4 +87,4 @@ void RebalanceShares(ResourceShareSet& shares, ShareKind moved, const ResourceSh
   }
 }
 
-}  // namespace swd::wizard
+}  // namespace swd

@@ -2,7 +2,7 @@
 
 #include "model/settings.hpp"
 
-namespace swd::wizard {
+namespace swd {
 
 // The resource sliders; None: no slider is being worked on.
 enum class ShareKind { None = 0, Coal = 1, Gold = 2, Iron = 3, Granite = 4 };
@@ -16,4 +16,4 @@ int ShareOf(const ResourceShareSet& shares, ShareKind kind);
 // stays 100.
 void RebalanceShares(ResourceShareSet& shares, ShareKind moved, const ResourceShareSet& positions);
 
-}  // namespace swd::wizard
+}  // namespace swd

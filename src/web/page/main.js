@@ -1,0 +1,407 @@
+// The page: the wizard's settings as one form, the run in a worker with its preview, and
+// the save step as downloads. The settings and the seed live in the page's address.
+'use strict';
+
+const S = SwdgenSettings;
+const $ = (id) => document.getElementById(id);
+
+const kRunStopped = 'Generierung abgebrochen';
+const kBadSeed = 'Der Startwert muss eine ganze Zahl von 0 bis 4294967295 sein.';
+const kPreviewBackground = [192, 192, 192];
+
+// What the result panel lists, one line each; a line returns nothing to be left out. A
+// figure the worker works out after the run (its resultExtras) is one more line here.
+const resultLines = [
+  (r) => 'Spieler platziert: ' + r.playersPlaced + ' von ' + r.playersRequested,
+  (r) => r.playersNote,
+  (r, run) => 'Startwert: ' + run.state.seed,
+  (r) => 'Dauer: ' + (r.milliseconds / 1000).toLocaleString('de-DE',
+    { minimumFractionDigits: 2, maximumFractionDigits: 2 }) + ' s',
+];
+
+// The files a finished run offers, under the chosen file name, one button each. `bytes`
+// returns { bytes } or { problem }; another file of the run is one more entry.
+const downloads = [
+  {
+    id: 'download-map', label: 'Karte herunterladen (.swd)', extension: '.swd',
+    type: 'application/octet-stream', bytes: (r, title) => helper.titledMap(r.map, title),
+  },
+  {
+    id: 'download-bitmap', label: 'Bild herunterladen (.bmp)', extension: '.bmp',
+    type: 'image/bmp', bytes: (r) => ({ bytes: r.bitmap }),
+  },
+];
+
+let state = S.fromQuery(location.search);
+let helper = null;   // a session on the page's own module, for the checks and the titles
+let picture = null;  // { name, bytes } of the "Spezial" picture
+let worker = null;
+let running = false;
+let finished = null; // { state, result, picture } of the last finished run
+
+function drawSeed() {
+  return crypto.getRandomValues(new Uint32Array(1))[0];
+}
+
+function element(tag, attributes, ...children) {
+  const e = document.createElement(tag);
+  for (const [k, v] of Object.entries(attributes || {})) {
+    if (k === 'text') e.textContent = v;
+    else e.setAttribute(k, v);
+  }
+  for (const c of children) e.append(c);
+  return e;
+}
+
+// A slider between its two end words, with the value beside it.
+function slider(id, min, max, value, low, high, onInput, label) {
+  const input = element('input', { type: 'range', id, min, max, step: 1, 'aria-label': label });
+  input.value = value;
+  const shown = element('output', { for: id, text: String(value) });
+  input.addEventListener('input', () => {
+    shown.textContent = input.value;
+    onInput(Number(input.value));
+  });
+  return element('div', { class: 'slider' }, element('span', { class: 'end', text: low }),
+    input, element('span', { class: 'end', text: high }), shown);
+}
+
+function radios(into, name, choices, checked, onChange) {
+  choices.forEach((caption, i) => {
+    const input = element('input', { type: 'radio', name, value: i, id: name + '-' + i });
+    input.checked = i === checked;
+    input.addEventListener('change', () => onChange(i));
+    into.append(element('label', { for: input.id }, input, ' ' + caption));
+  });
+}
+
+function buildForm() {
+  for (const id of ['width', 'height']) {
+    for (const size of S.SIZES) $(id).append(element('option', { value: size, text: String(size) }));
+    $(id).value = state[id];
+    $(id).addEventListener('change', () => {
+      state[id] = Number($(id).value);
+      changed();
+    });
+  }
+  for (const id of ['island', 'extended']) {
+    $(id).checked = state[id];
+    $(id).addEventListener('change', () => {
+      state[id] = $(id).checked;
+      changed();
+    });
+  }
+  radios($('types'), 'type', S.TYPES.map((t, i) => helper.typeName(i)), state.type, (i) => {
+    state.type = i;
+    changed();
+  });
+  radios($('players'), 'players', [1, 2, 3, 4, 5, 6, 7].map(String), state.players - 1, (i) => {
+    state.players = i + 1;
+    changed();
+  });
+  radios($('shapes'), 'shape', S.SHAPES.map((s) => s.name), state.shape, (i) => {
+    state.shape = i;
+    changed();
+  });
+  $('coast').append(slider('coast-level', 0, S.COAST.max, state.coast, S.COAST.low, S.COAST.high,
+    (v) => { state.coast = v; changed(); }, 'Küste zum Meer'));
+  $('picture').addEventListener('change', async () => {
+    const file = $('picture').files[0];
+    if (!file) return;
+    picture = { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) };
+    helper.setPicture(picture.name, picture.bytes);
+    changed();
+  });
+  $('area-variant').checked = state.areaVariant;
+  $('area-variant').addEventListener('change', () => {
+    state.areaVariant = $('area-variant').checked;
+    changed();
+  });
+  buildProportions();
+  buildDetails();
+  $('seed').value = state.seed;
+  $('seed').addEventListener('input', () => {
+    const text = $('seed').value.trim();
+    const ok = /^\d+$/.test(text) && Number(text) <= 4294967295;
+    show($('seed-message'), ok ? '' : kBadSeed);
+    if (ok) {
+      state.seed = Number(text);
+      changed();
+    }
+  });
+}
+
+function buildProportions() {
+  const table = $('proportions');
+  const head = element('tr', {}, element('th'));
+  for (const g of S.PROPORTION_GROUPS) {
+    head.append(element('th', {}, element('div', { text: g.name }),
+      element('div', { class: 'ends' }, element('span', { text: g.low }),
+        element('span', { text: g.high }))));
+  }
+  table.append(head);
+  for (const c of S.PROPORTION_ROWS) {
+    const row = element('tr', { id: 'row-' + c }, element('th', { class: 'row-label' }));
+    S.PROPORTION_GROUPS.forEach((g) => {
+      const input = element('input', {
+        type: 'range', min: S.LEVEL.min, max: S.LEVEL.max, step: 1, id: g.key + '-' + c,
+        'data-group': g.key,
+      });
+      input.value = state[g.key][c];
+      input.addEventListener('input', () => {
+        state[g.key][c] = Number(input.value);
+        changed();
+      });
+      row.append(element('td', {}, input));
+    });
+    table.append(row);
+  }
+}
+
+function buildDetails() {
+  for (const r of S.RESOURCES) {
+    const input = element('input', { type: 'range', min: 0, max: 100, step: 1, id: 'share-' + r.key,
+      'aria-label': r.name });
+    input.addEventListener('input', () => {
+      // The wizard's rebalancing: the other three give or take the difference.
+      S.apply(helper, state);
+      helper.moveShare(r.kind, Number(input.value));
+      for (const o of S.RESOURCES) state.resources[o.key] = helper.get(o.key, 0);
+      changed();
+    });
+    $('resources').append(element('div', { class: 'slider share' },
+      element('span', { class: 'name', text: r.name }), input,
+      element('output', { id: 'share-' + r.key + '-value' })));
+  }
+  let group = null;
+  S.GRANITE.forEach((g, i) => {
+    if (g.group !== group) {
+      group = g.group;
+      $('granite').append(element('h3', { text: group }));
+    }
+    $('granite').append(slider(g.key, 0, g.max, state.granite[i], g.low, g.high,
+      (v) => { state.granite[i] = v; changed(); }, g.group + ': ' + g.low + ' bis ' + g.high));
+  });
+  $('tree-groups').append(slider('tree-groups-level', 0, S.TREE_GROUPS.max, state.treeGroups,
+    S.TREE_GROUPS.low, S.TREE_GROUPS.high, (v) => { state.treeGroups = v; changed(); },
+    'Kleine Baumgruppen'));
+  S.ANIMALS.forEach((name, i) => {
+    const row = slider('animal-' + (i + 1), 0, S.ANIMAL_LEVEL.max, state.animals[i],
+      S.ANIMAL_LEVEL.low, S.ANIMAL_LEVEL.high, (v) => { state.animals[i] = v; changed(); }, name);
+    row.prepend(element('span', { class: 'name', text: name }));
+    $('animals').append(row);
+  });
+}
+
+function show(e, text) {
+  e.textContent = text || '';
+  e.hidden = !text;
+}
+
+// Everything that follows from the settings: the address, what is visible, the labels of
+// the type, the picture check and the preview's size.
+function changed() {
+  history.replaceState(null, '', '?' + S.toQuery(state));
+  const e = S.effective(state);
+  $('estimate').textContent = ' ' + Math.floor(e.width * e.height * 0.0137 + 2.4264) + ' kB';
+  $('extended-settings').hidden = !state.extended;
+  $('shape-page').hidden = !state.island;
+  const shape = S.SHAPES[e.shape];
+  $('coast-row').hidden = !shape.coast;
+  $('picture-row').hidden = !shape.picture;
+  $('type-label').textContent = helper.typeName(state.type);
+  for (const c of S.PROPORTION_ROWS) {
+    const shows = S.rowShows(state.type, c);
+    const row = $('row-' + c);
+    row.hidden = shows === 'hidden';
+    row.querySelector('.row-label').textContent = helper.className(state.type, c);
+    for (const input of row.querySelectorAll('input')) {
+      input.style.visibility =
+        shows === 'decoration' && input.dataset.group !== 'decoration' ? 'hidden' : '';
+    }
+  }
+  for (const r of S.RESOURCES) {
+    $('share-' + r.key).value = state.resources[r.key];
+    $('share-' + r.key + '-value').textContent = state.resources[r.key] + '%';
+  }
+  S.apply(helper, state);
+  show($('picture-message'), shape.picture ? helper.check() : '');
+  if (!running) resetPreview(e.width, e.height);
+  fitPreview();
+}
+
+function resetPreview(width, height) {
+  const canvas = $('preview');
+  if (canvas.width === width + 4 && canvas.height === height + 4) return;
+  canvas.width = width + 4;
+  canvas.height = height + 4;
+  const ctx = canvas.getContext('2d');
+  ctx.fillStyle = 'rgb(' + kPreviewBackground.join(',') + ')';
+  ctx.fillRect(0, 0, canvas.width, canvas.height);
+}
+
+// The largest whole-number zoom at which the preview fits its box and the window.
+function fitPreview() {
+  const canvas = $('preview');
+  const box = $('preview-box');
+  const room = Math.min(box.clientWidth - 8, window.innerHeight * 0.62);
+  const zoom = Math.max(1, Math.floor(room / Math.max(canvas.width, canvas.height)));
+  canvas.style.width = canvas.width * zoom + 'px';
+  canvas.style.height = canvas.height * zoom + 'px';
+}
+
+function drawPreview(width, height, rgba) {
+  const canvas = $('preview');
+  if (canvas.width !== width || canvas.height !== height) {
+    canvas.width = width;
+    canvas.height = height;
+    fitPreview();
+  }
+  canvas.getContext('2d').putImageData(new ImageData(rgba, width, height), 0, 0);
+}
+
+function setRunning(on) {
+  running = on;
+  $('start').disabled = on;
+  $('new-landscape').disabled = on;
+  $('stop').disabled = !on;
+  $('settings').inert = on;
+  document.body.classList.toggle('running', on);
+}
+
+function makeWorker() {
+  const w = new Worker('worker.js');
+  w.onmessage = (event) => {
+    // A stopped worker's last words do not belong to the run that follows.
+    if (w !== worker) return;
+    const m = event.data;
+    if (m.kind === 'status') $('status').textContent = m.text;
+    else if (m.kind === 'hint') $('hint').textContent = m.text;
+    else if (m.kind === 'progress') {
+      $('progress').hidden = m.value < 0;
+      if (m.value >= 0) $('progress').value = m.value;
+    } else if (m.kind === 'preview') drawPreview(m.width, m.height, m.rgba);
+    else if (m.kind === 'refused') {
+      setRunning(false);
+      $('status').textContent = m.problem;
+    } else if (m.kind === 'done') finish(m.result);
+  };
+  w.onerror = (event) => {
+    event.preventDefault();
+    if (w !== worker) return;
+    stop('Interner Fehler: ' + (event.message || 'die Generierung ist abgestürzt'));
+  };
+  return w;
+}
+
+function start() {
+  if (running) return;
+  if (!$('seed-message').hidden) {
+    $('status').textContent = kBadSeed;
+    return;
+  }
+  S.apply(helper, state);
+  const problem = helper.check();
+  if (problem) {
+    $('status').textContent = problem;
+    return;
+  }
+  finished = null;
+  $('result').hidden = true;
+  setRunning(true);
+  if (!worker) worker = makeWorker();
+  const shape = S.SHAPES[S.effective(state).shape];
+  worker.postMessage({ state: S.copy(state), picture: shape.picture ? picture : null });
+}
+
+// Ends the run at once: the worker, stuck in its one long call, is ended and a new one
+// waits for the next run.
+function stop(message) {
+  if (!running) return;
+  worker.terminate();
+  worker = null;
+  setRunning(false);
+  $('progress').hidden = true;
+  $('status').textContent = message || kRunStopped;
+}
+
+function finish(result) {
+  setRunning(false);
+  finished = { state: S.copy(state), result, picture: picture && picture.name };
+  const lines = $('result-lines');
+  lines.replaceChildren();
+  for (const line of resultLines) {
+    const text = line(result, finished);
+    if (text) lines.append(element('li', { text }));
+  }
+  if (result.playersNote) $('status').textContent += '  ' + result.playersNote;
+  $('title').value = S.PROPOSED_TITLE;
+  $('name').value = result.proposedName;
+  $('result').hidden = false;
+  checkSave();
+}
+
+// The file name as typed, without a ".swd" typed out of habit.
+function chosenName() {
+  return $('name').value.replace(/\.swd$/i, '');
+}
+
+function checkSave() {
+  const problem = helper.checkName(chosenName()) || helper.checkTitle($('title').value);
+  show($('save-message'), problem);
+  for (const d of downloads) $(d.id).disabled = !!problem;
+  $('command-line').textContent = 'swdgen ' + S.toCommandLine(finished.state, {
+    title: $('title').value, name: chosenName(), picture: finished.picture,
+  }).map(shellWord).join(' ');
+}
+
+function shellWord(word) {
+  return /^[\w.,:=@%+\/-]+$/.test(word) ? word : "'" + word.replace(/'/g, "'\\''") + "'";
+}
+
+function download(d) {
+  const made = d.bytes(finished.result, $('title').value);
+  if (made.problem) {
+    show($('save-message'), made.problem);
+    return;
+  }
+  const url = URL.createObjectURL(new Blob([made.bytes], { type: d.type }));
+  const link = element('a', { href: url, download: chosenName() + d.extension });
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 60000);
+}
+
+async function init() {
+  helper = new SwdgenSession(await createSwdgen());
+  if (state.seed === null) state.seed = drawSeed();
+  buildForm();
+  for (const d of downloads) {
+    const button = element('button', { type: 'button', id: d.id, text: d.label });
+    button.addEventListener('click', () => download(d));
+    $('downloads').append(button);
+  }
+  $('title').addEventListener('input', checkSave);
+  $('name').addEventListener('input', checkSave);
+  $('start').addEventListener('click', start);
+  $('stop').addEventListener('click', () => stop());
+  $('new-landscape').addEventListener('click', () => {
+    state.seed = drawSeed();
+    $('seed').value = state.seed;
+    show($('seed-message'), '');
+    changed();
+    start();
+  });
+  document.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape' && running) stop();
+  });
+  window.addEventListener('resize', fitPreview);
+  $('hint').textContent = helper.hint(1);
+  changed();
+  // Warm: the first start needs no wait for the worker's module.
+  worker = makeWorker();
+  document.body.dataset.ready = 'true';
+}
+
+init();

@@ -1,0 +1,244 @@
+#include "web/web_api.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+#include "mapfile/cp437.hpp"
+#include "mapfile/save_names.hpp"
+#include "mapfile/swd_map.hpp"
+#include "model/settings_check.hpp"
+#include "model/share_rebalance.hpp"
+#include "model/terrain.hpp"
+#include "run/run.hpp"
+#include "shape/picture_reader.hpp"
+#include "web/web_host.hpp"
+
+struct SwdgenSession {
+  swd::GeneratorSettings settings;
+  swd::web::WebHost host;
+  swd::RunOutcome outcome;
+  std::string text;  // the string last handed out
+};
+
+namespace {
+
+using swd::GeneratorSettings;
+
+// Where an uploaded picture is kept in the module's own file system: the working folder,
+// so that the picture reader's messages name the file as the user knows it.
+constexpr const char* kPictureFolder = "/Bilder";
+
+using FieldRef = std::variant<std::int16_t*, std::uint8_t*, bool*, int*, float*>;
+
+// A setting the page can set: its name, the indices it has, and where it lives.
+struct NamedSetting {
+  std::string_view name;
+  int first = 0, last = 0;
+  FieldRef (*at)(GeneratorSettings& s, int index);
+};
+
+constexpr NamedSetting kSettings[] = {
+    {"width", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.MapWidth; }},
+    {"height", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.MapHeight; }},
+    {"type", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.LandscapeType; }},
+    {"players", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.PlayerCount; }},
+    {"island", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.CheckInsel; }},
+    {"extended", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.CheckErwEinst; }},
+    {"area-variant", 0, 0,
+     [](GeneratorSettings& s, int) -> FieldRef { return &s.CheckFlaechenvariante; }},
+    {"coast", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.CoastRoughness; }},
+    {"shape-code", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ShapeCode; }},
+    {"shaped-base", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ShapedBase; }},
+    {"symmetric-base", 0, 0,
+     [](GeneratorSettings& s, int) -> FieldRef { return &s.SymmetricBase; }},
+    {"amount", 0, 9, [](GeneratorSettings& s, int i) -> FieldRef { return &s.Slider1[i]; }},
+    {"size", 0, 9, [](GeneratorSettings& s, int i) -> FieldRef { return &s.Slider2[i]; }},
+    {"decoration", 0, 9, [](GeneratorSettings& s, int i) -> FieldRef { return &s.Slider3[i]; }},
+    {"coal", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ResourceShares.coal; }},
+    {"gold", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ResourceShares.gold; }},
+    {"iron", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ResourceShares.iron; }},
+    {"granite", 0, 0,
+     [](GeneratorSettings& s, int) -> FieldRef { return &s.ResourceShares.granite; }},
+    {"granite-large-count", 0, 0,
+     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderGrGranitAz; }},
+    {"granite-large-size", 0, 0,
+     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderGrGranitAus; }},
+    {"granite-small-count", 0, 0,
+     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderKlGranitAz; }},
+    {"granite-small-fill", 0, 0,
+     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderKlGranitAus; }},
+    {"tree-groups", 0, 0,
+     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderBaumgruppen; }},
+    {"animals", 1, 6, [](GeneratorSettings& s, int i) -> FieldRef { return &s.SliderTiere[i]; }},
+};
+
+std::optional<FieldRef> Find(GeneratorSettings& s, const char* name, int index) {
+  for (const NamedSetting& n : kSettings) {
+    if (n.name == name && index >= n.first && index <= n.last) return n.at(s, index);
+  }
+  return std::nullopt;
+}
+
+// Stores the value where the field can hold it exactly.
+bool Store(FieldRef field, int value) {
+  return std::visit(
+      [value](auto* f) {
+        using T = std::remove_pointer_t<decltype(f)>;
+        if constexpr (std::is_same_v<T, bool>) {
+          if (value != 0 && value != 1) return false;
+          *f = value == 1;
+        } else if constexpr (std::is_floating_point_v<T>) {
+          *f = static_cast<T>(value);
+        } else {
+          if (!std::in_range<T>(value)) return false;
+          *f = static_cast<T>(value);
+        }
+        return true;
+      },
+      field);
+}
+
+int Load(FieldRef field) {
+  return std::visit([](auto* f) { return static_cast<int>(*f); }, field);
+}
+
+const char* Hand(SwdgenSession* s, std::string text) {
+  s->text = std::move(text);
+  return s->text.c_str();
+}
+
+// The file name of an upload without anything that would make it a path.
+std::string PlainFileName(std::string_view name) {
+  std::string plain = std::filesystem::path(name).filename().string();
+  return plain.empty() || plain == "." || plain == ".." ? "Bild.bmp" : plain;
+}
+
+}  // namespace
+
+SwdgenSession* swdgen_create() {
+  std::error_code ec;
+  std::filesystem::create_directories(kPictureFolder, ec);
+  std::filesystem::current_path(kPictureFolder, ec);
+  return new SwdgenSession;
+}
+
+void swdgen_destroy(SwdgenSession* s) {
+  delete s;
+}
+
+int swdgen_set(SwdgenSession* s, const char* name, int index, int value) {
+  const auto field = Find(s->settings, name, index);
+  return field && Store(*field, value) ? 1 : 0;
+}
+
+int swdgen_get(SwdgenSession* s, const char* name, int index) {
+  const auto field = Find(s->settings, name, index);
+  return field ? Load(*field) : 0;
+}
+
+void swdgen_move_share(SwdgenSession* s, int kind, int value) {
+  if (kind < 1 || kind > 4) return;
+  swd::ResourceShareSet positions = s->settings.ResourceShares;
+  swd::ShareOf(positions, static_cast<swd::ShareKind>(kind)) = value;
+  swd::RebalanceShares(s->settings.ResourceShares, static_cast<swd::ShareKind>(kind), positions);
+}
+
+const char* swdgen_set_picture(SwdgenSession* s, const char* file_name, const std::uint8_t* bytes,
+                               int size) {
+  const std::string path = PlainFileName(file_name);
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes), size);
+  }
+  s->settings.PicturePath = path;
+  return Hand(s, swd::LoadPictureFile(path, s->settings.MapWidth, s->settings.MapHeight).problem);
+}
+
+const char* swdgen_check(SwdgenSession* s) {
+  const GeneratorSettings& g = s->settings;
+  std::string problem = swd::CheckSettings(g);
+  const auto shape = swd::ShapeOf(g);
+  if (problem.empty() && g.CheckErwEinst && shape && shape->shape == swd::BaseShape::Picture) {
+    problem = swd::LoadPictureFile(g.PicturePath, g.MapWidth, g.MapHeight).problem;
+  }
+  return Hand(s, std::move(problem));
+}
+
+const char* swdgen_run(SwdgenSession* s, std::uint32_t seed) {
+  s->host.files().clear();
+  // A fresh generator for every run, as every run of the command line has one.
+  auto g = std::make_unique<swd::Generator>(s->host);
+  s->host.Attach(g.get());
+  g->settings = s->settings;
+  swd::PrepareGeneration(*g);
+  g->rng.Seed(seed);
+  s->outcome = swd::RunGeneration(*g);
+  s->host.Attach(nullptr);
+  return Hand(s, s->outcome.status == swd::RunOutcome::Status::Failed ? s->outcome.message : "");
+}
+
+int swdgen_players_placed(SwdgenSession* s) {
+  return s->outcome.players_placed;
+}
+
+int swdgen_players_requested(SwdgenSession* s) {
+  return s->outcome.players_requested;
+}
+
+const char* swdgen_players_note(SwdgenSession* s) {
+  return Hand(s, swd::PlayersPlacedNote(s->outcome.players_placed, s->outcome.players_requested));
+}
+
+const char* swdgen_proposed_name(SwdgenSession* s) {
+  return s->host.proposed_name().c_str();
+}
+
+const std::uint8_t* swdgen_file_data(SwdgenSession* s, int which) {
+  auto& files = s->host.files();
+  return which >= 0 && which < static_cast<int>(files.size()) ? files[which].bytes.data() : nullptr;
+}
+
+int swdgen_file_size(SwdgenSession* s, int which) {
+  auto& files = s->host.files();
+  return which >= 0 && which < static_cast<int>(files.size())
+             ? static_cast<int>(files[which].bytes.size())
+             : 0;
+}
+
+const char* swdgen_check_name(SwdgenSession* s, const char* name) {
+  return Hand(s, swd::CheckMapName(name));
+}
+
+const char* swdgen_check_title(SwdgenSession* s, const char* title) {
+  return Hand(s, swd::CheckMapTitle(title));
+}
+
+const char* swdgen_title_map(SwdgenSession* s, const std::uint8_t* bytes, int size,
+                             const char* title) {
+  if (std::string problem = swd::CheckMapTitle(title); !problem.empty()) {
+    return Hand(s, std::move(problem));
+  }
+  swd::SwdMapRead read = swd::ReadSwdMap({bytes, bytes + size});
+  if (!read.map) return Hand(s, std::move(read.problem));
+  read.map->header.title_cp437 = *swd::Utf8ToCp437(title);
+  auto& files = s->host.files();
+  if (files.empty()) files.resize(1);
+  files[0].bytes = swd::EncodeSwdMap(*read.map);
+  return "";
+}
+
+const char* swdgen_class_name(int landscape_type, int terrain_class) {
+  return swd::ClassName(landscape_type, terrain_class);
+}
+
+const char* swdgen_type_name(int landscape_type) {
+  return swd::LandscapeTypeName(landscape_type);
+}
+
+const char* swdgen_hint(int number) {
+  return swd::HintText(number).c_str();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+// The C interface of the WebAssembly module that the web page and its worker call.
+//
+// A session holds the settings of the page, runs the generator with them and keeps the
+// files of the last run. The page sets whole-number settings by name, runs with a seed,
+// and takes the file bytes out. Every call that can fail returns a German message, empty
+// when it went well; strings returned stay valid until the next call on the session.
+// During a run the module reports to the page through the host functions of
+// web_host.hpp.
+
+#include <cstdint>
+
+// Kept by the linker and exported from the module under the name with a leading "_".
+#define SWDGEN_EXPORT extern "C" __attribute__((used, visibility("default")))
+
+struct SwdgenSession;
+
+SWDGEN_EXPORT SwdgenSession* swdgen_create();
+SWDGEN_EXPORT void swdgen_destroy(SwdgenSession* s);
+
+// Sets or reads one setting. The names, with `index` where the setting is a row:
+//   width, height, type, players, island, extended, area-variant, coast,
+//   shape-code, shaped-base, symmetric-base (the three values of a base shape),
+//   amount, size, decoration (index: terrain class 0..9),
+//   coal, gold, iron, granite (resource shares in percent),
+//   granite-large-count, granite-large-size, granite-small-count, granite-small-fill,
+//   tree-groups, animals (index: species 1..6).
+// swdgen_set returns 0 for a name or index it does not know or a value its setting cannot
+// hold; whether a value can be used is CheckSettings' word (swdgen_check).
+SWDGEN_EXPORT int swdgen_set(SwdgenSession* s, const char* name, int index, int value);
+SWDGEN_EXPORT int swdgen_get(SwdgenSession* s, const char* name, int index);
+
+// The resource slider of `kind` (1 coal, 2 gold, 3 iron, 4 granite) moved to `value`: the
+// shares are rebalanced to 100 as the wizard's resource dialog does it.
+SWDGEN_EXPORT void swdgen_move_share(SwdgenSession* s, int kind, int value);
+
+// The picture of the "Spezial" shape: the bytes of the file the user chose, under its
+// name. Returns what the command line would say about it for the current map size.
+SWDGEN_EXPORT const char* swdgen_set_picture(SwdgenSession* s, const char* file_name,
+                                             const std::uint8_t* bytes, int size);
+
+// Checks the settings as a run would, the picture included.
+SWDGEN_EXPORT const char* swdgen_check(SwdgenSession* s);
+
+// One run with the seed, as `swdgen generate --seed` makes it. Returns why it could not
+// start, or an empty string when the files were made.
+SWDGEN_EXPORT const char* swdgen_run(SwdgenSession* s, std::uint32_t seed);
+
+// The outcome of the last run: players placed of those asked for, the note about missing
+// ones, the proposed file name, and the files (0 the map, 1 its bitmap).
+SWDGEN_EXPORT int swdgen_players_placed(SwdgenSession* s);
+SWDGEN_EXPORT int swdgen_players_requested(SwdgenSession* s);
+SWDGEN_EXPORT const char* swdgen_players_note(SwdgenSession* s);
+SWDGEN_EXPORT const char* swdgen_proposed_name(SwdgenSession* s);
+SWDGEN_EXPORT const std::uint8_t* swdgen_file_data(SwdgenSession* s, int which);
+SWDGEN_EXPORT int swdgen_file_size(SwdgenSession* s, int which);
+
+// The save dialog's checks of a file name (without ".swd") and a landscape title.
+SWDGEN_EXPORT const char* swdgen_check_name(SwdgenSession* s, const char* name);
+SWDGEN_EXPORT const char* swdgen_check_title(SwdgenSession* s, const char* title);
+
+// The map file `bytes` with the landscape title `title` in its header; the result becomes
+// file 0 of the session. A run saves under a placeholder title, since the page asks for the
+// title only afterwards; the bytes are then those of a run saved under this title.
+SWDGEN_EXPORT const char* swdgen_title_map(SwdgenSession* s, const std::uint8_t* bytes, int size,
+                                           const char* title);
+
+// Texts the page shows: a terrain class of a landscape type, the landscape type, and the
+// hint line 1..3.
+SWDGEN_EXPORT const char* swdgen_class_name(int landscape_type, int terrain_class);
+SWDGEN_EXPORT const char* swdgen_type_name(int landscape_type);
+SWDGEN_EXPORT const char* swdgen_hint(int number);

@@ -1,0 +1,191 @@
+// The web page's module makes the same files as the command line: for settings over every
+// base shape, landscape type and size class, the map and bitmap that the module makes
+// through the page's own settings table (settings.js) and session (session.js), titled as
+// the page titles a download, have the SHA-256 of those `swdgen generate` writes with the
+// command line the page shows for them.
+//
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { createHash } from 'node:crypto';
+import { execFile } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { promisify } from 'node:util';
+import { builds } from './builds.mjs';
+import { picture } from './picture.mjs';
+
+const { binary, site } = builds;
+
+const require = createRequire(import.meta.url);
+const S = require(join(site, 'settings.js'));
+const Session = require(join(site, 'session.js'));
+const createSwdgen = require(join(site, 'swdgen.js'));
+const run = promisify(execFile);
+
+const sha = (bytes) => createHash('sha256').update(bytes).digest('hex');
+
+// One case: the settings that differ from the defaults, a seed and a title.
+function settings(changes) {
+  return Object.assign(S.defaults(), changes);
+}
+
+const kTitles = ['Phantasia-Zufall', 'Östliche Fjorde', 'A', 'Grün & Weiß', 'ABCDEFGHIJKLMNOP'];
+const kShapes = S.SHAPES.map((s, i) => i);
+
+// Every shape with every type; between them the fifteen map sizes, square and not.
+const cases = [];
+const sides = S.SIZES;
+let n = 0;
+for (const shape of kShapes) {
+  for (let type = 0; type < 3; ++type, ++n) {
+    cases.push(settings({
+      seed: 1000 + 7919 * n, type, extended: true, shape,
+      width: sides[n % sides.length], height: sides[(n * 4 + 3) % sides.length],
+      players: 1 + (n % 7), coast: n % 11,
+    }));
+  }
+}
+// The plain settings of the first pages, and what the detail dialogs can change.
+cases.push(
+  settings({ seed: 1, width: 64, height: 64, type: 1 }),
+  settings({ seed: 0, width: 32, height: 32 }),
+  settings({ seed: 4294967295, width: 256, height: 256, type: 2, players: 7 }),
+  settings({ seed: 17, width: 128, height: 80, island: false }),
+  settings({ seed: 18, width: 96, height: 160, island: false, type: 1, extended: true }),
+  settings({ seed: 19, width: 240, height: 48, island: false, type: 2, players: 1 }),
+  settings({
+    seed: 20, width: 176, height: 176, extended: true, areaVariant: true,
+    amount: [10, 0, 10, 0, 10, 0, 10, 0, 5, 10], size: [0, 10, 0, 10, 0, 10, 0, 10, 5, 0],
+  }),
+  settings({
+    seed: 21, width: 208, height: 144, type: 1, extended: true, shape: 4,
+    decoration: [0, 10, 0, 10, 0, 10, 0, 10, 5, 10],
+  }),
+  settings({
+    seed: 22, width: 112, height: 224, type: 2, extended: true, shape: 1,
+    resources: { coal: 100, gold: 0, iron: 0, granite: 0 }, treeGroups: 15,
+  }),
+  settings({
+    seed: 23, width: 192, height: 192, extended: true, shape: 2,
+    resources: { coal: 10, gold: 40, iron: 20, granite: 30 }, granite: [10, 10, 15, 10],
+  }),
+  settings({
+    seed: 24, width: 160, height: 96, type: 1, extended: true, shape: 3,
+    granite: [0, 0, 0, 0], treeGroups: 0, animals: [20, 0, 20, 0, 20, 0],
+  }),
+  settings({ seed: 25, width: 256, height: 128, extended: true, shape: 1, animals: [20, 20, 20, 20, 20, 20] }),
+  settings({ seed: 26, width: 144, height: 256, type: 2, extended: true, shape: 5, coast: 0 }),
+  settings({ seed: 27, width: 80, height: 112, type: 1, extended: true, shape: 5, coast: 10 }),
+);
+
+const module = await createSwdgen({ wasmBinary: readFileSync(join(site, 'swdgen.wasm')) });
+
+// The files, the proposed file name and the players of one run of the module.
+function moduleRun(state, title, pictureFile) {
+  const session = new Session(module);
+  try {
+    S.apply(session, state);
+    if (pictureFile) session.setPicture(pictureFile.name, pictureFile.bytes);
+    const problem = session.check() || session.run(state.seed);
+    assert.equal(problem, '');
+    const r = session.result();
+    const titled = session.titledMap(r.map, title);
+    assert.equal(titled.problem, undefined);
+    return { map: titled.bytes, bitmap: r.bitmap, name: r.proposedName, placed: r.playersPlaced };
+  } finally {
+    session.destroy();
+  }
+}
+
+test(`the module makes the command line's bytes (${cases.length} cases)`, async () => {
+  assert.ok(cases.length >= 30);
+  const covered = { shapes: new Set(), types: new Set(), sides: new Set() };
+  for (const [i, state] of cases.entries()) {
+    const e = S.effective(state);
+    covered.shapes.add(e.shape);
+    covered.types.add(e.type);
+    covered.sides.add(e.width).add(e.height);
+    const title = kTitles[i % kTitles.length];
+    const dir = mkdtempSync(join(tmpdir(), 'swdgen-web-'));
+    try {
+      let pictureFile = null;
+      if (S.SHAPES[e.shape].picture) {
+        pictureFile = { name: `bild${i}.bmp`, bytes: picture(e.width, e.height, i) };
+        writeFileSync(join(dir, pictureFile.name), pictureFile.bytes);
+      }
+      const args = S.toCommandLine(state, { title, picture: pictureFile && pictureFile.name });
+      // The command line runs beside the module, which holds this thread.
+      const native = run(binary, [...args, '--quiet'], { cwd: dir });
+      const web = moduleRun(state, title, pictureFile);
+      const { stdout } = await native;
+      const files = readdirSync(dir);
+      const label = `case ${i}: swdgen ${args.join(' ')}`;
+      assert.deepEqual(files.filter((f) => f.endsWith('.swd')), [web.name + '.swd'], label);
+      assert.equal(sha(web.map), sha(readFileSync(join(dir, web.name + '.swd'))), label);
+      assert.equal(sha(web.bitmap), sha(readFileSync(join(dir, web.name + '.bmp'))), label);
+      assert.match(stdout, new RegExp(`^players ${web.placed} of ${e.players}$`, 'm'), label);
+    } finally {
+      rmSync(dir, { recursive: true, force: true });
+    }
+  }
+  assert.equal(covered.shapes.size, S.SHAPES.length);
+  assert.equal(covered.types.size, 3);
+  assert.equal(covered.sides.size, S.SIZES.length);
+});
+
+test('the address keeps every setting a run uses', () => {
+  for (const state of cases) {
+    const back = S.fromQuery(S.toQuery(state));
+    assert.deepEqual(S.effective(back), S.effective(state), S.toQuery(state));
+  }
+});
+
+test('a picture is refused with the command line\'s words', async () => {
+  const dir = mkdtempSync(join(tmpdir(), 'swdgen-web-'));
+  try {
+    const state = settings({ seed: 5, width: 64, height: 64, extended: true, shape: S.PICTURE_SHAPE });
+    const refused = [
+      { name: 'klein.bmp', bytes: picture(48, 64, 1) },
+      { name: 'kaputt.bmp', bytes: picture(64, 64, 2).subarray(0, 900) },
+      { name: 'text.bmp', bytes: new TextEncoder().encode('kein Bild') },
+    ];
+    for (const file of refused) {
+      writeFileSync(join(dir, file.name), file.bytes);
+      const session = new Session(module);
+      S.apply(session, state);
+      const problem = session.setPicture(file.name, file.bytes);
+      assert.equal(session.check(), problem);
+      session.destroy();
+      assert.notEqual(problem, '');
+      const args = S.toCommandLine(state, { picture: file.name });
+      await assert.rejects(run(binary, args, { cwd: dir }), (error) => {
+        assert.equal(error.code, 2);
+        assert.equal(error.stderr, `swdgen: --picture: ${problem}\n`);
+        return true;
+      });
+    }
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
+});
+
+test('the save checks speak as the save dialog', () => {
+  const session = new Session(module);
+  try {
+    assert.equal(session.checkTitle('Phantasia-Zufall'), '');
+    assert.equal(session.checkTitle(''), 'Bitte einen Landschaftsnamen eingeben.');
+    assert.equal(session.checkTitle('Preis: 5 €'),
+      'Der Landschaftsname enthält ein Zeichen, das das Spiel nicht darstellen kann.');
+    assert.equal(session.checkName('Karte007'), '');
+    assert.equal(session.checkName('Karte/07'),
+      "Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und '_' enthalten.");
+    // A title the game cannot show leaves the map as it was.
+    assert.equal(session.titledMap(new Uint8Array(10), 'Preis: 5 €').problem,
+      'Der Landschaftsname enthält ein Zeichen, das das Spiel nicht darstellen kann.');
+    assert.match(session.titledMap(new Uint8Array(10), 'Gut').problem, /zu kurz/);
+  } finally {
+    session.destroy();
+  }
+});
