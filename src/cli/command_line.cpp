@@ -58,7 +58,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   render->add_option("-o", r.out, "PNG file to write; default: the map's name with .png");
   render->add_option("--scale", r.scale,
                      "pixels from vertex to vertex, 2..64; default: 1024 px wide");
-  render->add_option("--overlay", r.overlays, "marks to draw on top: resources, sites")->delimiter(',');
+  render->add_option("--overlay", r.overlays, "marks to draw on top: resources, sites")
+      ->delimiter(',');
   AnalyzeArgs analyze_args;
   auto* analyze =
       app.add_subcommand("analyze", "rate a map's building sites and the fairness of its starts");
