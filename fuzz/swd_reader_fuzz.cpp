@@ -3,18 +3,12 @@
 // be a map of the size the file has, with texts that survive the way to the terminal.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "fuzz_check.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/swd_format.hpp"
-
-namespace {
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint8_t> bytes(data, data + size);
