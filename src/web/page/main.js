@@ -369,13 +369,15 @@ function finish(result) {
     if (text) lines.append(element('li', { text }));
   }
   if (result.playersNote) $('status').textContent += '  ' + result.playersNote;
-  const render = $('render');
-  render.width = result.render.width;
-  render.height = result.render.height;
-  render.getContext('2d').putImageData(
-    new ImageData(result.render.rgba, result.render.width, result.render.height), 0, 0);
-  fitPreview();
-  $('views').hidden = false;
+  if (result.render) {
+    const { width, height, rgba } = result.render;
+    const render = $('render');
+    render.width = width;
+    render.height = height;
+    render.getContext('2d').putImageData(new ImageData(rgba, width, height), 0, 0);
+    fitPreview();
+    $('views').hidden = false;
+  }
   $('title').value = S.PROPOSED_TITLE;
   $('name').value = result.proposedName;
   $('result').hidden = false;
