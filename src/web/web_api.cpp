@@ -7,21 +7,26 @@
 #include <utility>
 #include <variant>
 
+#include "analysis/map_analysis.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/save_names.hpp"
 #include "mapfile/swd_map.hpp"
 #include "model/settings_check.hpp"
 #include "model/share_rebalance.hpp"
 #include "model/terrain.hpp"
+#include "render/map_picture.hpp"
 #include "run/run.hpp"
 #include "shape/picture_reader.hpp"
 #include "web/web_host.hpp"
 
 struct SwdgenSession {
   swd::GeneratorSettings settings;
+  // The save dialog's "Startpositionen als Objekte eintragen", which the run's save takes.
+  bool start_objects = false;
   swd::web::WebHost host;
   swd::RunOutcome outcome;
-  std::string text;  // the string last handed out
+  swd::RgbImage render;  // of the last run's map, once drawn
+  std::string text;      // the string last handed out
 };
 
 namespace {
@@ -38,45 +43,51 @@ using FieldRef = std::variant<std::int16_t*, std::uint8_t*, bool*, int*, float*>
 struct NamedSetting {
   std::string_view name;
   int first = 0, last = 0;
-  FieldRef (*at)(GeneratorSettings& s, int index);
+  FieldRef (*at)(SwdgenSession& s, int index);
 };
 
 constexpr NamedSetting kSettings[] = {
-    {"width", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.MapWidth; }},
-    {"height", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.MapHeight; }},
-    {"type", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.LandscapeType; }},
-    {"players", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.PlayerCount; }},
-    {"island", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.CheckInsel; }},
-    {"extended", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.CheckErwEinst; }},
+    {"width", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.MapWidth; }},
+    {"height", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.MapHeight; }},
+    {"type", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.LandscapeType; }},
+    {"players", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.PlayerCount; }},
+    {"island", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.CheckInsel; }},
+    {"extended", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.CheckErwEinst; }},
     {"area-variant", 0, 0,
-     [](GeneratorSettings& s, int) -> FieldRef { return &s.CheckFlaechenvariante; }},
-    {"coast", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.CoastRoughness; }},
-    {"shape-code", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ShapeCode; }},
-    {"shaped-base", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ShapedBase; }},
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.CheckFlaechenvariante; }},
+    {"coast", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.CoastRoughness; }},
+    {"shape-code", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ShapeCode; }},
+    {"shaped-base", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ShapedBase; }},
     {"symmetric-base", 0, 0,
-     [](GeneratorSettings& s, int) -> FieldRef { return &s.SymmetricBase; }},
-    {"amount", 0, 9, [](GeneratorSettings& s, int i) -> FieldRef { return &s.Slider1[i]; }},
-    {"size", 0, 9, [](GeneratorSettings& s, int i) -> FieldRef { return &s.Slider2[i]; }},
-    {"decoration", 0, 9, [](GeneratorSettings& s, int i) -> FieldRef { return &s.Slider3[i]; }},
-    {"coal", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ResourceShares.coal; }},
-    {"gold", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ResourceShares.gold; }},
-    {"iron", 0, 0, [](GeneratorSettings& s, int) -> FieldRef { return &s.ResourceShares.iron; }},
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SymmetricBase; }},
+    {"amount", 0, 9, [](SwdgenSession& s, int i) -> FieldRef { return &s.settings.Slider1[i]; }},
+    {"size", 0, 9, [](SwdgenSession& s, int i) -> FieldRef { return &s.settings.Slider2[i]; }},
+    {"decoration", 0, 9,
+     [](SwdgenSession& s, int i) -> FieldRef { return &s.settings.Slider3[i]; }},
+    {"coal", 0, 0,
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ResourceShares.coal; }},
+    {"gold", 0, 0,
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ResourceShares.gold; }},
+    {"iron", 0, 0,
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ResourceShares.iron; }},
     {"granite", 0, 0,
-     [](GeneratorSettings& s, int) -> FieldRef { return &s.ResourceShares.granite; }},
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ResourceShares.granite; }},
     {"granite-large-count", 0, 0,
-     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderGrGranitAz; }},
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderGrGranitAz; }},
     {"granite-large-size", 0, 0,
-     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderGrGranitAus; }},
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderGrGranitAus; }},
     {"granite-small-count", 0, 0,
-     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderKlGranitAz; }},
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderKlGranitAz; }},
     {"granite-small-fill", 0, 0,
-     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderKlGranitAus; }},
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderKlGranitAus; }},
     {"tree-groups", 0, 0,
-     [](GeneratorSettings& s, int) -> FieldRef { return &s.SliderBaumgruppen; }},
-    {"animals", 1, 6, [](GeneratorSettings& s, int i) -> FieldRef { return &s.SliderTiere[i]; }},
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderBaumgruppen; }},
+    {"animals", 1, 6,
+     [](SwdgenSession& s, int i) -> FieldRef { return &s.settings.SliderTiere[i]; }},
+    {"start-objects", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.start_objects; }},
 };
 
-std::optional<FieldRef> Find(GeneratorSettings& s, const char* name, int index) {
+std::optional<FieldRef> Find(SwdgenSession& s, const char* name, int index) {
   for (const NamedSetting& n : kSettings) {
     if (n.name == name && index >= n.first && index <= n.last) return n.at(s, index);
   }
@@ -111,6 +122,14 @@ const char* Hand(SwdgenSession* s, std::string text) {
   return s->text.c_str();
 }
 
+// The map of the last run as read back from its bytes, as `swdgen analyze` and `swdgen
+// render` read a map file; none before a run has made one.
+std::optional<swd::SwdMap> FinishedMap(SwdgenSession* s) {
+  const auto& files = s->host.files();
+  if (files.empty()) return std::nullopt;
+  return swd::ReadSwdMap(files.front().bytes).map;
+}
+
 // The file name of an upload without anything that would make it a path.
 std::string PlainFileName(std::string_view name) {
   std::string plain = std::filesystem::path(name).filename().string();
@@ -131,12 +150,12 @@ void swdgen_destroy(SwdgenSession* s) {
 }
 
 int swdgen_set(SwdgenSession* s, const char* name, int index, int value) {
-  const auto field = Find(s->settings, name, index);
+  const auto field = Find(*s, name, index);
   return field && Store(*field, value) ? 1 : 0;
 }
 
 int swdgen_get(SwdgenSession* s, const char* name, int index) {
-  const auto field = Find(s->settings, name, index);
+  const auto field = Find(*s, name, index);
   return field ? Load(*field) : 0;
 }
 
@@ -170,6 +189,8 @@ const char* swdgen_check(SwdgenSession* s) {
 
 const char* swdgen_run(SwdgenSession* s, std::uint32_t seed) {
   s->host.files().clear();
+  s->render = {};
+  s->host.SetStartObjects(s->start_objects);
   // A fresh generator for every run, as every run of the command line has one.
   auto g = std::make_unique<swd::Generator>(s->host);
   s->host.Attach(g.get());
@@ -207,6 +228,31 @@ int swdgen_file_size(SwdgenSession* s, int which) {
   return which >= 0 && which < static_cast<int>(files.size())
              ? static_cast<int>(files[which].bytes.size())
              : 0;
+}
+
+double swdgen_fairness(SwdgenSession* s) {
+  const auto map = FinishedMap(s);
+  if (!map) return -1;
+  const auto fairness = swd::AnalyzeMap(*map, swd::kDefaultRadius).fairness;
+  return fairness ? fairness->index : -1;
+}
+
+int swdgen_render(SwdgenSession* s) {
+  const auto map = FinishedMap(s);
+  s->render = map ? swd::RenderMap(*map, {}) : swd::RgbImage{};
+  return map ? 1 : 0;
+}
+
+const std::uint8_t* swdgen_render_pixels(SwdgenSession* s) {
+  return s->render.Pixels().data();
+}
+
+int swdgen_render_width(SwdgenSession* s) {
+  return s->render.Width();
+}
+
+int swdgen_render_height(SwdgenSession* s) {
+  return s->render.Height();
 }
 
 const char* swdgen_check_name(SwdgenSession* s, const char* name) {

@@ -25,7 +25,9 @@ SWDGEN_EXPORT void swdgen_destroy(SwdgenSession* s);
 //   amount, size, decoration (index: terrain class 0..9),
 //   coal, gold, iron, granite (resource shares in percent),
 //   granite-large-count, granite-large-size, granite-small-count, granite-small-fill,
-//   tree-groups, animals (index: species 1..6).
+//   tree-groups, animals (index: species 1..6),
+//   start-objects (0 or 1: the save writes each placed player's start position into the
+//   object layers too, as `swdgen generate --start-objects` does).
 // swdgen_set returns 0 for a name or index it does not know or a value its setting cannot
 // hold; whether a value can be used is CheckSettings' word (swdgen_check).
 SWDGEN_EXPORT int swdgen_set(SwdgenSession* s, const char* name, int index, int value);
@@ -55,6 +57,19 @@ SWDGEN_EXPORT const char* swdgen_players_note(SwdgenSession* s);
 SWDGEN_EXPORT const char* swdgen_proposed_name(SwdgenSession* s);
 SWDGEN_EXPORT const std::uint8_t* swdgen_file_data(SwdgenSession* s, int which);
 SWDGEN_EXPORT int swdgen_file_size(SwdgenSession* s, int which);
+
+// The fairness index of the last run's map, read back from its bytes and analysed as
+// `swdgen analyze` does with its default radius: 0..1, 1 for even starts; -1 when the map
+// has fewer than two starts (or there is no map).
+SWDGEN_EXPORT double swdgen_fairness(SwdgenSession* s);
+
+// Draws the last run's map from its bytes as `swdgen render` does by default (the map's
+// default scale, no overlay). Returns 0 when there is no map. The picture stays with the
+// session until the next run: width x height RGB pixels, rows top to bottom.
+SWDGEN_EXPORT int swdgen_render(SwdgenSession* s);
+SWDGEN_EXPORT const std::uint8_t* swdgen_render_pixels(SwdgenSession* s);
+SWDGEN_EXPORT int swdgen_render_width(SwdgenSession* s);
+SWDGEN_EXPORT int swdgen_render_height(SwdgenSession* s);
 
 // The save dialog's checks of a file name (without ".swd") and a landscape title.
 SWDGEN_EXPORT const char* swdgen_check_name(SwdgenSession* s, const char* name);

@@ -56,7 +56,9 @@ std::optional<SaveTarget> WebHost::AskSaveTarget(const SaveTarget& proposal,
   // come from a refused answer of ours.
   if (!problem.empty()) return std::nullopt;
   proposed_name_ = proposal.name;
-  return proposal;
+  SaveTarget target = proposal;
+  target.start_objects = start_objects_;
+  return target;
 }
 
 std::string WebHost::WriteFiles(const std::vector<FileContent>& files) {

@@ -1,7 +1,8 @@
 // The page in a real browser: a 64 x 64 Ödland map with seed 1 chosen on the form, made,
-// downloaded under a chosen title and name and compared with the command line's; the save
-// checks; the address that remakes the map; stopping a run. Leaves a screenshot of the
-// finished page (SWDGEN_SCREENSHOT, else page.png in the web build folder).
+// downloaded under a chosen title and name and compared with the command line's, its
+// fairness with `swdgen analyze`'s and its picture with `swdgen render`'s; the save checks;
+// the address that remakes the map; the start objects; stopping a run. Leaves a screenshot
+// of the finished page (SWDGEN_SCREENSHOT, else page.png in the web build folder).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
@@ -25,6 +26,28 @@ async function typeInto(page, selector, text) {
   await page.click(selector, { clickCount: 3 });
   await page.keyboard.press('Backspace');
   await page.type(selector, text);
+}
+
+// The pixels of two PNG files as Chromium decodes them: how many RGBA values differ, or
+// the two sizes when they differ.
+function pixelsDiffering(page, a, b) {
+  return page.evaluate(async (...files) => {
+    const decoded = await Promise.all(files.map(async (base64) => {
+      const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+      const image = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+      const canvas = new OffscreenCanvas(image.width, image.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      return context.getImageData(0, 0, image.width, image.height);
+    }));
+    const [p, q] = decoded;
+    if (p.width !== q.width || p.height !== q.height) {
+      return `${p.width} x ${p.height} against ${q.width} x ${q.height}`;
+    }
+    let differing = 0;
+    for (let i = 0; i < p.data.length; ++i) differing += p.data[i] !== q.data[i] ? 1 : 0;
+    return differing;
+  }, a.toString('base64'), b.toString('base64'));
 }
 
 const text = (page, selector) => page.$eval(selector, (e) => e.textContent);
@@ -58,7 +81,8 @@ test('the page makes, names and downloads the command line\'s map', async () => 
     assert.equal(await visible(page, '#save-message'), false);
     const map = await site.download(() => page.click('#download-map'));
     const bitmap = await site.download(() => page.click('#download-bitmap'));
-    assert.deepEqual([map, bitmap], ['Fjorde.swd', 'Fjorde.bmp']);
+    const png = await site.download(() => page.click('#download-render'));
+    assert.deepEqual([map, bitmap, png], ['Fjorde.swd', 'Fjorde.bmp', 'Fjorde.png']);
     await run(builds.binary, ['generate', '--seed', '1', '--width', '64', '--height', '64',
       '--type', 'oedland', '--title', 'Östliche Fjorde', '--out', 'Fjorde.swd', '--quiet'],
     { cwd: cli });
@@ -66,6 +90,22 @@ test('the page makes, names and downloads the command line\'s map', async () => 
       assert.equal(sha(readFileSync(join(site.downloads, file))),
         sha(readFileSync(join(cli, file))), file);
     }
+    // The fairness index as analyze gives it (there with four decimals, here with three).
+    const analysis = JSON.parse((await run(builds.binary,
+      ['analyze', '--json', join(cli, 'Fjorde.swd')])).stdout);
+    const fairness = end.lines.find((l) => l.startsWith('Fairness der Starts: '));
+    assert.match(fairness || '', /^Fairness der Starts: [01],\d{1,3} \(1 = ausgeglichen\)$/);
+    assert.ok(Math.abs(Number(fairness.replace(/[^\d,]/g, '').replace(',', '.')) -
+      analysis.fairness.index) <= 0.00055, fairness);
+
+    // The picture as in the game: a PNG of render's default size for a 64-wide map, with
+    // the pixels of `swdgen render`.
+    const picture = readFileSync(join(site.downloads, png));
+    assert.deepEqual([...picture.subarray(0, 8)], [0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
+    assert.deepEqual([picture.readUInt32BE(16), picture.readUInt32BE(20)], [1024, 512]);
+    await run(builds.binary, ['render', 'Fjorde.swd', '-o', 'Fjorde.png'], { cwd: cli });
+    assert.equal(await pixelsDiffering(page, picture, readFileSync(join(cli, 'Fjorde.png'))), 0);
+
     const command = await text(page, '#command-line');
     assert.equal(command, 'swdgen generate --seed 1 --width 64 --height 64 --type oedland ' +
       "--players 3 --title 'Östliche Fjorde' --out Fjorde.swd");
@@ -80,6 +120,7 @@ test('the page makes, names and downloads the command line\'s map', async () => 
     await typeInto(page, '#name', 'Fjorde');
     assert.equal(await visible(page, '#save-message'), false);
     assert.equal(await disabled(page, '#download-map'), false);
+    await page.click('#show-render');
     await page.screenshot({ path: screenshot, fullPage: true });
 
     // The address remakes the map.
@@ -90,6 +131,19 @@ test('the page makes, names and downloads the command line\'s map', async () => 
       document.getElementById('height').value, document.getElementById('type-1').checked,
       document.getElementById('seed').value]), ['64', '64', true, '1']);
     await again.close();
+
+    // Ticked, the box is part of the address and the map gets the start objects, as with
+    // --start-objects.
+    await page.click('#start-objects');
+    assert.equal(await page.evaluate(() => location.search), address + '&start-objects=1');
+    assert.ok((await runToEnd(page)).finished);
+    const marked = await site.download(() => page.click('#download-map'));
+    await run(builds.binary, ['generate', '--seed', '1', '--width', '64', '--height', '64',
+      '--type', 'oedland', '--start-objects', '--out', 'marked.swd', '--quiet'], { cwd: cli });
+    assert.equal(sha(readFileSync(join(site.downloads, marked))),
+      sha(readFileSync(join(cli, 'marked.swd'))));
+    assert.notEqual(sha(readFileSync(join(cli, 'marked.swd'))),
+      sha(readFileSync(join(cli, proposed + '.swd'))));
     assert.deepEqual(site.errors, []);
   } finally {
     await site.close();

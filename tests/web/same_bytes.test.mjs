@@ -2,7 +2,8 @@
 // base shape, landscape type and size class, the map and bitmap that the module makes
 // through the page's own settings table (settings.js) and session (session.js), titled as
 // the page titles a download, have the SHA-256 of those `swdgen generate` writes with the
-// command line the page shows for them.
+// command line the page shows for them; and the fairness index the page shows is the one
+// `swdgen analyze` gives for that map.
 //
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -78,6 +79,7 @@ cases.push(
   settings({ seed: 25, width: 256, height: 128, extended: true, shape: 1, animals: [20, 20, 20, 20, 20, 20] }),
   settings({ seed: 26, width: 144, height: 256, type: 2, extended: true, shape: 5, coast: 0 }),
   settings({ seed: 27, width: 80, height: 112, type: 1, extended: true, shape: 5, coast: 10 }),
+  settings({ seed: 28, width: 96, height: 96, type: 2, players: 5, startObjects: true }),
 );
 
 const module = await createSwdgen({ wasmBinary: readFileSync(join(site, 'swdgen.wasm')) });
@@ -93,7 +95,10 @@ function moduleRun(state, title, pictureFile) {
     const r = session.result();
     const titled = session.titledMap(r.map, title);
     assert.equal(titled.problem, undefined);
-    return { map: titled.bytes, bitmap: r.bitmap, name: r.proposedName, placed: r.playersPlaced };
+    return {
+      map: titled.bytes, bitmap: r.bitmap, name: r.proposedName, placed: r.playersPlaced,
+      fairness: session.fairness(),
+    };
   } finally {
     session.destroy();
   }
@@ -126,6 +131,11 @@ test(`the module makes the command line's bytes (${cases.length} cases)`, async 
       assert.equal(sha(web.map), sha(readFileSync(join(dir, web.name + '.swd'))), label);
       assert.equal(sha(web.bitmap), sha(readFileSync(join(dir, web.name + '.bmp'))), label);
       assert.match(stdout, new RegExp(`^players ${web.placed} of ${e.players}$`, 'm'), label);
+      const analysis = JSON.parse((await run(binary,
+        ['analyze', '--json', join(dir, web.name + '.swd')])).stdout);
+      // analyze writes the index with four decimals.
+      if (analysis.fairness === null) assert.equal(web.fairness, null, label);
+      else assert.ok(Math.abs(web.fairness - analysis.fairness.index) <= 0.00005, label);
     } finally {
       rmSync(dir, { recursive: true, force: true });
     }
@@ -133,6 +143,7 @@ test(`the module makes the command line's bytes (${cases.length} cases)`, async 
   assert.equal(covered.shapes.size, S.SHAPES.length);
   assert.equal(covered.types.size, 3);
   assert.equal(covered.sides.size, S.SIZES.length);
+  assert.ok(cases.some((c) => c.startObjects));
 });
 
 test('the address keeps every setting a run uses', () => {

@@ -14,23 +14,40 @@ const kPreviewBackground = [192, 192, 192];
 const resultLines = [
   (r) => 'Spieler platziert: ' + r.playersPlaced + ' von ' + r.playersRequested,
   (r) => r.playersNote,
+  (r) => 'Fairness der Starts: ' + (r.fairness === null ? 'keine (weniger als zwei Startpositionen)'
+    : decimal(r.fairness, 0, 3) + ' (1 = ausgeglichen)'),
   (r, run) => 'Startwert: ' + run.state.seed,
-  (r) => 'Dauer: ' + (r.milliseconds / 1000).toLocaleString('de-DE',
-    { minimumFractionDigits: 2, maximumFractionDigits: 2 }) + ' s',
+  (r) => 'Dauer: ' + decimal(r.milliseconds / 1000, 2, 2) + ' s',
 ];
 
+function decimal(value, least, most) {
+  return value.toLocaleString('de-DE',
+    { minimumFractionDigits: least, maximumFractionDigits: most });
+}
+
 // The files a finished run offers, under the chosen file name, one button each. `bytes`
-// returns { bytes } or { problem }; another file of the run is one more entry.
+// returns (or promises) { bytes } or { problem }; another file of the run is one more entry.
 const downloads = [
   {
-    id: 'download-map', label: 'Karte herunterladen (.swd)', extension: '.swd',
+    id: 'download-map', label: 'Karte (.swd)', extension: '.swd',
     type: 'application/octet-stream', bytes: (r, title) => helper.titledMap(r.map, title),
   },
   {
-    id: 'download-bitmap', label: 'Bild herunterladen (.bmp)', extension: '.bmp',
+    id: 'download-bitmap', label: 'Vorschau (.bmp)', extension: '.bmp',
     type: 'image/bmp', bytes: (r) => ({ bytes: r.bitmap }),
   },
+  {
+    id: 'download-render', label: 'Wie im Spiel (.png)', extension: '.png',
+    type: 'image/png', bytes: renderPng,
+  },
 ];
+
+// The browser's own PNG encoder, from the canvas that holds the picture at full size.
+function renderPng() {
+  return new Promise((resolve) => $('render').toBlob((blob) => resolve(
+    blob ? { bytes: blob } : { problem: 'Das Bild ließ sich nicht als PNG kodieren.' }),
+  'image/png'));
+}
 
 let state = S.fromQuery(location.search);
 let helper = null;   // a session on the page's own module, for the checks and the titles
@@ -84,10 +101,11 @@ function buildForm() {
       changed();
     });
   }
-  for (const id of ['island', 'extended']) {
-    $(id).checked = state[id];
+  for (const [id, key] of [['island', 'island'], ['extended', 'extended'],
+    ['start-objects', 'startObjects']]) {
+    $(id).checked = state[key];
     $(id).addEventListener('change', () => {
-      state[id] = $(id).checked;
+      state[key] = $(id).checked;
       changed();
     });
   }
@@ -240,14 +258,28 @@ function resetPreview(width, height) {
   ctx.fillRect(0, 0, canvas.width, canvas.height);
 }
 
-// The largest whole-number zoom at which the preview fits its box and the window.
+// The preview at the largest whole-number zoom at which it fits its box and the window;
+// the picture as in the game, which is larger, scaled down to fit them.
 function fitPreview() {
-  const canvas = $('preview');
   const box = $('preview-box');
-  const room = Math.min(box.clientWidth - 8, window.innerHeight * 0.62);
-  const zoom = Math.max(1, Math.floor(room / Math.max(canvas.width, canvas.height)));
+  const across = box.clientWidth - 8;
+  const down = window.innerHeight * 0.62;
+  const canvas = $('preview');
+  const zoom = Math.max(1, Math.floor(Math.min(across, down) / Math.max(canvas.width, canvas.height)));
   canvas.style.width = canvas.width * zoom + 'px';
   canvas.style.height = canvas.height * zoom + 'px';
+  const render = $('render');
+  const scale = Math.min(1, across / render.width, down / render.height);
+  render.style.width = Math.floor(render.width * scale) + 'px';
+  render.style.height = Math.floor(render.height * scale) + 'px';
+}
+
+// Shows the preview or, after a run, the picture as in the game.
+function showView(view) {
+  $('preview').hidden = view !== 'preview';
+  $('render').hidden = view !== 'render';
+  $('show-preview').setAttribute('aria-pressed', String(view === 'preview'));
+  $('show-render').setAttribute('aria-pressed', String(view === 'render'));
 }
 
 function drawPreview(width, height, rgba) {
@@ -308,6 +340,8 @@ function start() {
   }
   finished = null;
   $('result').hidden = true;
+  $('views').hidden = true;
+  showView('preview');
   setRunning(true);
   if (!worker) worker = makeWorker();
   const shape = S.SHAPES[S.effective(state).shape];
@@ -335,6 +369,15 @@ function finish(result) {
     if (text) lines.append(element('li', { text }));
   }
   if (result.playersNote) $('status').textContent += '  ' + result.playersNote;
+  if (result.render) {
+    const { width, height, rgba } = result.render;
+    const render = $('render');
+    render.width = width;
+    render.height = height;
+    render.getContext('2d').putImageData(new ImageData(rgba, width, height), 0, 0);
+    fitPreview();
+    $('views').hidden = false;
+  }
   $('title').value = S.PROPOSED_TITLE;
   $('name').value = result.proposedName;
   $('result').hidden = false;
@@ -359,8 +402,8 @@ function shellWord(word) {
   return /^[\w.,:=@%+\/-]+$/.test(word) ? word : "'" + word.replace(/'/g, "'\\''") + "'";
 }
 
-function download(d) {
-  const made = d.bytes(finished.result, $('title').value);
+async function download(d) {
+  const made = await d.bytes(finished.result, $('title').value);
   if (made.problem) {
     show($('save-message'), made.problem);
     return;
@@ -384,6 +427,8 @@ async function init() {
   }
   $('title').addEventListener('input', checkSave);
   $('name').addEventListener('input', checkSave);
+  $('show-preview').addEventListener('click', () => showView('preview'));
+  $('show-render').addEventListener('click', () => showView('render'));
   $('start').addEventListener('click', start);
   $('stop').addEventListener('click', () => stop());
   $('new-landscape').addEventListener('click', () => {

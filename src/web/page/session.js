@@ -91,6 +91,23 @@
       };
     }
 
+    // The fairness index of the run's map as `swdgen analyze` gives it, or null when the map
+    // has fewer than two starts.
+    fairness() {
+      const index = this.m._swdgen_fairness(this.s);
+      return index < 0 ? null : index;
+    }
+
+    // The run's map as the game shows it (`swdgen render`): { width, height, rgb }, or null
+    // without a map.
+    render() {
+      if (!this.m._swdgen_render(this.s)) return null;
+      const width = this.m._swdgen_render_width(this.s);
+      const height = this.m._swdgen_render_height(this.s);
+      const p = this.m._swdgen_render_pixels(this.s);
+      return { width, height, rgb: this.m.HEAPU8.slice(p, p + width * height * 3) };
+    }
+
     checkName(name) {
       return this.text(this.m._swdgen_check_name, name);
     }

@@ -85,6 +85,7 @@
       granite: GRANITE.map((g) => g.initial),
       treeGroups: TREE_GROUPS.initial,
       animals: filled(6, ANIMAL_LEVEL.initial),
+      startObjects: false,
     };
   }
 
@@ -123,6 +124,7 @@
     q.set('type', TYPES[e.type].key);
     q.set('players', String(e.players));
     if (!e.island) q.set('no-island', '1');
+    if (e.startObjects) q.set('start-objects', '1');
     if (e.extended) {
       q.set('extended', '1');
       if (e.shape !== d.shape) q.set('shape', SHAPES[e.shape].key);
@@ -174,6 +176,7 @@
     const players = whole(q.get('players'), 1, 7);
     if (players !== null) s.players = players;
     s.island = !q.has('no-island');
+    s.startObjects = q.has('start-objects');
     const shape = SHAPES.findIndex((t) => t.key === q.get('shape'));
     if (shape >= 0) s.shape = shape;
     const coast = whole(q.get('coast'), 0, COAST.max);
@@ -231,6 +234,7 @@
       if (e.treeGroups !== d.treeGroups) args.push('--tree-groups', String(e.treeGroups));
       if (!same(e.animals, d.animals)) args.push('--animals', e.animals.join(','));
     }
+    if (e.startObjects) args.push('--start-objects');
     if (save && save.title !== undefined) args.push('--title', save.title);
     if (save && save.name) args.push('--out', save.name + '.swd');
     return args;
@@ -248,6 +252,7 @@
       'shape-code': shape.code, 'shaped-base': shape.shaped, 'symmetric-base': shape.symmetric,
       coal: e.resources.coal, gold: e.resources.gold, iron: e.resources.iron,
       granite: e.resources.granite, 'tree-groups': e.treeGroups,
+      'start-objects': e.startObjects ? 1 : 0,
     };
     GRANITE.forEach((g, i) => { scalars[g.key] = e.granite[i]; });
     for (const [name, value] of Object.entries(scalars)) session.set(name, 0, value);
