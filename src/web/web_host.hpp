@@ -28,16 +28,16 @@ class WebHost : public Host {
   // The generator whose preview the page is shown; none between runs.
   void Attach(const Generator* g) { generator_ = g; }
 
-  void SetStatus(std::string_view text) override;
+  void SetStatus(const Message& text) override;
   void ShowProgress(bool visible) override;
   void SetProgress(int value) override;
   void RefreshPreview() override { preview_changed_ = true; }
   void Yield() override;
-  void SetHint(std::string_view text) override;
+  void SetHint(const Message& text) override;
   void RunEnded() override;
   std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
-                                          const std::string& problem) override;
-  std::string WriteFiles(const std::vector<FileContent>& files) override;
+                                          const Message& problem) override;
+  Message WriteFiles(const std::vector<FileContent>& files) override;
 
   const std::string& proposed_name() const { return proposed_name_; }
   // The map file and its bitmap of the last run; empty before one was saved.

@@ -10,7 +10,7 @@
 namespace swd::wizard {
 
 SummaryPage::SummaryPage(const GeneratorSettings& settings, QWidget* parent)
-    : WizardPage("Eigenschaften der zu generierenden Landschaft", parent), settings_(settings) {
+    : WizardPage(tr("Eigenschaften der zu generierenden Landschaft"), parent), settings_(settings) {
   const char* captions[3] = {"Allgemeines", "Rohstoffvorkommen", "Geländetypen (Anzahl/Größe)"};
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
