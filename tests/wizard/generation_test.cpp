@@ -202,8 +202,8 @@ class GenerationTest : public QObject {
     // A run of the wizard's own first: what it leaves in the generator must not count.
     QVERIFY(run("", "Frei", false));
     QVERIFY(run("7", "Eins", true));
-    QVERIFY(run(" 7 ", "Zwei", true));
     QVERIFY(run("4294967295", "Drei", false));
+    QVERIFY(run(" 7 ", "Zwei", true));
 
     for (const auto& [seed, objects, name] :
          {std::tuple{"7", true, "Eins"}, std::tuple{"4294967295", false, "Drei"}}) {
@@ -222,8 +222,8 @@ class GenerationTest : public QObject {
     QCOMPARE(bytes("Zwei.swd"), bytes("Eins.swd"));
     QVERIFY(bytes("Frei.swd") != bytes("Eins.swd"));
     // The starts drawn over the preview are those of the map's objects.
-    const SwdMapRead map =
-        ReadSwdMap(std::vector<std::uint8_t>(bytes("Zwei.swd").begin(), bytes("Zwei.swd").end()));
+    const QByteArray saved = bytes("Zwei.swd");
+    const SwdMapRead map = ReadSwdMap(std::vector<std::uint8_t>(saved.begin(), saved.end()));
     QVERIFY(map.map.has_value());
     const auto& markers = page.Preview()->Markers();
     QCOMPARE(markers.size(), std::size_t{2});
