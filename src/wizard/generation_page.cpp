@@ -285,6 +285,16 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
   }
   SaveTarget offered = proposal;
   if (offered.folder.empty()) offered.folder = save_folder_.toStdString();
+  if (problem.empty()) {
+    // The first proposal of a run speaks the program's language: the core's "Karte007" and
+    // "Phantasia-Zufall" in German. The drawn number is the digits the name ends in.
+    const QString name = QString::fromStdString(proposal.name);
+    qsizetype digits = 0;
+    while (digits < name.size() && name[name.size() - 1 - digits].isDigit())
+      ++digits;
+    offered.name = tr("Karte%1").arg(name.right(digits)).toStdString();
+    offered.title = tr("Phantasia-Zufall").toStdString();
+  }
   const QString note = PlayersNote();
   if (!note.isEmpty()) status_->showMessage(note);
   // The bar belongs to the writing that follows the dialog, not to the last step.

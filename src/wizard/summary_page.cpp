@@ -11,7 +11,8 @@ namespace swd::wizard {
 
 SummaryPage::SummaryPage(const GeneratorSettings& settings, QWidget* parent)
     : WizardPage(tr("Eigenschaften der zu generierenden Landschaft"), parent), settings_(settings) {
-  const char* captions[3] = {"Allgemeines", "Rohstoffvorkommen", "Geländetypen (Anzahl/Größe)"};
+  const QString captions[3] = {tr("Allgemeines"), tr("Rohstoffvorkommen"),
+                               tr("Geländetypen (Anzahl/Größe)")};
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   for (int i = 0; i < 3; ++i) {

@@ -71,7 +71,7 @@ TEST(CheckSettings, AValueOutsideItsRangeIsRefusedWithAMessageNamingIt) {
        },
        "ergeben zusammen 110 %"},
       {[](GeneratorSettings& s) { s.CheckErwEinst = true, s.ShapeCode = 4, s.ShapedBase = 1; },
-       kNoPictureChosen},
+       GermanText(MessageKey::PictureNotChosen)},
   };
   for (const auto& [change, expected] : cases) {
     const std::string problem = CheckSettings(With(change)).German();

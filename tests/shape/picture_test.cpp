@@ -22,7 +22,7 @@ int Pattern(int x, int y) {
 TEST(ReadPicture, APaintProgramLayoutIsReadBottomUpFromByte1078) {
   const auto bytes = MakeBmp({.width = 64, .height = 48}, Pattern);
   const PictureRead read = ReadPicture(bytes, 64, 48);
-  ASSERT_EQ(read.problem, "");
+  ASSERT_TRUE(read.problem.empty()) << read.problem.German();
   ASSERT_EQ(read.pixels.size(), 64u * 48u);
   for (int y = 0; y < 48; ++y)
     for (int x = 0; x < 64; ++x)
@@ -43,7 +43,7 @@ TEST(ReadPicture, TheFilesOwnOffsetStrideAndRowOrderAreFollowed) {
   // Rows padded to four bytes: 30 pixels per row, 32 bytes apart.
   const auto padded = MakeBmp({.width = 30, .height = 3}, Pattern);
   const PictureRead read = ReadPicture(padded, 30, 3);
-  ASSERT_EQ(read.problem, "");
+  ASSERT_TRUE(read.problem.empty()) << read.problem.German();
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 30; ++x)
       EXPECT_EQ(read.pixels[x + 30 * y], Pattern(x, y));

@@ -143,6 +143,14 @@
         <source>Generierung abgebrochen</source>
         <translation>Generation stopped</translation>
     </message>
+    <message>
+        <source>Karte%1</source>
+        <translation>Map%1</translation>
+    </message>
+    <message>
+        <source>Phantasia-Zufall</source>
+        <translation>Fantasia-Random</translation>
+    </message>
 </context>
 <context>
     <name>swd::wizard::GraniteDialog</name>
@@ -398,7 +406,7 @@
     <name>swd::wizard::SplashScreen</name>
     <message>
         <source>Zufallslandschaften für Die Siedler II</source>
-        <translation>Random landscapes for The Settlers II</translation>
+        <translation>Random landscapes for Settlers II</translation>
     </message>
     <message>
         <source>Zum Spielen der erzeugten Landschaften wird die Missions-CD oder die Gold-Edition von Die Siedler II benötigt.</source>
@@ -494,6 +502,18 @@
     <message>
         <source>groß</source>
         <translation>large</translation>
+    </message>
+    <message>
+        <source>Allgemeines</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Rohstoffvorkommen</source>
+        <translation>Resource deposits</translation>
+    </message>
+    <message>
+        <source>Geländetypen (Anzahl/Größe)</source>
+        <translation>Terrain types (number/size)</translation>
     </message>
 </context>
 <context>
