@@ -13,11 +13,11 @@ class BenchHost : public swd::Host {
  public:
   explicit BenchHost(std::filesystem::path folder) : folder_(std::move(folder)) {}
   std::optional<swd::SaveTarget> AskSaveTarget(const swd::SaveTarget&,
-                                               const std::string& problem) override {
+                                               const swd::Message& problem) override {
     if (!problem.empty()) return std::nullopt;
     return swd::SaveTarget{folder_, "bench", "Bench"};
   }
-  std::string WriteFiles(const std::vector<swd::FileContent>& files) override {
+  swd::Message WriteFiles(const std::vector<swd::FileContent>& files) override {
     return swd::WriteFilesAtomically(files);
   }
 

@@ -11,10 +11,10 @@ namespace {
 class QuietHost : public swd::Host {
  public:
   std::optional<swd::SaveTarget> AskSaveTarget(const swd::SaveTarget&,
-                                               const std::string&) override {
+                                               const swd::Message&) override {
     return std::nullopt;
   }
-  std::string WriteFiles(const std::vector<swd::FileContent>& files) override {
+  swd::Message WriteFiles(const std::vector<swd::FileContent>& files) override {
     return swd::WriteFilesAtomically(files);
   }
 };

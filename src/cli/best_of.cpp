@@ -64,7 +64,8 @@ int RunBestOf(const GenerateRequest& request, std::uint32_t first_seed, std::ost
     if (!best || c.BetterThan(*best)) best = std::move(c);
   }
   out << "chosen seed " << best->seed << '\n';
-  const int status = ReportOutcome(best->outcome, WriteFilesAtomically(best->files), out, err);
+  const int status =
+      ReportOutcome(best->outcome, WriteFilesAtomically(best->files).German(), out, err);
   return ReportByProducts(status, request, {}, best->files, out, err);
 }
 

@@ -34,8 +34,8 @@ bool InterruptRequested() {
 
 CliHost::CliHost(Options options) : options_(std::move(options)) {}
 
-void CliHost::SetStatus(std::string_view text) {
-  status_ = text;
+void CliHost::SetStatus(const Message& text) {
+  status_ = text.German();
   Redraw();
 }
 
@@ -68,11 +68,11 @@ bool CliHost::CancelKeyHeld() {
 }
 
 std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
-                                                 const std::string& problem) {
+                                                 const Message& problem) {
   // The command line has nobody to ask again: a second request means the first answer
   // could not be used, and the run ends with that reason.
   if (!problem.empty()) {
-    save_problem_ = problem;
+    save_problem_ = problem.German();
     return std::nullopt;
   }
   SaveTarget target = proposal;
@@ -91,11 +91,11 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
   return target;
 }
 
-std::string CliHost::WriteFiles(const std::vector<FileContent>& files) {
+Message CliHost::WriteFiles(const std::vector<FileContent>& files) {
   // The files stay at hand after the save: --png draws the map from them, --best-of keeps
   // every candidate's in memory and writes only the chosen one's.
   files_ = files;
-  return options_.keep_files ? std::string{} : WriteFilesAtomically(files);
+  return options_.keep_files ? Message{} : WriteFilesAtomically(files);
 }
 
 void CliHost::StepFinished(int row, std::string_view name) {
@@ -128,7 +128,7 @@ void CliHost::StepFinished(int row, std::string_view name) {
   std::filesystem::create_directories(*options_.dump_dir, ec);
   for (const auto& file : writes) {
     if (const int err = WriteWholeFile(file.path, file.bytes, file.mode); err != 0) {
-      trace_problem_ = SaveProblem(file.path, err);
+      trace_problem_ = SaveProblem(file.path, err).German();
       return;
     }
   }

@@ -30,13 +30,13 @@ class CliHost : public Host {
   // The generator whose grid the step trace dumps.
   void Attach(const Generator& g) { generator_ = &g; }
 
-  void SetStatus(std::string_view text) override;
+  void SetStatus(const Message& text) override;
   void ShowProgress(bool visible) override;
   void SetProgress(int value) override;
   bool CancelKeyHeld() override;
   std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
-                                          const std::string& problem) override;
-  std::string WriteFiles(const std::vector<FileContent>& files) override;
+                                          const Message& problem) override;
+  Message WriteFiles(const std::vector<FileContent>& files) override;
   void StepFinished(int row, std::string_view name) override;
 
   // Why the map could not be saved; empty if it was or the run ended before.

@@ -126,7 +126,7 @@ GenerateRequest Check(const GenerateArgs& a) {
   if (!a.picture.empty()) {
     // Read now, so that an unsuitable picture stops the command before anything runs.
     const PictureRead read = LoadPictureFile(a.picture, s.MapWidth, s.MapHeight);
-    if (!read.problem.empty()) throw BadValue{"--picture: " + read.problem};
+    if (!read.problem.empty()) throw BadValue{"--picture: " + read.problem.German()};
   }
   s.PicturePath = a.picture;
   if (!a.coast.empty()) {
@@ -169,14 +169,14 @@ GenerateRequest Check(const GenerateArgs& a) {
   }
 
   // The options above keep every value in range; the core's own check stays the last word.
-  if (const auto problem = CheckSettings(s); !problem.empty()) throw BadValue{problem};
+  if (const auto problem = CheckSettings(s); !problem.empty()) throw BadValue{problem.German()};
 
   if (!a.seed.empty()) {
     r.seed = static_cast<std::uint32_t>(
         ParseWhole("--seed", a.seed, 0, 4294967295L, "a whole number 0 to 4294967295"));
   }
   if (const auto problem = CheckMapTitle(a.title); !problem.empty()) {
-    throw BadValue{"--title: '" + a.title + "' is not valid: " + problem};
+    throw BadValue{"--title: '" + a.title + "' is not valid: " + problem.German()};
   }
   r.title = a.title;
   if (!a.out.empty()) {
@@ -184,7 +184,7 @@ GenerateRequest Check(const GenerateArgs& a) {
     if (out.extension() != ".swd") out += ".swd";
     const std::string name = out.stem().string();
     if (const auto problem = CheckMapName(name); !problem.empty()) {
-      throw BadValue{"--out: '" + a.out + "' is not valid: " + problem};
+      throw BadValue{"--out: '" + a.out + "' is not valid: " + problem.German()};
     }
     if (const auto problem = FolderProblem(out); !problem.empty()) {
       throw BadValue{"--out: " + problem};

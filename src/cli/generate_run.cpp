@@ -44,7 +44,7 @@ int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, st
           << "players " << outcome.players_placed << " of " << outcome.players_requested << '\n';
       return kExitOk;
     case RunOutcome::Status::Failed:
-      err << "swdgen: " << outcome.message << '\n';
+      err << "swdgen: " << outcome.message.German() << '\n';
       return kExitBadInput;
     case RunOutcome::Status::Cancelled:
       err << "swdgen: interrupted, nothing written\n";

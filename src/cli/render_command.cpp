@@ -79,7 +79,7 @@ std::string WriteMapPicture(const SwdMap& map, const RenderOptions& options,
                             const std::filesystem::path& png) {
   std::vector<std::uint8_t> bytes = EncodePng(RenderMap(map, options));
   if (bytes.empty()) return "Das Bild " + png.string() + " ließ sich nicht als PNG kodieren.";
-  return WriteFilesAtomically({{png, std::move(bytes)}});
+  return WriteFilesAtomically({{png, std::move(bytes)}}).German();
 }
 
 int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {

@@ -71,7 +71,7 @@ int WriteTemp(const FileContent& file, std::filesystem::path& temp) {
 
 }  // namespace
 
-std::string WriteFilesAtomically(const std::vector<FileContent>& files) {
+Message WriteFilesAtomically(const std::vector<FileContent>& files) {
   if (files.empty()) return {};
   const FileContent& first = files.front();
   // The folder's descriptor carries the lock and flushes the renames. A folder that may be

@@ -12,8 +12,8 @@ namespace swd {
 // hidden temporary file of its own beside the target, flushed to the disk and only then
 // renamed into place, and the folder is flushed after the renames. Runs that write the
 // same files at once take turns at the renames, so the files left behind all come from one
-// run. Returns an empty string on success, else a German message naming the file, the
-// folder and the reason.
-std::string WriteFilesAtomically(const std::vector<FileContent>& files);
+// run. Returns an empty message on success, else one naming the file, the folder and the
+// reason.
+Message WriteFilesAtomically(const std::vector<FileContent>& files);
 
 }  // namespace swd

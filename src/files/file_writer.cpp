@@ -8,34 +8,30 @@
 
 namespace swd {
 
-namespace {
-std::string Reason(int err) {
-  switch (static_cast<std::errc>(err)) {
-    case std::errc::permission_denied:
-    case std::errc::operation_not_permitted:
-      return "keine Schreibberechtigung";
-    case std::errc::no_space_on_device:
-      return "kein Platz mehr auf dem Datenträger";
-    case std::errc::no_such_file_or_directory:
-    case std::errc::not_a_directory:
-      return "der Ordner existiert nicht";
-    case std::errc::read_only_file_system:
-      return "der Datenträger ist schreibgeschützt";
-    case std::errc::is_a_directory:
-      return "an dieser Stelle liegt ein Ordner";
-    default:
-      return std::error_code(err, std::generic_category()).message();
-  }
-}
-}  // namespace
-
 std::filesystem::path FolderOf(const std::filesystem::path& file) {
   return file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
 }
 
-std::string SaveProblem(const std::filesystem::path& file, int err) {
-  return "Die Datei " + file.filename().string() + " konnte im Ordner " + FolderOf(file).string() +
-         " nicht gespeichert werden: " + Reason(err) + ".";
+Message SaveProblem(const std::filesystem::path& file, int err) {
+  std::vector<Message> args{Message::Verbatim(file.filename().string()),
+                            Message::Verbatim(FolderOf(file).string())};
+  switch (static_cast<std::errc>(err)) {
+    case std::errc::permission_denied:
+    case std::errc::operation_not_permitted:
+      return {MessageKey::SaveNoPermission, std::move(args)};
+    case std::errc::no_space_on_device:
+      return {MessageKey::SaveNoSpace, std::move(args)};
+    case std::errc::no_such_file_or_directory:
+    case std::errc::not_a_directory:
+      return {MessageKey::SaveNoFolder, std::move(args)};
+    case std::errc::read_only_file_system:
+      return {MessageKey::SaveReadOnly, std::move(args)};
+    case std::errc::is_a_directory:
+      return {MessageKey::SaveIsFolder, std::move(args)};
+    default:
+      args.push_back(Message::Verbatim(std::error_code(err, std::generic_category()).message()));
+      return {MessageKey::SaveFailed, std::move(args)};
+  }
 }
 
 int WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/messages.hpp"
+
 namespace swd {
 
 // The folder a file lies in; "." for a bare name.
@@ -12,7 +14,7 @@ std::filesystem::path FolderOf(const std::filesystem::path& file);
 
 // "Die Datei NAME konnte im Ordner FOLDER nicht gespeichert werden: REASON." for the errno
 // value `err` of the failed call.
-std::string SaveProblem(const std::filesystem::path& file, int err);
+Message SaveProblem(const std::filesystem::path& file, int err);
 
 // Writes all bytes to the open descriptor, however the kernel splits the write; returns 0
 // or the errno of the failure.

@@ -39,7 +39,7 @@ std::uint8_t GameCode(Generator& g, int terrain_class) {
 }  // namespace
 
 void ConvertToGameCodes(Generator& g) {
-  SweepStep(g, "Umwandeln in SWD-Format", WholeMapByRows(g), [&](int x, int y) {
+  SweepStep(g, MessageKey::StatusConvert, WholeMapByRows(g), [&](int x, int y) {
     g.grid(x, y, TerrainLayerA) = GameCode(g, g.grid(x, y, TerrainLayerA));
     g.grid(x, y, TerrainLayerB) = GameCode(g, g.grid(x, y, TerrainLayerB));
   });
@@ -48,9 +48,10 @@ void ConvertToGameCodes(Generator& g) {
 // Every odd row's second triangles take the first triangle of the next vertex to the right.
 void ShiftTerrain(Generator& g) {
   const int w = g.run.MapWidth;
-  SweepStep(g, "Verschieben", Rows({1, g.run.MapHeight - 1, 2}, MapColumns(g)), [&](int x, int y) {
-    g.grid(x, y, TerrainLayerB) = g.grid(x < w - 1 ? x + 1 : 0, y, TerrainLayerA);
-  });
+  SweepStep(g, MessageKey::StatusShift, Rows({1, g.run.MapHeight - 1, 2}, MapColumns(g)),
+            [&](int x, int y) {
+              g.grid(x, y, TerrainLayerB) = g.grid(x < w - 1 ? x + 1 : 0, y, TerrainLayerA);
+            });
 }
 
 }  // namespace swd

@@ -90,7 +90,7 @@ constexpr CornerScheme kSmoothCorners4{.target_layer = TerrainLayerB,
 // The outermost rows and columns stay as they are, so nothing here wraps.
 void SmoothCorners(Generator& g, const CornerScheme& s) {
   const SweepPlan inner = Rows({1, g.run.MapHeight - 2}, {1, g.run.MapWidth - 2});
-  SweepStep(g, "Winkel ausbügeln", inner, [&](int x, int y) {
+  SweepStep(g, MessageKey::StatusSmoothCorners, inner, [&](int x, int y) {
     std::uint8_t& t = g.grid(x, y, s.target_layer);
     if (!s.candidate(t)) return;
     const bool even = y % 2 == 0;
@@ -168,21 +168,23 @@ void SmoothCorners4(Generator& g) {
 }
 
 void FillEmptyData(Generator& g) {
-  SweepStep(g, "Auffüllen leerer Daten", WholeMapByColumns(g).StopOnCancel(), [&](int x, int y) {
-    std::uint8_t& resource = g.grid(x, y, ResourceLayer);
-    if (resource != 0) {
-      // A resource can only be mined from mountains: every triangle around it becomes one.
-      for (const TouchingTriangle& t : TrianglesAround(y)) {
-        const auto [tx, ty] = WrappedCell(g, x + t.dx, y + t.dy);
-        std::uint8_t& code = g.grid(tx, ty, t.layer);
-        if (!IsMountainCode(code)) code = static_cast<std::uint8_t>(RandomInt(g, 11, 13));
-      }
-    } else {
-      resource = EmptyResource(g.grid(x, y, TerrainLayerA));
-    }
-    std::uint8_t& fill = g.grid(x, y, FillLayer13);
-    if (fill == 0) fill = FillValue(g.grid(x, y, TerrainLayerA));
-  });
+  SweepStep(g, MessageKey::StatusFillEmptyData, WholeMapByColumns(g).StopOnCancel(),
+            [&](int x, int y) {
+              std::uint8_t& resource = g.grid(x, y, ResourceLayer);
+              if (resource != 0) {
+                // A resource can only be mined from mountains: every triangle around it becomes
+                // one.
+                for (const TouchingTriangle& t : TrianglesAround(y)) {
+                  const auto [tx, ty] = WrappedCell(g, x + t.dx, y + t.dy);
+                  std::uint8_t& code = g.grid(tx, ty, t.layer);
+                  if (!IsMountainCode(code)) code = static_cast<std::uint8_t>(RandomInt(g, 11, 13));
+                }
+              } else {
+                resource = EmptyResource(g.grid(x, y, TerrainLayerA));
+              }
+              std::uint8_t& fill = g.grid(x, y, FillLayer13);
+              if (fill == 0) fill = FillValue(g.grid(x, y, TerrainLayerA));
+            });
 }
 
 }  // namespace swd

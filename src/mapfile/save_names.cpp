@@ -6,29 +6,29 @@
 
 namespace swd {
 
-std::string CheckMapName(std::string_view name) {
-  if (name.empty()) return "Bitte einen Dateinamen eingeben.";
+Message CheckMapName(std::string_view name) {
+  if (name.empty()) return MessageKey::NameMissing;
   if (name.size() > kMaxNameLength) {
-    return "Der Dateiname darf höchstens 8 Zeichen lang sein.";
+    return MessageKey::NameTooLong;
   }
   for (char c : name) {
     const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                     c == '-' || c == '_';
     if (!ok) {
-      return "Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und '_' enthalten.";
+      return MessageKey::NameBadCharacter;
     }
   }
   return {};
 }
 
-std::string CheckMapTitle(std::string_view title_utf8) {
-  if (title_utf8.empty()) return "Bitte einen Landschaftsnamen eingeben.";
+Message CheckMapTitle(std::string_view title_utf8) {
+  if (title_utf8.empty()) return MessageKey::TitleMissing;
   const auto encoded = Utf8ToCp437(title_utf8);
   if (!encoded) {
-    return "Der Landschaftsname enthält ein Zeichen, das das Spiel nicht darstellen kann.";
+    return MessageKey::TitleBadCharacter;
   }
   if (encoded->size() > kMaxTitleLength) {
-    return "Der Landschaftsname darf höchstens 16 Zeichen lang sein.";
+    return MessageKey::TitleTooLong;
   }
   return {};
 }

@@ -39,7 +39,7 @@ void MarkStartPositions(const Generator& g, std::vector<std::uint8_t>& map) {
 }
 
 // Asks until the answer is usable or the user cancels; no value means cancelled.
-std::optional<SaveTarget> AskUsableTarget(Generator& g, SaveTarget proposal, std::string problem) {
+std::optional<SaveTarget> AskUsableTarget(Generator& g, SaveTarget proposal, Message problem) {
   for (;;) {
     auto answer = g.host->AskSaveTarget(proposal, problem);
     if (!answer) return std::nullopt;
@@ -56,11 +56,11 @@ WriteResult WriteMapFile(Generator& g) {
   g.host->ShowProgress(true);
   g.host->SetProgress(0);
   SaveTarget proposal{{}, ProposedMapName(RandomInt(g, 0, 999)), kProposedTitle};
-  std::string problem;
+  Message problem;
   for (;;) {
     const auto target = AskUsableTarget(g, proposal, problem);
     if (!target) return result;  // cancelled: the run ends itself
-    g.host->SetStatus("Ausgabe in Datei");
+    g.host->SetStatus(MessageKey::StatusWriting);
     const int w = g.run.MapWidth;
     const int h = g.run.MapHeight;
     std::vector<std::uint8_t> map;
@@ -85,7 +85,7 @@ WriteResult WriteMapFile(Generator& g) {
     proposal = *target;
   }
   g.host->ShowProgress(false);
-  g.host->SetStatus("Fertig !!!");
+  g.host->SetStatus(MessageKey::StatusDone);
   return result;
 }
 

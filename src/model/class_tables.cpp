@@ -46,13 +46,14 @@ constexpr std::array<std::uint8_t, kClassCount> kPropertyCode{4, 120, 4,   120, 
                                                               9, 13,  120, 4,   120};
 
 // The one table of class names: the proportions page, the summary and the tables share it.
-const char* const kClassNames[3][kClassCount] = {
-    {"Wiesen", "Seen", "Wälder", "Sümpfe", "Savannen", "Steppen", "Wüsten", "Gebirge", "Schnee",
-     "Bergwiesen", ""},
-    {"Weiden", "Moore", "Wälder", "Lava 1", "Steppen 1", "Steppen 2", "Ödland", "Gebirge", "Lava 2",
-     "Bergwiesen", ""},
-    {"Tundra", "Seen", "Wälder", "kl. Eisschollen", "Tundra 2", "Taiga", "Eis", "Gebirge",
-     "Gr. Eisschollen", "Schnee", ""},
+using enum MessageKey;
+constexpr MessageKey kClassNames[3][kClassCount] = {
+    {ClassMeadows, ClassLakes, ClassForests, ClassSwamps, ClassSavannas, ClassSteppes, ClassDeserts,
+     ClassMountains, ClassSnow, ClassMountainMeadows, None},
+    {ClassPastures, ClassMoors, ClassForests, ClassLava1, ClassSteppes1, ClassSteppes2,
+     ClassWasteland, ClassMountains, ClassLava2, ClassMountainMeadows, None},
+    {ClassTundra, ClassLakes, ClassForests, ClassSmallIceFloes, ClassTundra2, ClassTaiga, ClassIce,
+     ClassMountains, ClassLargeIceFloes, ClassSnow, None},
 };
 }  // namespace
 
@@ -68,25 +69,33 @@ void FillClassTables(ClassTables& t, int landscape_type) {
   t.ClassPropertyCode = kPropertyCode;
 }
 
-const char* ClassName(int landscape_type, int terrain_class) {
+MessageKey ClassNameKey(int landscape_type, int terrain_class) {
   if (landscape_type < 0 || landscape_type > 2 || terrain_class < 0 ||
       terrain_class >= kClassCount) {
-    return "";
+    return MessageKey::None;
   }
   return kClassNames[landscape_type][terrain_class];
 }
 
-const char* LandscapeTypeName(int landscape_type) {
+MessageKey LandscapeTypeKey(int landscape_type) {
   switch (landscape_type) {
     case Gruenland:
-      return "Grünland";
+      return MessageKey::TypeGruenland;
     case Oedland:
-      return "Ödland";
+      return MessageKey::TypeOedland;
     case Winterland:
-      return "Winterland";
+      return MessageKey::TypeWinterland;
     default:
-      return "";
+      return MessageKey::None;
   }
+}
+
+const char* ClassName(int landscape_type, int terrain_class) {
+  return GermanText(ClassNameKey(landscape_type, terrain_class));
+}
+
+const char* LandscapeTypeName(int landscape_type) {
+  return GermanText(LandscapeTypeKey(landscape_type));
 }
 
 }  // namespace swd

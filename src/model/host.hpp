@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/messages.hpp"
+
 namespace swd {
 
 // Where and under which name the finished map is saved.
@@ -31,7 +33,8 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  virtual void SetStatus(std::string_view /*text*/) {}
+  // An empty message clears the status line.
+  virtual void SetStatus(const Message& /*text*/) {}
   virtual void ShowProgress(bool /*visible*/) {}
   virtual void SetProgress(int /*value*/) {}
   // The preview image changed; a front end may repaint now or later.
@@ -40,18 +43,18 @@ class Host {
   virtual void Yield() {}
   // True while the cancel key is held at this moment.
   virtual bool CancelKeyHeld() { return false; }
-  virtual void SetHint(std::string_view /*text*/) {}
+  virtual void SetHint(const Message& /*text*/) {}
   // The run ended, finished or cancelled: the front end re-enables its buttons.
   virtual void RunEnded() {}
-  // Asks for the save target. `problem` is empty on the first call and otherwise says in
-  // German why the previous answer could not be used. No value means cancelled.
+  // Asks for the save target. `problem` is empty on the first call and otherwise says why
+  // the previous answer could not be used. No value means cancelled.
   virtual std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
-                                                  const std::string& problem) = 0;
+                                                  const Message& problem) = 0;
   // Stores the files of one save (the map and its bitmap) as a pair: either all of them
   // are written or, on failure, the files already there are left as they were. Returns an
-  // empty string when written, else a German message naming the file and the reason, with
-  // which the host is then asked for another target.
-  virtual std::string WriteFiles(const std::vector<FileContent>& files) = 0;
+  // empty message when written, else one naming the file and the reason, with which the
+  // host is then asked for another target.
+  virtual Message WriteFiles(const std::vector<FileContent>& files) = 0;
   // Seed for the clock reseeds of the coast fraying; no value leaves the generator as it is.
   virtual std::optional<std::uint32_t> ClockSeed() { return std::nullopt; }
   // Called after each row of the run that called a step (for tracing).

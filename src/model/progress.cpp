@@ -4,14 +4,14 @@
 
 namespace swd {
 
-void BeginStep(Generator& g, std::string_view status) {
+void BeginStep(Generator& g, MessageKey status) {
   g.host->ShowProgress(true);
   g.host->SetStatus(status);
 }
 
 void EndStep(Generator& g) {
   g.host->ShowProgress(false);
-  g.host->SetStatus("");
+  g.host->SetStatus({});
 }
 
 int Percent(double i, double n) {

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <string_view>
-
 #include "model/generator.hpp"
 
 namespace swd {
 
 // The pattern every step follows: show the bar and the status text on entry, report after
 // each row, column, region or pass, hide both on exit.
-void BeginStep(Generator& g, std::string_view status);
+void BeginStep(Generator& g, MessageKey status);
 void EndStep(Generator& g);
 
 // 100 * i / n to the nearest whole number, halves up.

@@ -20,73 +20,78 @@ constexpr ShapeChoice kShapeChoices[] = {
 
 // A slider of a detail dialog and the range its control allows.
 struct DialogSlider {
-  const char* caption;
+  MessageKey caption;
   int GeneratorSettings::*level;
   int lo, hi;
 };
 constexpr DialogSlider kDialogSliders[] = {
-    {"Küste zum Meer", &GeneratorSettings::CoastRoughness, 0, 10},
-    {"Ausgedehnte Granitfelder: Anzahl", &GeneratorSettings::SliderGrGranitAz, 0, 10},
-    {"Ausgedehnte Granitfelder: Größe", &GeneratorSettings::SliderGrGranitAus, 0, 10},
-    {"Kleine Granitvorkommen: Häufigkeit", &GeneratorSettings::SliderKlGranitAz, 0, 15},
-    {"Kleine Granitvorkommen: Füllung", &GeneratorSettings::SliderKlGranitAus, 0, 10},
-    {"Kleine Baumgruppen", &GeneratorSettings::SliderBaumgruppen, 0, 15},
+    {MessageKey::SliderCoast, &GeneratorSettings::CoastRoughness, 0, 10},
+    {MessageKey::SliderLargeGraniteCount, &GeneratorSettings::SliderGrGranitAz, 0, 10},
+    {MessageKey::SliderLargeGraniteSize, &GeneratorSettings::SliderGrGranitAus, 0, 10},
+    {MessageKey::SliderSmallGraniteCount, &GeneratorSettings::SliderKlGranitAz, 0, 15},
+    {MessageKey::SliderSmallGraniteFill, &GeneratorSettings::SliderKlGranitAus, 0, 10},
+    {MessageKey::SliderTreeGroups, &GeneratorSettings::SliderBaumgruppen, 0, 15},
 };
 
-constexpr std::array<const char*, 3> kGroupCaptions{"Anzahl", "Größe", "Verzierungen"};
-constexpr std::array<const char*, 6> kSpecies{"Hasen", "Füchse", "Hirsche",
-                                              "Rehe",  "Enten",  "Schafe"};
+constexpr std::array<MessageKey, 3> kGroupCaptions{MessageKey::SliderAmount, MessageKey::SliderSize,
+                                                   MessageKey::SliderDecoration};
+constexpr std::array<MessageKey, 6> kSpecies{MessageKey::AnimalHares, MessageKey::AnimalFoxes,
+                                             MessageKey::AnimalStags, MessageKey::AnimalDeer,
+                                             MessageKey::AnimalDucks, MessageKey::AnimalSheep};
 constexpr int kLastLevel = 10;
 constexpr int kLastAnimalLevel = 20;
 
-std::string Quoted(const std::string& text) {
-  return "\u201E" + text + "\u201C";
-}
-
-std::string OutOfRange(const std::string& what, long value, int lo, int hi, const char* more = "") {
-  return what + " steht auf " + std::to_string(value) + ", möglich sind " + std::to_string(lo) +
-         " bis " + std::to_string(hi) + more + ".";
+Message OutOfRange(Message what, long value, int lo, int hi) {
+  return {MessageKey::SettingOutOfRange,
+          {std::move(what), Message::Number(value), Message::Number(lo), Message::Number(hi)}};
 }
 
 bool Outside(long value, int lo, int hi) {
   return value < lo || value > hi;
 }
 
-std::string CheckSize(const char* what, int side) {
-  if (Outside(side, 32, 256) || side % 16 != 0) {
-    return OutOfRange(what, side, 32, 256, " in Schritten von 16");
+constexpr int kSizeStep = 16;
+
+Message CheckSize(MessageKey what, int side) {
+  if (Outside(side, 32, 256) || side % kSizeStep != 0) {
+    return {MessageKey::SettingOutOfSteps,
+            {what, Message::Number(side), Message::Number(32), Message::Number(256),
+             Message::Number(kSizeStep)}};
   }
   return {};
 }
 
 // The sliders of the proportions page, by group and class.
-std::string CheckProportions(const GeneratorSettings& s) {
+Message CheckProportions(const GeneratorSettings& s) {
   const std::array<const std::array<int, 11>*, 3> groups{&s.Slider1, &s.Slider2, &s.Slider3};
   for (std::size_t k = 0; k < groups.size(); ++k) {
     for (int c = 0; c < kClassCount; ++c) {
       const int level = (*groups[k])[c];
       if (!Outside(level, 0, kLastLevel)) continue;
-      const std::string name = ClassName(s.LandscapeType, c);
-      const std::string of = name.empty() ? "Klasse " + std::to_string(c) : Quoted(name);
-      return OutOfRange("Der Regler " + Quoted(kGroupCaptions[k]) + " für " + of, level, 0,
-                        kLastLevel);
+      const MessageKey name = ClassNameKey(s.LandscapeType, c);
+      const Message what = name == MessageKey::None
+                               ? Message(MessageKey::SettingClassNumberSlider,
+                                         {kGroupCaptions[k], Message::Number(c)})
+                               : Message(MessageKey::SettingClassSlider, {kGroupCaptions[k], name});
+      return OutOfRange(what, level, 0, kLastLevel);
     }
   }
   return {};
 }
 
-std::string CheckResourceShares(const ResourceShareSet& r) {
-  const std::pair<const char*, int> shares[] = {
-      {"Kohle", r.coal}, {"Gold", r.gold}, {"Eisen", r.iron}, {"Granit", r.granite}};
+Message CheckResourceShares(const ResourceShareSet& r) {
+  const std::pair<MessageKey, int> shares[] = {{MessageKey::TreasureCoal, r.coal},
+                                               {MessageKey::TreasureGold, r.gold},
+                                               {MessageKey::TreasureIron, r.iron},
+                                               {MessageKey::TreasureGranite, r.granite}};
   long sum = 0;
   for (const auto& [name, share] : shares) {
-    if (Outside(share, 0, 100)) return OutOfRange("Der Anteil " + Quoted(name), share, 0, 100);
+    if (Outside(share, 0, 100)) {
+      return OutOfRange(Message(MessageKey::SettingShare, {name}), share, 0, 100);
+    }
     sum += share;
   }
-  if (sum != 100) {
-    return "Die Anteile der Schätze ergeben zusammen " + std::to_string(sum) +
-           " %, es müssen 100 % sein.";
-  }
+  if (sum != 100) return {MessageKey::SettingSharesSum, {Message::Number(sum)}};
   return {};
 }
 
@@ -101,29 +106,36 @@ std::optional<RunShape> ShapeOf(const GeneratorSettings& s) {
   return std::nullopt;
 }
 
-std::string CheckSettings(const GeneratorSettings& s) {
-  if (auto problem = CheckSize("Die Kartenbreite", s.MapWidth); !problem.empty()) return problem;
-  if (auto problem = CheckSize("Die Kartenhöhe", s.MapHeight); !problem.empty()) return problem;
-  if (s.LandscapeType > Winterland) {
-    return "Der Landschaftstyp " + std::to_string(s.LandscapeType) + " ist unbekannt.";
+Message CheckSettings(const GeneratorSettings& s) {
+  if (auto problem = CheckSize(MessageKey::SettingMapWidth, s.MapWidth); !problem.empty()) {
+    return problem;
   }
-  if (Outside(s.PlayerCount, 1, 7)) return OutOfRange("Die Spielerzahl", s.PlayerCount, 1, 7);
+  if (auto problem = CheckSize(MessageKey::SettingMapHeight, s.MapHeight); !problem.empty()) {
+    return problem;
+  }
+  if (s.LandscapeType > Winterland) {
+    return {MessageKey::SettingUnknownType, {Message::Number(s.LandscapeType)}};
+  }
+  if (Outside(s.PlayerCount, 1, 7)) {
+    return OutOfRange(MessageKey::SettingPlayerCount, s.PlayerCount, 1, 7);
+  }
   const auto shape = ShapeOf(s);
-  if (!shape) return "Die gewählte Grundform ist unbekannt.";
+  if (!shape) return MessageKey::SettingUnknownShape;
   if (s.CheckErwEinst && shape->shape == BaseShape::Picture && s.PicturePath.empty()) {
-    return kNoPictureChosen;
+    return MessageKey::PictureNotChosen;
   }
   if (auto problem = CheckProportions(s); !problem.empty()) return problem;
   for (const DialogSlider& d : kDialogSliders) {
     const int level = s.*d.level;
     if (Outside(level, d.lo, d.hi)) {
-      return OutOfRange("Der Regler " + Quoted(d.caption), level, d.lo, d.hi);
+      return OutOfRange(Message(MessageKey::SettingSlider, {d.caption}), level, d.lo, d.hi);
     }
   }
   for (std::size_t k = 0; k < kSpecies.size(); ++k) {
     const int level = s.SliderTiere[k + 1];
     if (Outside(level, 0, kLastAnimalLevel)) {
-      return OutOfRange("Der Regler " + Quoted(kSpecies[k]), level, 0, kLastAnimalLevel);
+      return OutOfRange(Message(MessageKey::SettingSlider, {kSpecies[k]}), level, 0,
+                        kLastAnimalLevel);
     }
   }
   return CheckResourceShares(s.ResourceShares);

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "model/messages.hpp"
+
 #include "model/settings.hpp"
 
 namespace swd {
@@ -17,15 +19,12 @@ struct RunShape {
 // The shape of one of the six choices of the base-shape page; none for any other triple.
 std::optional<RunShape> ShapeOf(const GeneratorSettings& s);
 
-inline constexpr const char* kNoPictureChosen =
-    "Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.";
-
 // Checks every setting a run reads against what the wizard's controls and the command
 // line's options allow: the sizes 32 to 256 in steps of 16, the landscape type, 1 to 7
 // players, a shape of the base-shape page, every slider in its dialog's range, resource
 // shares adding up to 100 and, for "Spezial" with the extended settings, a chosen picture.
-// Returns an empty string when a run can use them, else a German sentence about the first
-// setting that cannot be used.
-std::string CheckSettings(const GeneratorSettings& s);
+// Returns an empty message when a run can use them, else one about the first setting that
+// cannot be used.
+Message CheckSettings(const GeneratorSettings& s);
 
 }  // namespace swd

@@ -102,7 +102,7 @@ bool Sweep(Generator& g, const SweepPlan& p, Visit&& visit) {
 // A step that is one sweep: the status text and the bar while it runs, both cleared at its
 // end. A cancelled sweep leaves them as they are.
 template <class Visit>
-bool SweepStep(Generator& g, std::string_view status, const SweepPlan& p, Visit&& visit) {
+bool SweepStep(Generator& g, MessageKey status, const SweepPlan& p, Visit&& visit) {
   BeginStep(g, status);
   if (!Sweep(g, p, visit)) return false;
   EndStep(g);

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "model/messages.hpp"
+
 namespace swd {
 
 // The terrain classes the steps lay into TerrainLayerA and TerrainLayerB until the
@@ -31,7 +33,10 @@ inline constexpr int kGraniteEntry = 11;
 // peak; the object steps leave such cells alone.
 inline constexpr std::uint8_t kOccupied = 104;
 
-// The names the pages show for a terrain class and a landscape type ("" outside the tables).
+// The names the pages show for a terrain class and a landscape type (MessageKey::None
+// outside the tables), and their German.
+MessageKey ClassNameKey(int landscape_type, int terrain_class);
+MessageKey LandscapeTypeKey(int landscape_type);
 const char* ClassName(int landscape_type, int terrain_class);
 const char* LandscapeTypeName(int landscape_type);
 

@@ -29,7 +29,7 @@ int CandidateSpecies(Generator& g, int terrain_class) {
 void PlaceAnimals(Generator& g) {
   // A symmetric map places every animal twice, so each cell gets half the chance.
   const int draw_range = g.run.symmetric ? 400 : 200;
-  SweepStep(g, "Füge Tiere ein", WorkingPass(g).ReportMapShare(), [&](int x, int y) {
+  SweepStep(g, MessageKey::StatusInsertAnimals, WorkingPass(g).ReportMapShare(), [&](int x, int y) {
     const int r = RandomInt(g, 0, draw_range);
     const int k = CandidateSpecies(g, g.grid(x, y, TerrainLayerA));
     if (k == 0) {

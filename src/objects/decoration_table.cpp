@@ -102,39 +102,49 @@ constexpr unsigned G = TypeBit(0);
 constexpr unsigned O = TypeBit(1);
 constexpr unsigned W = TypeBit(2);
 
-constexpr std::array<const char*, 3> Text(const char* all) {
+constexpr std::array<MessageKey, 3> Text(MessageKey all) {
   return {all, all, all};
 }
 
 // In the order of the Decoration enumeration.
 constexpr Member kMembers[] = {
-    {Text("Verziere Bergwiesen"), G | O | W, MountainMeadow, Member::AllRows, Member::NoExtra, 201,
-     kMountainMeadows},
-    {{"Verziere Savannen", "Verziere Steppen", "Verziere Tundra"},
+    {Text(MessageKey::StatusDecorateMountainMeadows), G | O | W, MountainMeadow, Member::AllRows,
+     Member::NoExtra, 201, kMountainMeadows},
+    {{MessageKey::StatusDecorateSavannas, MessageKey::StatusDecorateSteppes,
+      MessageKey::StatusDecorateTundra},
      G | O | W,
      Savanna,
      Member::AllRows,
      Member::NoExtra,
      0,
      kSavannas},
-    {Text("Verziere Steppe"), G, Steppe, Member::AllRows, Member::NoExtra, 201, kSteppe},
-    {Text("Verziere Ödland"), O, Steppe, Member::AllRows, Member::NoExtra, 200, kWastelandA},
-    {Text("Verziere Sümpfe"), G, Swamp, Member::AllRows, Member::NoExtra, 201, kSwamps},
-    {Text("Verziere Lava"), O, Swamp, Member::AllRows, Member::NoExtra, 200, kLava},
-    {{"Verziere Wasserränder", "Verziere Moorränder", "Verziere Wasserränder"},
+    {Text(MessageKey::StatusDecorateSteppe), G, Steppe, Member::AllRows, Member::NoExtra, 201,
+     kSteppe},
+    {Text(MessageKey::StatusDecorateWasteland), O, Steppe, Member::AllRows, Member::NoExtra, 200,
+     kWastelandA},
+    {Text(MessageKey::StatusDecorateSwamps), G, Swamp, Member::AllRows, Member::NoExtra, 201,
+     kSwamps},
+    {Text(MessageKey::StatusDecorateLava), O, Swamp, Member::AllRows, Member::NoExtra, 200, kLava},
+    {{MessageKey::StatusDecorateShores, MessageKey::StatusDecorateMoorShores,
+      MessageKey::StatusDecorateShores},
      G | O,
      Water,
      Member::AllRows,
      Member::ShoreCellsOnly,
      201,
      kShores},
-    {Text("Verziere Wiesen"), G, OpenLand, Member::HalfAndMirror, Member::NoExtra, 201, kMeadows},
-    {Text("Verziere Weiden"), O, OpenLand, Member::HalfAndMirror, Member::NoExtra, 201, kPastures},
-    {Text("Verziere Tundra"), W, OpenLand, Member::AllRows, Member::NoExtra, 201, kTundra},
-    {Text("Verziere Wüsten"), G, Desert, Member::AllRows, Member::NoExtra, 201, kDeserts},
-    {Text("Verziere Ödland"), O, Desert, Member::AllRows, Member::NoExtra, 200, kWastelandB},
-    {Text("Verziere Gebirge"), G | O | W, Mountain, Member::AllRows, Member::NoExtra, 201,
-     kMountainsLate},
+    {Text(MessageKey::StatusDecorateMeadows), G, OpenLand, Member::HalfAndMirror, Member::NoExtra,
+     201, kMeadows},
+    {Text(MessageKey::StatusDecoratePastures), O, OpenLand, Member::HalfAndMirror, Member::NoExtra,
+     201, kPastures},
+    {Text(MessageKey::StatusDecorateTundra), W, OpenLand, Member::AllRows, Member::NoExtra, 201,
+     kTundra},
+    {Text(MessageKey::StatusDecorateDeserts), G, Desert, Member::AllRows, Member::NoExtra, 201,
+     kDeserts},
+    {Text(MessageKey::StatusDecorateWasteland), O, Desert, Member::AllRows, Member::NoExtra, 200,
+     kWastelandB},
+    {Text(MessageKey::StatusDecorateMountains), G | O | W, Mountain, Member::AllRows,
+     Member::NoExtra, 201, kMountainsLate},
 };
 
 }  // namespace

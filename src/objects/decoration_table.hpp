@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+#include "model/messages.hpp"
+
 namespace swd {
 
 // One band of a decoration member: the draws lo..hi yield an object.
@@ -32,7 +34,7 @@ constexpr unsigned TypeBit(int landscape_type) {
 struct DecorationMember {
   enum Rows : std::uint8_t { AllRows, HalfAndMirror };
   enum Extra : std::uint8_t { NoExtra, ShoreCellsOnly };
-  std::array<const char*, 3> status;  // by landscape type
+  std::array<MessageKey, 3> status;  // by landscape type
   unsigned types;
   int terrain_class;
   Rows rows;

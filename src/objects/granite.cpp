@@ -74,7 +74,7 @@ int GraniteSizeClass(Generator& g) {
 }
 
 void CreateLargeGranite(Generator& g) {
-  BeginStep(g, "Erzeuge größere Granitvorkommen");
+  BeginStep(g, MessageKey::StatusCreateLargeGranite);
   AmountTables& a = g.amounts;
   const double count_factor = SliderFactor(g.run.SliderGrGranitAz);
   const double size_factor = SliderFactor(g.run.SliderGrGranitAus);
@@ -103,7 +103,7 @@ void CreateLargeGranite(Generator& g) {
 
 void CreateSmallGranite(Generator& g) {
   SweepStep(
-      g, "Erzeuge kleinere Granitvorkommen", WorkingPass(g).ReportMapShare().StopOnCancel(),
+      g, MessageKey::StatusCreateSmallGranite, WorkingPass(g).ReportMapShare().StopOnCancel(),
       [&](int x, int y) {
         if (g.grid(x, y, TerrainLayerA) != OpenLand) return;
         const int n = CountClassNear5(g, x, y, OpenLand, Savanna, Steppe);

@@ -39,7 +39,7 @@ double NearestHeadquarters(const Generator& g, int x, int y, int placed) {
 }  // namespace
 
 void PlaceHeadquarters(Generator& g) {
-  BeginStep(g, "Hauptquartiere werden gesucht");
+  BeginStep(g, MessageKey::StatusFindHeadquarters);
   RunSettings& s = g.run;
   const int w = s.MapWidth;
   const int h = s.MapHeight;

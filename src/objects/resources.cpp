@@ -117,7 +117,7 @@ void FillMountains(Generator& g, const std::array<int, 4>& share) {
 }  // namespace
 
 void PlaceResources(Generator& g) {
-  BeginStep(g, "Füge Schätze ein");
+  BeginStep(g, MessageKey::StatusInsertResources);
   // Without the extended pages the resource dialog's shares do not count.
   if (!g.run.CheckErwEinst) g.run.ResourceShares = ResourceShareSet{};
   const ResourceShareSet& s = g.run.ResourceShares;

@@ -18,7 +18,7 @@ constexpr std::array<TreeKind, 4> kTreeKinds{
     {{196, 48, 53}, {198, 48, 53}, {196, 112, 117}, {196, 176, 181}}};
 
 // Plants a tree on every forest cell; `only_free` leaves cells that carry an object.
-void PlantForests(Generator& g, const char* status, bool only_free) {
+void PlantForests(Generator& g, MessageKey status, bool only_free) {
   BeginStep(g, status);
   g.host->Yield();
   Sweep(g, WorkingPass(g).ReportMapShare(), [&](int x, int y) {
@@ -41,16 +41,16 @@ void MakeForest(Generator& g, int x, int y) {
 }  // namespace
 
 void FillForests(Generator& g) {
-  PlantForests(g, "Fülle Wald mit Bäumen", false);
+  PlantForests(g, MessageKey::StatusFillForests, false);
 }
 
 void PlaceTrees(Generator& g) {
-  PlantForests(g, "Setze Bäume", true);
+  PlantForests(g, MessageKey::StatusPlaceTrees, true);
 }
 
 void CreateSmallTreeGroups(Generator& g) {
   const auto make_forest = [&](int x, int y) { MakeForest(g, x, y); };
-  SweepStep(g, "Erzeuge kleinere Baumgruppen", WorkingPass(g).ReportMapShare().StopOnCancel(),
+  SweepStep(g, MessageKey::StatusCreateTreeGroups, WorkingPass(g).ReportMapShare().StopOnCancel(),
             [&](int x, int y) {
               if (g.grid(x, y, TerrainLayerA) != OpenLand) return;
               const int n = CountClassNear5(g, x, y, OpenLand, OpenLand, OpenLand);

@@ -13,22 +13,25 @@ namespace {
 // open land enclosed by it becomes, by landscape type.
 struct ClimateClass {
   int c;
-  std::array<const char*, 3> status;
+  std::array<MessageKey, 3> status;
   std::array<int, 3> pocket_class;
   RegionUse use;
 };
 
 constexpr std::array<ClimateClass, 3> kClimateClasses{{
     {Forest,
-     {"Wälder werden geschaffen", "Wälder werden geschaffen", "Wälder werden geschaffen"},
+     {MessageKey::StatusCreateForests, MessageKey::StatusCreateForests,
+      MessageKey::StatusCreateForests},
      {Forest, Forest, Forest},
      ClimateUse(Forest)},
     {Swamp,
-     {"Sümpfe werden geschaffen", "Lava wird geschaffen", "Eis wird geschaffen"},
+     {MessageKey::StatusCreateSwamps, MessageKey::StatusCreateLavaRegions,
+      MessageKey::StatusCreateIce},
      {Water, Lava, Snow},
      ClimateUse(Swamp)},
     {Savanna,
-     {"Savannen werden geschaffen", "Tundra wird geschaffen", "Steppen werden geschaffen"},
+     {MessageKey::StatusCreateSavannas, MessageKey::StatusCreateTundra,
+      MessageKey::StatusCreateSteppes},
      {Steppe, Steppe, Steppe},
      ClimateUse(Savanna)},
 }};

@@ -24,13 +24,15 @@ int SavannaOrDryClass(int r) {
 }  // namespace
 
 void CreateSteppesAndSavannas(Generator& g, int k) {
-  SweepStep(g, "Schaffe Steppen und Savannen", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
-    if (g.grid(x, y, TerrainLayerA) != k) return;
-    const int same = CountNeighbours(
-        g, x, y, kBlock3, [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) == k; });
-    if (same < 8) return;
-    SetCellClassMirrored(g, x, y, SavannaOrDryClass(RandomInt(g, 0, 100)));
-  });
+  SweepStep(g, MessageKey::StatusCreateSteppesAndSavannas, WorkingPass(g).StopOnCancel(),
+            [&](int x, int y) {
+              if (g.grid(x, y, TerrainLayerA) != k) return;
+              const int same = CountNeighbours(g, x, y, kBlock3, [&](int nx, int ny) {
+                return g.grid(nx, ny, TerrainLayerA) == k;
+              });
+              if (same < 8) return;
+              SetCellClassMirrored(g, x, y, SavannaOrDryClass(RandomInt(g, 0, 100)));
+            });
 }
 
 }  // namespace swd

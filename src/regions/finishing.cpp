@@ -8,13 +8,13 @@
 namespace swd {
 
 void CheckHeights(Generator& g) {
-  SweepStep(g, "Überprüfe Höhen", WorkingPass(g), [&](int x, int y) {
+  SweepStep(g, MessageKey::StatusCheckHeights, WorkingPass(g), [&](int x, int y) {
     if (g.grid(x, y, HeightLayer) == 0) SetHeightMirrored(g, x, y, 1);
   });
 }
 
 void SmoothLandscape(Generator& g) {
-  SweepStep(g, "Glätte Landschaft", WorkingPass(g), [&](int x, int y) {
+  SweepStep(g, MessageKey::StatusSmoothLandscape, WorkingPass(g), [&](int x, int y) {
     const int own = g.grid(x, y, HeightLayer);
     int sum = 0;
     ForEachNeighbour(g, x, y, kRing1,
@@ -27,7 +27,7 @@ void SmoothLandscape(Generator& g) {
 void PickFlowers(Generator& g) {
   // About one open-land cell in seventeen keeps its class, whose game code has flowers; the
   // others become forest ground, whose codes are the plain meadows.
-  SweepStep(g, "Pflücke Blumen", WholeMapByRows(g), [&](int x, int y) {
+  SweepStep(g, MessageKey::StatusPickFlowers, WholeMapByRows(g), [&](int x, int y) {
     if (g.grid(x, y, TerrainLayerA) != OpenLand) return;
     if (RandomInt(g, 0, 100) > 5)
       g.grid(x, y, TerrainLayerA) = g.grid(x, y, TerrainLayerB) = Forest;

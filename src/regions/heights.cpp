@@ -38,7 +38,7 @@ void ShapeHeights(Generator& g) {
 }
 
 void EqualizeHeights(Generator& g, int a, int b, int h) {
-  SweepStep(g, "Gleiche Höhen an", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
+  SweepStep(g, MessageKey::StatusMatchHeights, WorkingPass(g).StopOnCancel(), [&](int x, int y) {
     if (g.grid(x, y, TerrainLayerA) != a) return;
     const int next_to_b = CountNeighbours(
         g, x, y, kRing1, [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) == b; });
@@ -47,7 +47,7 @@ void EqualizeHeights(Generator& g, int a, int b, int h) {
 }
 
 void ManipulateHeights(Generator& g, int p, int q, int r, int s) {
-  SweepStep(g, "Höhenmanipulation", WorkingPass(g), [&](int x, int y) {
+  SweepStep(g, MessageKey::StatusShapeHeights, WorkingPass(g), [&](int x, int y) {
     if (g.grid(x, y, TerrainLayerA) != p || CountClassNear5(g, x, y, q, r, s) != 0) return;
     const int d = RandomInt(g, -1, 1);
     ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& n) { AddHeight(g, n.x, n.y, d); });

@@ -8,8 +8,8 @@ namespace swd {
 void CreateLakesAndMoors(Generator& g) {
   g.host->ShowProgress(true);
   RegionAmounts(g, Water);
-  g.host->SetStatus(g.run.LandscapeType == Oedland ? "Moore werden geschaffen"
-                                                   : "Seen werden geschaffen");
+  g.host->SetStatus(g.run.LandscapeType == Oedland ? MessageKey::StatusCreateMoors
+                                                   : MessageKey::StatusCreateLakes);
   if (!RegionWalk(g, Water, kLakeUse)) return;
   EndStep(g);
   RunCoastPasses(g, kLakeShore);

@@ -9,8 +9,9 @@ namespace swd {
 
 namespace {
 
-constexpr std::array<const char*, 3> kDesertStatus{
-    "Wüstenregionen werden geschaffen", "Ödland wird geschaffen", "Eisregionen werden geschaffen"};
+constexpr std::array<MessageKey, 3> kDesertStatus{MessageKey::StatusCreateDeserts,
+                                                  MessageKey::StatusCreateWasteland,
+                                                  MessageKey::StatusCreateIceRegions};
 
 }  // namespace
 
@@ -19,7 +20,7 @@ void CreateMountainRanges(Generator& g) {
   g.ranges.Clear();
 
   RegionAmounts(g, Mountain);
-  g.host->SetStatus("Gebirgszüge werden geschaffen");
+  g.host->SetStatus(MessageKey::StatusCreateMountainRanges);
   if (!RegionWalk(g, Mountain, kMountainRangeUse)) return;
   EndStep(g);
   RunCoastPasses(g, kMountainFoot);

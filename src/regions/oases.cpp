@@ -22,8 +22,8 @@ void BuildOasis(Generator& g, int x, int y) {
 
 void InsertOases(Generator& g) {
   // The whole map, also on a symmetric base: an oasis in either half is mirrored.
-  SweepStep(g, g.run.LandscapeType == Gruenland ? "Füge Oasen ein" : "", WholeMapByColumns(g),
-            [&](int x, int y) {
+  SweepStep(g, g.run.LandscapeType == Gruenland ? MessageKey::StatusInsertOases : MessageKey::None,
+            WholeMapByColumns(g), [&](int x, int y) {
               if (g.grid(x, y, TerrainLayerA) != Desert) return;
               const int n = CountClassNear5(g, x, y, Desert, Steppe, Savanna);
               const int r = RandomInt(g, 0, 200);

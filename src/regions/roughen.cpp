@@ -23,7 +23,7 @@ constexpr std::array<Direction, 8> kDirections{
 }  // namespace
 
 void RoughenMountains(Generator& g) {
-  BeginStep(g, "Mache Berge gebirgig");
+  BeginStep(g, MessageKey::StatusRoughenMountains);
   const int w = g.run.MapWidth;
   const int h = g.run.MapHeight;
   // A line that is mountain all the way round would never end; its runs stop after as many
@@ -44,8 +44,8 @@ void RoughenMountains(Generator& g) {
   });
   g.host->ShowProgress(false);
 
-  g.host->SetStatus(g.run.LandscapeType == Oedland ? "Schaffe Lavaflächen"
-                                                   : "Schaffe Schneeflächen");
+  g.host->SetStatus(g.run.LandscapeType == Oedland ? MessageKey::StatusCreateLavaFields
+                                                   : MessageKey::StatusCreateSnowFields);
   g.host->ShowProgress(true);
   // The peaks: snow, lava in Ödland, and in Winterland class 9, its snow; the preview shows
   // them all in class 8's colour.

@@ -32,32 +32,28 @@
 
 namespace swd {
 
-const std::string& HintText(int number) {
-  static const std::string kHints[3] = {
-      "Erstellte Landschaften vor dem Spielen immer erst im Editor laden und abspeichern !!",
-      "Anregungen und Kritik sind willkommen: wie, steht in der README des Projekts.",
-      "Also daran denken: Erstellte Landschaften vor dem Spielen immer erst im Editor laden "
-      "und abspeichern !!",
-  };
+MessageKey HintText(int number) {
+  constexpr MessageKey kHints[3] = {MessageKey::HintBefore, MessageKey::HintDuring,
+                                    MessageKey::HintAfter};
   return kHints[number >= 1 && number <= 3 ? number - 1 : 0];
 }
 
-std::string PlayersPlacedNote(int placed, int requested) {
+Message PlayersPlacedNote(int placed, int requested) {
   if (placed >= requested) return {};
+  const Message asked = Message::Number(requested);
   if (placed == 0) {
-    return requested == 1
-               ? "Der Spieler konnte nicht platziert werden."
-               : "Keiner der " + std::to_string(requested) + " Spieler konnte platziert werden.";
+    return requested == 1 ? Message(MessageKey::PlayerNotPlaced)
+                          : Message(MessageKey::NoPlayerPlaced, {asked});
   }
-  return "Nur " + std::to_string(placed) + " von " + std::to_string(requested) + " Spielern " +
-         (placed == 1 ? "konnte" : "konnten") + " platziert werden.";
+  if (placed == 1) return {MessageKey::OnePlayerPlaced, {asked}};
+  return {MessageKey::SomePlayersPlaced, {Message::Number(placed), asked}};
 }
 
 void PrepareGeneration(Generator& g) {
   FillClassTables(g.tables, g.settings.LandscapeType);
   ComputeClassTables(g);
   g.preview.Reset(g.settings.MapWidth, g.settings.MapHeight);
-  g.host->SetStatus("");
+  g.host->SetStatus({});
   g.host->SetHint(HintText(1));
 }
 
@@ -199,7 +195,7 @@ constexpr Row kRows[] = {
 };
 
 // Ends a run that never started: the status bar says why.
-RunOutcome Refused(Generator& g, std::string message) {
+RunOutcome Refused(Generator& g, Message message) {
   RunOutcome out;
   out.status = RunOutcome::Status::Failed;
   out.message = std::move(message);
@@ -211,7 +207,7 @@ RunOutcome Refused(Generator& g, std::string message) {
 }  // namespace
 
 RunOutcome RunGeneration(Generator& g) {
-  if (std::string problem = CheckSettings(g.settings); !problem.empty()) {
+  if (Message problem = CheckSettings(g.settings); !problem.empty()) {
     return Refused(g, std::move(problem));
   }
   DeriveRunSettings(g);
@@ -219,7 +215,7 @@ RunOutcome RunGeneration(Generator& g) {
   g.ranges.Clear();
   g.rng.ResetDrawCount();
   if (s.shape == BaseShape::Picture) {
-    if (std::string problem = LoadPicture(g); !problem.empty()) {
+    if (Message problem = LoadPicture(g); !problem.empty()) {
       return Refused(g, std::move(problem));
     }
   }

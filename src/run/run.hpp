@@ -8,7 +8,7 @@
 namespace swd {
 
 // The hint line texts, numbered 1..3.
-const std::string& HintText(int number);
+MessageKey HintText(int number);
 
 // What every front end does when the generation window becomes active: the per-class
 // tables for the chosen landscape type, the amount tables for the map size, and a cleared
@@ -18,7 +18,7 @@ void PrepareGeneration(Generator& g);
 struct RunOutcome {
   enum class Status { Written, Cancelled, SaveCancelled, Failed };
   Status status = Status::Cancelled;
-  std::string message;  // German, for Failed
+  Message message;  // for Failed
   std::filesystem::path map_path;
   std::filesystem::path bitmap_path;
   int players_requested = 0;
@@ -27,7 +27,7 @@ struct RunOutcome {
 
 // The note when the map had room for fewer headquarters than players were asked for,
 // "Nur 1 von 5 Spielern konnte platziert werden."; empty when all fit.
-std::string PlayersPlacedNote(int placed, int requested);
+Message PlayersPlacedNote(int placed, int requested);
 
 // One press of Start: checks the settings, derives the run's values, calls the steps in
 // their order with the cancel checks between them, and ends by writing the map file.

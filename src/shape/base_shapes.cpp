@@ -13,7 +13,7 @@ namespace swd {
 
 namespace {
 
-constexpr const char* kStatus = "Grundfläche wird geschaffen";
+constexpr MessageKey kStatus = MessageKey::StatusBuildBase;
 
 // The rectangle that "Insel" keeps as land; without "Insel" it is the whole map and the
 // extra column and row.

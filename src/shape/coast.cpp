@@ -16,15 +16,16 @@ int NeighboursOfClass(const Generator& g, int x, int y, int c) {
 }  // namespace
 
 void AdaptToSurroundings(Generator& g, int a, int b, int c) {
-  SweepStep(g, "Angleichen an Umgebung", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
-    if (g.grid(x, y, TerrainLayerA) == a && NeighboursOfClass(g, x, y, b) > 4) {
-      SetCellClassMirrored(g, x, y, c);
-    }
-  });
+  SweepStep(g, MessageKey::StatusMatchSurroundings, WorkingPass(g).StopOnCancel(),
+            [&](int x, int y) {
+              if (g.grid(x, y, TerrainLayerA) == a && NeighboursOfClass(g, x, y, b) > 4) {
+                SetCellClassMirrored(g, x, y, c);
+              }
+            });
 }
 
 void MatchEdges(Generator& g, int a, int b, int n, int c1, int c2) {
-  SweepStep(g, "Ränder werden angeglichen", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
+  SweepStep(g, MessageKey::StatusMatchEdges, WorkingPass(g).StopOnCancel(), [&](int x, int y) {
     const int k = g.grid(x, y, TerrainLayerA);
     if ((k == a || k == b) && NeighboursOfClass(g, x, y, n) >= 1) {
       SetCellClassMirrored(g, x, y, RandomInt(g, 0, 2) == 0 ? c1 : c2);

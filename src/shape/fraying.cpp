@@ -12,7 +12,7 @@ namespace swd {
 
 namespace {
 
-constexpr const char* kStatus = "Ränder werden ausgefranst";
+constexpr MessageKey kStatus = MessageKey::StatusFrayEdges;
 
 // Walk length drawn between depth / 6 and K * 2 * depth / 3, both held as single values.
 // At coast levels 0 and 1 the upper bound lies below the lower; RandomInt takes them as

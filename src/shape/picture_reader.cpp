@@ -2,7 +2,6 @@
 
 #include "io/byte_io.hpp"
 #include "io/file_read.hpp"
-#include "model/settings_check.hpp"
 
 namespace swd {
 
@@ -12,7 +11,7 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;  // BITMAPINFOHEADER; later versions are longer
 constexpr std::uintmax_t kLargestFile = 16u << 20;
 
-PictureRead Problem(std::string text) {
+PictureRead Problem(Message text) {
   return {{}, std::move(text)};
 }
 
@@ -20,24 +19,20 @@ std::int32_t GetI32(const std::uint8_t* p) {
   return static_cast<std::int32_t>(GetU32(p));
 }
 
-std::string Quoted(const std::filesystem::path& path) {
-  return "\u201E" + path.string() + "\u201C";
-}
-
 }  // namespace
 
 PictureRead ReadPicture(std::span<const std::uint8_t> bytes, int width, int height) {
   if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') {
-    return Problem("ist keine Windows-Bitmap (BMP)");
+    return Problem(MessageKey::PictureNotBitmap);
   }
   if (bytes.size() < kFileHeaderSize + kInfoHeaderSize) {
-    return Problem("ist zu kurz für eine Windows-Bitmap");
+    return Problem(MessageKey::PictureTooShort);
   }
   const std::uint8_t* p = bytes.data();
   const std::uint32_t data_offset = GetU32(p + 10);
   const std::uint32_t header_size = GetU32(p + 14);
   if (header_size < kInfoHeaderSize) {
-    return Problem("hat einen veralteten Bitmap-Kopf; gebraucht wird eine Windows-Bitmap");
+    return Problem(MessageKey::PictureOldHeader);
   }
   const std::int64_t file_width = GetI32(p + 18);
   const std::int64_t signed_height = GetI32(p + 22);
@@ -45,27 +40,26 @@ PictureRead ReadPicture(std::span<const std::uint8_t> bytes, int width, int heig
   const unsigned bits = GetU16(p + 28);
   const std::uint32_t compression = GetU32(p + 30);
   if (planes != 1 || data_offset < kFileHeaderSize + std::uint64_t{header_size}) {
-    return Problem("hat einen fehlerhaften Bitmap-Kopf");
+    return Problem(MessageKey::PictureBadHeader);
   }
   if (bits != 8) {
-    return Problem("hat " + std::to_string(bits) +
-                   " Bit je Punkt; gebraucht wird ein Bild mit 256 Farben (8 Bit je Punkt)");
+    return Problem({MessageKey::PictureBitDepth, {Message::Number(bits)}});
   }
   if (compression != 0) {
-    return Problem("ist komprimiert; gebraucht wird eine unkomprimierte Bitmap");
+    return Problem(MessageKey::PictureCompressed);
   }
   // A negative height marks rows stored top to bottom.
   const bool top_down = signed_height < 0;
   const std::int64_t file_height = top_down ? -signed_height : signed_height;
   if (file_width != width || file_height != height) {
-    return Problem("hat " + std::to_string(file_width) + " x " + std::to_string(file_height) +
-                   " Punkte, die Karte braucht " + std::to_string(width) + " x " +
-                   std::to_string(height));
+    return Problem({MessageKey::PictureWrongSize,
+                    {Message::Number(file_width), Message::Number(file_height),
+                     Message::Number(width), Message::Number(height)}});
   }
   // Rows are padded to whole 4-byte words.
   const std::uint64_t stride = (static_cast<std::uint64_t>(width) + 3) / 4 * 4;
   if (data_offset + stride * static_cast<std::uint64_t>(height) > bytes.size()) {
-    return Problem("ist unvollständig: es fehlen Bilddaten");
+    return Problem(MessageKey::PictureIncomplete);
   }
   PictureRead out;
   out.pixels.resize(static_cast<std::size_t>(width) * height);
@@ -78,25 +72,25 @@ PictureRead ReadPicture(std::span<const std::uint8_t> bytes, int width, int heig
 }
 
 PictureRead LoadPictureFile(const std::filesystem::path& path, int width, int height) {
-  if (path.empty()) return Problem(kNoPictureChosen);
+  if (path.empty()) return Problem(MessageKey::PictureNotChosen);
   FileRead file = ReadWholeFile(path, kLargestFile);
-  const std::string name = "Das Bild " + Quoted(path);
+  const Message name = Message::Verbatim(path.string());
   switch (file.problem) {
     case FileReadProblem::None:
       break;
     case FileReadProblem::Missing:
-      return Problem(name + " gibt es nicht.");
+      return Problem({MessageKey::PictureMissing, {name}});
     case FileReadProblem::NotAFile:
-      return Problem(name + " ist keine Datei.");
+      return Problem({MessageKey::PictureNotAFile, {name}});
     case FileReadProblem::TooLarge:
-      return Problem(name + " ist zu groß für ein Kartenbild.");
+      return Problem({MessageKey::PictureTooLarge, {name}});
     case FileReadProblem::NoPermission:
-      return Problem(name + " lässt sich nicht lesen: keine Leseberechtigung.");
+      return Problem({MessageKey::PictureNoPermission, {name}});
     case FileReadProblem::Unreadable:
-      return Problem(name + " lässt sich nicht lesen.");
+      return Problem({MessageKey::PictureUnreadable, {name}});
   }
   PictureRead read = ReadPicture(file.bytes, width, height);
-  if (!read.problem.empty()) read.problem = name + " " + read.problem + ".";
+  if (!read.problem.empty()) read.problem = read.problem.WithFirst(name);
   return read;
 }
 

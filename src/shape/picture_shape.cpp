@@ -33,7 +33,7 @@ int PictureIndex(const Generator& g, int x, int y) {
 
 // One phase of the picture base: every row top to bottom, every cell left to right.
 template <class Lay>
-void PicturePhase(Generator& g, std::string_view status, Lay&& lay) {
+void PicturePhase(Generator& g, MessageKey status, Lay&& lay) {
   BeginStep(g, status);
   g.host->SetProgress(0);
   Sweep(g, WholeMapByRows(g), [&](int x, int y) { lay(x, y, PictureIndex(g, x, y)); });
@@ -41,7 +41,7 @@ void PicturePhase(Generator& g, std::string_view status, Lay&& lay) {
 
 }  // namespace
 
-std::string LoadPicture(Generator& g) {
+Message LoadPicture(Generator& g) {
   PictureRead read = LoadPictureFile(g.run.PicturePath, g.run.MapWidth, g.run.MapHeight);
   g.picture = std::move(read.pixels);
   return read.problem;
@@ -49,20 +49,20 @@ std::string LoadPicture(Generator& g) {
 
 void BuildPictureBase(Generator& g) {
   // The picture was read and checked before the run began.
-  PicturePhase(g, "Lese Bild ein", [](int, int, int) {});
+  PicturePhase(g, MessageKey::StatusReadPicture, [](int, int, int) {});
 
-  PicturePhase(g, "Grundfläche wird geschaffen", [&](int x, int y, int index) {
+  PicturePhase(g, MessageKey::StatusBuildBase, [&](int x, int y, int index) {
     ResetCell(g, x, y, index == kSeaPixel ? Water : OpenLand);
   });
   RunCoastPasses(g, kSeaShore);
 
-  PicturePhase(g, "Seen werden geschaffen", [&](int x, int y, int index) {
+  PicturePhase(g, MessageKey::StatusCreateLakes, [&](int x, int y, int index) {
     if (index == kLakePixel) ResetCell(g, x, y, Water);
   });
   // Lakes get a sandy shore in every landscape type, Winterland included.
   RunCoastPasses(g, kSandyShore);
 
-  PicturePhase(g, "Schaffe Gebirgszüge und Schätze", [&](int x, int y, int index) {
+  PicturePhase(g, MessageKey::StatusCreateMountainsAndResources, [&](int x, int y, int index) {
     for (const MountainPixel& m : kMountainPixels) {
       if (index != m.index) continue;
       SetCellClass(g, x, y, Mountain);
@@ -73,11 +73,11 @@ void BuildPictureBase(Generator& g) {
   });
   RunCoastPasses(g, kMountainMeadows);
 
-  PicturePhase(g, "Schaffe Lava", [&](int x, int y, int index) {
+  PicturePhase(g, MessageKey::StatusCreateLava, [&](int x, int y, int index) {
     if (index == kLavaPixel) SetCellClass(g, x, y, Lava);
   });
 
-  PicturePhase(g, "Wüstenregionen werden geschaffen", [&](int x, int y, int index) {
+  PicturePhase(g, MessageKey::StatusCreateDeserts, [&](int x, int y, int index) {
     if (index == kDesertPixel) SetCellClass(g, x, y, Desert);
   });
   RunCoastPasses(g, kDesertBelts);

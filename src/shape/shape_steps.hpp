@@ -21,9 +21,9 @@ void CarveOuterRing(Generator& g);
 bool CarveEllipseBand(Generator& g, double inner, double outer);
 
 // Reads and checks the picture of the "Spezial" shape before the run lays anything.
-// Returns an empty string when it can be used, else a German message naming the file and
-// what is wrong with it.
-std::string LoadPicture(Generator& g);
+// Returns an empty message when it can be used, else one naming the file and what is wrong
+// with it.
+Message LoadPicture(Generator& g);
 
 // Coast shaping; the sequences of passes the steps share are in coast_passes.hpp. Both
 // rules sweep the columns 0..MapWidth-1 and rows 0..RowLimit in place and repeat each

@@ -174,15 +174,16 @@ const char* swdgen_set_picture(SwdgenSession* s, const char* file_name, const st
     out.write(reinterpret_cast<const char*>(bytes), size);
   }
   s->settings.PicturePath = path;
-  return Hand(s, swd::LoadPictureFile(path, s->settings.MapWidth, s->settings.MapHeight).problem);
+  return Hand(
+      s, swd::LoadPictureFile(path, s->settings.MapWidth, s->settings.MapHeight).problem.German());
 }
 
 const char* swdgen_check(SwdgenSession* s) {
   const GeneratorSettings& g = s->settings;
-  std::string problem = swd::CheckSettings(g);
+  std::string problem = swd::CheckSettings(g).German();
   const auto shape = swd::ShapeOf(g);
   if (problem.empty() && g.CheckErwEinst && shape && shape->shape == swd::BaseShape::Picture) {
-    problem = swd::LoadPictureFile(g.PicturePath, g.MapWidth, g.MapHeight).problem;
+    problem = swd::LoadPictureFile(g.PicturePath, g.MapWidth, g.MapHeight).problem.German();
   }
   return Hand(s, std::move(problem));
 }
@@ -199,7 +200,8 @@ const char* swdgen_run(SwdgenSession* s, std::uint32_t seed) {
   g->rng.Seed(seed);
   s->outcome = swd::RunGeneration(*g);
   s->host.Attach(nullptr);
-  return Hand(s, s->outcome.status == swd::RunOutcome::Status::Failed ? s->outcome.message : "");
+  return Hand(
+      s, s->outcome.status == swd::RunOutcome::Status::Failed ? s->outcome.message.German() : "");
 }
 
 int swdgen_players_placed(SwdgenSession* s) {
@@ -211,7 +213,8 @@ int swdgen_players_requested(SwdgenSession* s) {
 }
 
 const char* swdgen_players_note(SwdgenSession* s) {
-  return Hand(s, swd::PlayersPlacedNote(s->outcome.players_placed, s->outcome.players_requested));
+  return Hand(
+      s, swd::PlayersPlacedNote(s->outcome.players_placed, s->outcome.players_requested).German());
 }
 
 const char* swdgen_proposed_name(SwdgenSession* s) {
@@ -256,16 +259,16 @@ int swdgen_render_height(SwdgenSession* s) {
 }
 
 const char* swdgen_check_name(SwdgenSession* s, const char* name) {
-  return Hand(s, swd::CheckMapName(name));
+  return Hand(s, swd::CheckMapName(name).German());
 }
 
 const char* swdgen_check_title(SwdgenSession* s, const char* title) {
-  return Hand(s, swd::CheckMapTitle(title));
+  return Hand(s, swd::CheckMapTitle(title).German());
 }
 
 const char* swdgen_title_map(SwdgenSession* s, const std::uint8_t* bytes, int size,
                              const char* title) {
-  if (std::string problem = swd::CheckMapTitle(title); !problem.empty()) {
+  if (std::string problem = swd::CheckMapTitle(title).German(); !problem.empty()) {
     return Hand(s, std::move(problem));
   }
   swd::SwdMapRead read = swd::ReadSwdMap({bytes, bytes + size});
@@ -286,5 +289,5 @@ const char* swdgen_type_name(int landscape_type) {
 }
 
 const char* swdgen_hint(int number) {
-  return swd::HintText(number).c_str();
+  return swd::GermanText(swd::HintText(number));
 }

@@ -8,8 +8,8 @@ namespace {
 constexpr std::chrono::milliseconds kReportInterval(40);
 }  // namespace
 
-void WebHost::SetStatus(std::string_view text) {
-  swdgen_host_status(std::string(text).c_str());
+void WebHost::SetStatus(const Message& text) {
+  swdgen_host_status(text.German().c_str());
 }
 
 void WebHost::ShowProgress(bool visible) {
@@ -39,8 +39,8 @@ void WebHost::SendPreview() {
   preview_changed_ = false;
 }
 
-void WebHost::SetHint(std::string_view text) {
-  swdgen_host_hint(std::string(text).c_str());
+void WebHost::SetHint(const Message& text) {
+  swdgen_host_hint(text.German().c_str());
 }
 
 void WebHost::RunEnded() {
@@ -51,7 +51,7 @@ void WebHost::RunEnded() {
 }
 
 std::optional<SaveTarget> WebHost::AskSaveTarget(const SaveTarget& proposal,
-                                                 const std::string& problem) {
+                                                 const Message& problem) {
   // The proposal is always usable and the files are only kept: a second request cannot
   // come from a refused answer of ours.
   if (!problem.empty()) return std::nullopt;
@@ -61,7 +61,7 @@ std::optional<SaveTarget> WebHost::AskSaveTarget(const SaveTarget& proposal,
   return target;
 }
 
-std::string WebHost::WriteFiles(const std::vector<FileContent>& files) {
+Message WebHost::WriteFiles(const std::vector<FileContent>& files) {
   files_ = files;
   return {};
 }

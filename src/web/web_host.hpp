@@ -30,16 +30,16 @@ class WebHost : public Host {
   // Whether the save marks the start positions with objects.
   void SetStartObjects(bool on) { start_objects_ = on; }
 
-  void SetStatus(std::string_view text) override;
+  void SetStatus(const Message& text) override;
   void ShowProgress(bool visible) override;
   void SetProgress(int value) override;
   void RefreshPreview() override { preview_changed_ = true; }
   void Yield() override;
-  void SetHint(std::string_view text) override;
+  void SetHint(const Message& text) override;
   void RunEnded() override;
   std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
-                                          const std::string& problem) override;
-  std::string WriteFiles(const std::vector<FileContent>& files) override;
+                                          const Message& problem) override;
+  Message WriteFiles(const std::vector<FileContent>& files) override;
 
   const std::string& proposed_name() const { return proposed_name_; }
   // The map file and its bitmap of the last run; empty before one was saved.

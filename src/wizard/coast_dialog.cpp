@@ -7,12 +7,12 @@
 namespace swd::wizard {
 
 CoastDialog::CoastDialog(int& coast_roughness, QWidget* parent)
-    : DetailDialog("Küstenverlauf", parent) {
-  auto* frame = new QGroupBox("Küste zum Meer", this);
+    : DetailDialog(tr("Küstenverlauf"), parent) {
+  auto* frame = new QGroupBox(tr("Küste zum Meer"), this);
   auto* layout = new QVBoxLayout(frame);
   slider_ = BindSlider(kLevelRange, coast_roughness, frame);
   slider_->setObjectName("Slider_Rand");
-  layout->addWidget(SliderBetween(slider_, "glatt", "ausgefranst", frame));
+  layout->addWidget(SliderBetween(slider_, tr("glatt"), tr("ausgefranst"), frame));
   Body()->addWidget(frame);
   AddButtons();
   setMinimumWidth(360);

@@ -21,11 +21,11 @@ DetailDialog::DetailDialog(const QString& caption, QWidget* parent)
 void DetailDialog::AddButtons() {
   auto* row = new QHBoxLayout;
   row->addStretch(1);
-  ok_ = MakeButton("&Ok", "Command_Ok", this);
+  ok_ = MakeButton(tr("&Ok"), "Command_Ok", this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   row->addWidget(ok_);
-  cancel_ = MakeButton("&Abbruch", "Command_Abbruch", this);
+  cancel_ = MakeButton(tr("&Abbruch"), "Command_Abbruch", this);
   connect(cancel_, &QPushButton::clicked, this, &DetailDialog::reject);
   row->addWidget(cancel_);
   static_cast<QVBoxLayout*>(layout())->addLayout(row);

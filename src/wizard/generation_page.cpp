@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProgressBar>
@@ -10,8 +11,11 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "analysis/map_analysis.hpp"
 #include "files/atomic_files.hpp"
+#include "mapfile/swd_map.hpp"
 #include "wizard/escape_watcher.hpp"
+#include "wizard/message_text.hpp"
 #include "wizard/page_texts.hpp"
 #include "wizard/pictures.hpp"
 #include "wizard/preview_view.hpp"
@@ -26,13 +30,10 @@ namespace {
 constexpr int kYieldIntervalMs = 10;
 constexpr QSize kPicture2Size(72, 48);
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 }  // namespace
 
 GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
-    : WizardPage("Landschaft generieren", parent),
+    : WizardPage(tr("Landschaft generieren"), parent),
       services_(services),
       generator_(std::make_unique<Generator>(*this)),
       save_folder_(StartSaveFolder(services.program_folder, services.settings.get())) {
@@ -48,6 +49,15 @@ GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
   type_->setFont(big);
   top->addWidget(type_);
   top->addStretch(1);
+  result_ = new QLabel(this);
+  result_->setObjectName("Label_Ergebnis");
+  result_->setTextFormat(Qt::PlainText);
+  result_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  result_->setToolTip(
+      tr("Der Fairness-Index vergleicht die Starts der Spieler: Bauplätze, Bäume, Granit, "
+         "Rohstoffe, Fische und Wasser im Umkreis von 24 Schritten und den Abstand zum "
+         "nächsten Gegner, wie „swdgen analyze“ sie zählt. 1 heißt gleich gute Starts."));
+  top->addWidget(result_);
   Content()->addLayout(top);
 
   preview_ = new PreviewView(generator_->preview, this);
@@ -62,15 +72,29 @@ GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
   Content()->addWidget(hint_);
 
   auto* row = new QHBoxLayout;
-  row->addWidget(MakeButton("&Hilfe", "Command_Hilfe", this));
+  row->addWidget(MakeButton(tr("&Hilfe"), "Command_Hilfe", this));
   row->addStretch(1);
-  auto* back = MakeButton("<< &Zurück", "Command_Zurueck", this);
+  auto* back = MakeButton(tr("<< &Zurück"), "Command_Zurueck", this);
   SetBackButton(back);
   row->addWidget(back);
-  end_ = MakeButton("&Ende", "Command_Ende", this);
+  end_ = MakeButton(tr("&Ende"), "Command_Ende", this);
   connect(end_, &QPushButton::clicked, this, &WizardPage::quitRequested);
   row->addWidget(end_);
-  start_ = MakeButton("&Start !", "Command_Start", this);
+  auto* seed_label = new QLabel(tr("Start&wert:"), this);
+  row->addWidget(seed_label);
+  seed_ = new QLineEdit(this);
+  seed_->setObjectName("Text_Startwert");
+  seed_label->setBuddy(seed_);
+  seed_->setMaxLength(10);
+  seed_->setFixedWidth(seed_->fontMetrics().horizontalAdvance(QString(11, QLatin1Char('0'))));
+  seed_->setToolTip(
+      tr("Leer: jede Landschaft wird anders. Eine Zahl von 0 bis 4294967295 macht mit "
+         "denselben Einstellungen immer dieselbe Landschaft, wie „swdgen generate --seed“."));
+  connect(seed_, &QLineEdit::returnPressed, this, [this] {
+    if (start_->isEnabled()) Start();
+  });
+  row->addWidget(seed_);
+  start_ = MakeButton(tr("&Start !"), "Command_Start", this);
   connect(start_, &QPushButton::clicked, this, &GenerationPage::Start);
   row->addWidget(start_);
   auto* outer = static_cast<QVBoxLayout*>(layout());
@@ -96,7 +120,8 @@ GenerationPage::~GenerationPage() = default;
 void GenerationPage::Activate() {
   Generator& g = *generator_;
   PrepareGeneration(g);
-  type_->setText(LandscapeTypeName(g.settings.LandscapeType));
+  type_->setText(Text(LandscapeTypeKey(g.settings.LandscapeType)));
+  ClearResult();
   picture2_->setPixmap(
       QPixmap::fromImage(LandscapePicture(g.settings.LandscapeType, kPicture2Size)));
   // The preview asks for room by the map's size.
@@ -105,14 +130,29 @@ void GenerationPage::Activate() {
 }
 
 void GenerationPage::Start() {
+  const StartValue start_value = ParseStartValue(seed_->text());
+  if (!start_value.valid) {
+    QMessageBox::warning(this, tr("Landschaft generieren"),
+                         tr("Der Startwert muss eine ganze Zahl von 0 bis 4294967295 sein. Leer "
+                            "gelassen wird jede Landschaft anders."));
+    seed_->setFocus();
+    seed_->selectAll();
+    return;
+  }
   end_->setEnabled(false);
   BackButton()->setEnabled(false);
   start_->setEnabled(false);
+  seed_->setEnabled(false);
   running_ = true;
   stop_requested_ = false;
   stopped_at_save_ = false;
+  seeded_run_ = start_value.seed.has_value();
+  if (seeded_run_) PrepareSeededRun(*start_value.seed);
+  ClearResult();
+  saved_map_.clear();
   last_outcome_ = RunGeneration(*generator_);
   running_ = false;
+  seed_->setEnabled(true);
   if (stopped_at_save_) last_outcome_.status = RunOutcome::Status::Cancelled;
   preview_->Flush();
   switch (last_outcome_.status) {
@@ -120,10 +160,11 @@ void GenerationPage::Start() {
       if (const QString note = PlayersNote(); !note.isEmpty()) {
         status_->showMessage(status_->currentMessage() + "  " + note);
       }
+      ShowResult();
       break;
     case RunOutcome::Status::Cancelled:
       // A step stopped inside its loop leaves its own name behind.
-      status_->showMessage(kRunStopped);
+      status_->showMessage(tr(kRunStopped));
       break;
     case RunOutcome::Status::SaveCancelled:
       // Nothing was saved: the window starts afresh, as when it is shown again.
@@ -132,11 +173,48 @@ void GenerationPage::Start() {
     case RunOutcome::Status::Failed:
       // A run that could not start (an unusable picture) says why where the user looks;
       // the status bar alone is easily missed and may cut a long message.
-      QMessageBox::warning(this, "Landschaft generieren",
-                           QString::fromStdString(last_outcome_.message));
+      QMessageBox::warning(this, tr("Landschaft generieren"), Text(last_outcome_.message));
       break;
   }
   emit runFinished();
+}
+
+void GenerationPage::PrepareSeededRun(std::uint32_t seed) {
+  // The command line makes every map with a new generator; what an earlier run of this one
+  // left in its grid and random source must not count.
+  Generator& g = *generator_;
+  g.grid.Clear();
+  g.ranges.Clear();
+  g.HqX.fill(0);
+  g.HqY.fill(0);
+  g.picture.clear();
+  g.rng = Random{};
+  PrepareGeneration(g);
+  g.rng.Seed(seed);
+}
+
+void GenerationPage::ShowResult() {
+  const SwdMapRead read = ReadSwdMap(saved_map_);
+  if (!read.map) return;
+  const MapAnalysis analysis = AnalyzeMap(*read.map, kDefaultRadius);
+  std::vector<PreviewView::StartMarker> markers;
+  for (const StartReport& start : analysis.starts) {
+    markers.push_back({QPoint(start.start.at.x, start.start.at.y), start.start.player});
+  }
+  preview_->SetMarkers(std::move(markers));
+  const QString players = tr("Spieler platziert: %1 von %2")
+                              .arg(last_outcome_.players_placed)
+                              .arg(last_outcome_.players_requested);
+  const QString fairness =
+      analysis.fairness ? tr("Fairness-Index: %1 (1 = gleich gute Starts)")
+                              .arg(services_.language.toString(analysis.fairness->index, 'f', 2))
+                        : tr("Fairness-Index: keiner (weniger als zwei Starts)");
+  result_->setText(players + "   " + fairness);
+}
+
+void GenerationPage::ClearResult() {
+  result_->clear();
+  preview_->SetMarkers({});
 }
 
 QString GenerationPage::PlayersNote() const {
@@ -144,11 +222,11 @@ QString GenerationPage::PlayersNote() const {
   return PlayersPlacedNote(generator_->run.PlayerCount, generator_->settings.PlayerCount);
 }
 
-void GenerationPage::SetStatus(std::string_view text) {
+void GenerationPage::SetStatus(const Message& text) {
   if (text.empty()) {
     status_->clearMessage();
   } else {
-    status_->showMessage(FromUtf8(text));
+    status_->showMessage(Text(text));
   }
 }
 
@@ -179,8 +257,8 @@ bool GenerationPage::CancelKeyHeld() {
   return escape_->Held() || stop_requested_;
 }
 
-void GenerationPage::SetHint(std::string_view text) {
-  hint_->setText(FromUtf8(text));
+void GenerationPage::SetHint(const Message& text) {
+  hint_->setText(Text(text));
 }
 
 void GenerationPage::RunEnded() {
@@ -195,7 +273,7 @@ void GenerationPage::RunEnded() {
 }
 
 std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& proposal,
-                                                        const std::string& problem) {
+                                                        const Message& problem) {
   // A stop that came after the run's last check still ends the run before the save
   // dialog: a map the user gave up on is not offered for saving. Events not yet delivered
   // (the close box, Escape) count too; once the modal dialog is open, the window would
@@ -207,13 +285,23 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
   }
   SaveTarget offered = proposal;
   if (offered.folder.empty()) offered.folder = save_folder_.toStdString();
+  if (problem.empty()) {
+    // The first proposal of a run speaks the program's language: the core's "Karte007" and
+    // "Phantasia-Zufall" in German. The drawn number is the digits the name ends in.
+    const QString name = QString::fromStdString(proposal.name);
+    qsizetype digits = 0;
+    while (digits < name.size() && name[name.size() - 1 - digits].isDigit())
+      ++digits;
+    offered.name = tr("Karte%1").arg(name.right(digits)).toStdString();
+    offered.title = tr("Phantasia-Zufall").toStdString();
+  }
   const QString note = PlayersNote();
   if (!note.isEmpty()) status_->showMessage(note);
   // The bar belongs to the writing that follows the dialog, not to the last step.
   progress_->setValue(progress_value_);
   preview_->Flush();
   save_->KeepClear(preview_->PictureOnScreen());
-  auto answer = save_->Ask(offered, QString::fromStdString(problem), note);
+  auto answer = save_->Ask(offered, Text(problem), note);
   if (answer) {
     save_folder_ = QString::fromStdString(answer->folder.string());
     RememberSaveFolder(services_.settings.get(), save_folder_);
@@ -224,12 +312,15 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
   return answer;
 }
 
-std::string GenerationPage::WriteFiles(const std::vector<FileContent>& files) {
-  return WriteFilesAtomically(files);
+Message GenerationPage::WriteFiles(const std::vector<FileContent>& files) {
+  Message problem = WriteFilesAtomically(files);
+  // The map comes first; what it offers the players is shown once the run has ended.
+  if (problem.empty() && !files.empty()) saved_map_ = files.front().bytes;
+  return problem;
 }
 
 std::optional<std::uint32_t> GenerationPage::ClockSeed() {
-  if (!services_.clock_seed) return std::nullopt;
+  if (seeded_run_ || !services_.clock_seed) return std::nullopt;
   return services_.clock_seed();
 }
 

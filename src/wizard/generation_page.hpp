@@ -10,6 +10,7 @@
 #include "wizard/wizard_page.hpp"
 
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QStatusBar;
 
@@ -43,6 +44,11 @@ class GenerationPage : public WizardPage, public Host {
   const RunOutcome& LastOutcome() const { return last_outcome_; }
 
   QPushButton* StartButton() const { return start_; }
+  // "Startwert": empty, the wizard's own runs, which differ from one another; a number, the
+  // run of `swdgen generate --seed` with that number, the same map every time.
+  QLineEdit* SeedField() const { return seed_; }
+  // After a written run: the players placed and how fair their starts are.
+  QLabel* ResultLabel() const { return result_; }
   QPushButton* EndButton() const { return end_; }
   QLabel* TypeLabel() const { return type_; }
   QLabel* HintLabel() const { return hint_; }
@@ -53,17 +59,17 @@ class GenerationPage : public WizardPage, public Host {
   QString SaveFolder() const { return save_folder_; }
 
   // Host
-  void SetStatus(std::string_view text) override;
+  void SetStatus(const Message& text) override;
   void ShowProgress(bool visible) override;
   void SetProgress(int value) override;
   void RefreshPreview() override;
   void Yield() override;
   bool CancelKeyHeld() override;
-  void SetHint(std::string_view text) override;
+  void SetHint(const Message& text) override;
   void RunEnded() override;
   std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
-                                          const std::string& problem) override;
-  std::string WriteFiles(const std::vector<FileContent>& files) override;
+                                          const Message& problem) override;
+  Message WriteFiles(const std::vector<FileContent>& files) override;
   std::optional<std::uint32_t> ClockSeed() override;
 
  signals:
@@ -71,6 +77,12 @@ class GenerationPage : public WizardPage, public Host {
 
  private:
   void Start();
+  // Puts the generator where a fresh one of the command line starts, seeded with `seed`.
+  void PrepareSeededRun(std::uint32_t seed);
+  // The players placed and the fairness of the map just saved, and its starts over the
+  // preview.
+  void ShowResult();
+  void ClearResult();
   // What the status bar and the save dialog say when the map has fewer players than asked.
   QString PlayersNote() const;
 
@@ -81,6 +93,8 @@ class GenerationPage : public WizardPage, public Host {
   PreviewView* preview_;
   QLabel* hint_;
   QPushButton* start_;
+  QLineEdit* seed_;
+  QLabel* result_;
   QPushButton* end_;
   QStatusBar* status_;
   QProgressBar* progress_;
@@ -94,6 +108,10 @@ class GenerationPage : public WizardPage, public Host {
   bool stop_requested_ = false;
   // The run was stopped when it asked where to save, after its last check.
   bool stopped_at_save_ = false;
+  // The run started from a "Startwert": no clock reseeds.
+  bool seeded_run_ = false;
+  // The bytes of the map file the run saved last.
+  std::vector<std::uint8_t> saved_map_;
 };
 
 }  // namespace swd::wizard

@@ -23,22 +23,26 @@ struct GraniteSlider {
 constexpr GraniteSlider kLarge[2] = {
     {"Slider_GrGranitAz",
      {0, 10, 5, 5, 1},
-     "wenige",
-     "viele",
+     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "wenige"),
+     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "viele"),
      &GeneratorSettings::SliderGrGranitAz},
     {"Slider_GrGranitAus",
      {0, 10, 5, 5, 1},
-     "klein",
-     "groß",
+     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "klein"),
+     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "groß"),
      &GeneratorSettings::SliderGrGranitAus},
 };
 constexpr GraniteSlider kSmall[2] = {
     {"Slider_KlGranitAz",
      {0, 15, 3, 5, 1},
-     "selten",
-     "häufig",
+     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "selten"),
+     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "häufig"),
      &GeneratorSettings::SliderKlGranitAz},
-    {"Slider_KlGranitAus", {0, 10, 7, 5, 1}, "leer", "voll", &GeneratorSettings::SliderKlGranitAus},
+    {"Slider_KlGranitAus",
+     {0, 10, 7, 5, 1},
+     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "leer"),
+     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "voll"),
+     &GeneratorSettings::SliderKlGranitAus},
 };
 
 constexpr QSize kPictureSize(72, 54);
@@ -46,8 +50,8 @@ constexpr QSize kPictureSize(72, 54);
 }  // namespace
 
 GraniteDialog::GraniteDialog(GeneratorSettings& settings, QWidget* parent)
-    : DetailDialog("Ausdehnung der Granitvorkommen", parent) {
-  const auto frame = [&](const char* caption, const GraniteSlider(&sliders)[2]) {
+    : DetailDialog(tr("Ausdehnung der Granitvorkommen"), parent) {
+  const auto frame = [&](const QString& caption, const GraniteSlider(&sliders)[2]) {
     auto* box = new QGroupBox(caption, this);
     auto* row = new QHBoxLayout(box);
     row->addWidget(CaptionedPicture(ObjectPicture(ObjectKind::Granite, kPictureSize), "", box));
@@ -55,13 +59,13 @@ GraniteDialog::GraniteDialog(GeneratorSettings& settings, QWidget* parent)
     for (const GraniteSlider& s : sliders) {
       QSlider* slider = BindSlider(s.range, settings.*s.setting, box);
       slider->setObjectName(s.name);
-      column->addWidget(SliderBetween(slider, s.low, s.high, box));
+      column->addWidget(SliderBetween(slider, tr(s.low), tr(s.high), box));
     }
     row->addLayout(column, 1);
     Body()->addWidget(box);
   };
-  frame("Ausgedehnte Granitfelder", kLarge);
-  frame("Kleine Granitvorkommen", kSmall);
+  frame(tr("Ausgedehnte Granitfelder"), kLarge);
+  frame(tr("Kleine Granitvorkommen"), kSmall);
   AddButtons();
   setMinimumWidth(420);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "run/run.hpp"
+#include "wizard/message_text.hpp"
 
 namespace swd::wizard {
 
@@ -27,8 +28,21 @@ QString SizeLine(int width, int height) {
   return Str(width) + "  x " + Str(height);
 }
 
+StartValue ParseStartValue(const QString& text) {
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) return {};
+  // Digits only: toULongLong would also take a sign or a "0x".
+  for (const QChar c : trimmed) {
+    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return {false, std::nullopt};
+  }
+  bool ok = false;
+  const qulonglong value = trimmed.toULongLong(&ok);
+  if (!ok || value > 4294967295ULL) return {false, std::nullopt};
+  return {true, static_cast<std::uint32_t>(value)};
+}
+
 QString PlayersPlacedNote(int placed, int requested) {
-  return QString::fromStdString(swd::PlayersPlacedNote(placed, requested));
+  return Text(swd::PlayersPlacedNote(placed, requested));
 }
 
 }  // namespace swd::wizard

@@ -2,6 +2,8 @@
 
 #include <QRect>
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 namespace swd::wizard {
 
@@ -21,10 +23,20 @@ inline constexpr QPoint kOutlineCentreTwips{4080, 1680};
 QString SizeLine(int width, int height);
 
 // The run's note on players without room for their headquarters (run/run.hpp), for the
-// generation window.
+// generation window, in the program's language.
 QString PlayersPlacedNote(int placed, int requested);
 
+// What the "Startwert" field holds: nothing (no seed), a whole number 0 to 4294967295 (the
+// seed, as `swdgen generate --seed` takes it; blanks around it do not matter), or anything
+// else, which is not valid.
+struct StartValue {
+  bool valid = true;
+  std::optional<std::uint32_t> seed;
+};
+StartValue ParseStartValue(const QString& text);
+
 // The status bar after a run was stopped (Escape, or the window closed).
-inline const char* const kRunStopped = "Generierung abgebrochen";
+inline const char* const kRunStopped =
+    QT_TRANSLATE_NOOP("swd::wizard::GenerationPage", "Generierung abgebrochen");
 
 }  // namespace swd::wizard

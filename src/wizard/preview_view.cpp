@@ -22,6 +22,11 @@ PreviewView::PreviewView(const PreviewImage& image, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void PreviewView::SetMarkers(std::vector<StartMarker> markers) {
+  markers_ = std::move(markers);
+  update();
+}
+
 void PreviewView::FlushIfDue() {
   if (!dirty_) return;
   if (since_repaint_.isValid() && since_repaint_.elapsed() < kRepaintIntervalMs) return;
@@ -77,6 +82,30 @@ void PreviewView::paintEvent(QPaintEvent*) {
   painter.drawImage(target, picture);
   painter.setPen(QPen(QColor(0, 0, 0), 1));
   painter.drawRect(target.adjusted(-1, -1, 0, 0));
+  PaintMarkers(painter, target);
+}
+
+void PreviewView::PaintMarkers(QPainter& painter, const QRect& picture) const {
+  if (markers_.empty()) return;
+  const int zoom = Zoom();
+  // Large enough to read at zoom 1, never much larger than a few vertices.
+  const int radius = std::clamp(zoom * 2, 8, 14);
+  QFont font = painter.font();
+  font.setBold(true);
+  font.setPixelSize(radius + radius / 2);
+  painter.setFont(font);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  for (const StartMarker& m : markers_) {
+    const QPoint centre(picture.left() + m.vertex.x() * zoom + zoom / 2,
+                        picture.top() + m.vertex.y() * zoom + zoom / 2);
+    const QRect disc(centre - QPoint(radius, radius), QSize(2 * radius, 2 * radius));
+    painter.setPen(QPen(QColor(0, 0, 0), 2));
+    painter.setBrush(QColor(255, 255, 255));
+    painter.drawEllipse(disc);
+    painter.drawText(disc, Qt::AlignCenter, QString::number(m.player));
+  }
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setBrush(Qt::NoBrush);
 }
 
 }  // namespace swd::wizard

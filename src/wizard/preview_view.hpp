@@ -2,8 +2,11 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <vector>
 
 #include "model/preview.hpp"
+
+class QPainter;
 
 namespace swd::wizard {
 
@@ -16,6 +19,16 @@ class PreviewView : public QWidget {
 
  public:
   explicit PreviewView(const PreviewImage& image, QWidget* parent = nullptr);
+
+  // A start position drawn over the picture: the vertex and the player's number.
+  struct StartMarker {
+    QPoint vertex;
+    int player = 0;
+  };
+  // Draws the markers over the picture from now on (in the window only: the image stays as
+  // it is); none clears them.
+  void SetMarkers(std::vector<StartMarker> markers);
+  const std::vector<StartMarker>& Markers() const { return markers_; }
 
   // The image changed.
   void MarkDirty() { dirty_ = true; }
@@ -37,7 +50,10 @@ class PreviewView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void PaintMarkers(QPainter& painter, const QRect& picture) const;
+
   const PreviewImage& image_;
+  std::vector<StartMarker> markers_;
   bool dirty_ = false;
   QElapsedTimer since_repaint_;
 };

@@ -9,6 +9,7 @@
 #include "model/terrain.hpp"
 #include "wizard/animal_dialog.hpp"
 #include "wizard/granite_dialog.hpp"
+#include "wizard/message_text.hpp"
 #include "wizard/picture_button.hpp"
 #include "wizard/pictures.hpp"
 #include "wizard/resource_dialog.hpp"
@@ -25,17 +26,23 @@ struct GroupLook {
   const char* high;
 };
 constexpr GroupLook kGroups[3] = {
-    {"Anzahl", "wenige", "sehr viele"},
-    {"Größe", "klein", "groß"},
-    {"Verzierungen", "kahl", "voll"},
+    {QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "Anzahl"),
+     QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "wenige"),
+     QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "sehr viele")},
+    {QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "Größe"),
+     QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "klein"),
+     QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "groß")},
+    {QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "Verzierungen"),
+     QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "kahl"),
+     QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "voll")},
 };
 
 constexpr QSize kDialogPictureSize(80, 60);
 
 }  // namespace
 
-const char* RowLabel(int landscape_type, int terrain_class) {
-  return ClassName(landscape_type, terrain_class);
+QString RowLabel(int landscape_type, int terrain_class) {
+  return Text(ClassNameKey(landscape_type, terrain_class));
 }
 
 RowShows RowVisibility(int landscape_type, int terrain_class) {
@@ -47,19 +54,19 @@ RowShows RowVisibility(int landscape_type, int terrain_class) {
 }
 
 ProportionsPage::ProportionsPage(GeneratorSettings& settings, QWidget* parent)
-    : WizardPage("Maße und Verzierungen", parent), settings_(settings) {
+    : WizardPage(tr("Maße und Verzierungen"), parent), settings_(settings) {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(14);
   std::array<std::array<int, 11>*, 3> levels{&settings_.Slider1, &settings_.Slider2,
                                              &settings_.Slider3};
   for (int g = 0; g < 3; ++g) {
-    auto* caption = new QLabel(QString("<b>%1</b>").arg(kGroups[g].caption), this);
+    auto* caption = new QLabel(QString("<b>%1</b>").arg(tr(kGroups[g].caption)), this);
     caption->setAlignment(Qt::AlignCenter);
     grid->addWidget(caption, 0, g + 1);
     auto* ends = new QHBoxLayout;
-    ends->addWidget(new QLabel(kGroups[g].low, this));
+    ends->addWidget(new QLabel(tr(kGroups[g].low), this));
     ends->addStretch(1);
-    ends->addWidget(new QLabel(kGroups[g].high, this));
+    ends->addWidget(new QLabel(tr(kGroups[g].high), this));
     grid->addLayout(ends, 1, g + 1);
   }
   int line = 2;
@@ -82,7 +89,7 @@ ProportionsPage::ProportionsPage(GeneratorSettings& settings, QWidget* parent)
   Content()->addStretch(1);
 
   auto* below = new QHBoxLayout;
-  area_variant_ = new QCheckBox("Flächen-variante", this);
+  area_variant_ = new QCheckBox(tr("Flächen-variante"), this);
   area_variant_->setObjectName("Check_Flaechenvariante");
   area_variant_->setChecked(settings_.CheckFlaechenvariante);
   connect(area_variant_, &QCheckBox::toggled, this,
@@ -98,19 +105,19 @@ ProportionsPage::ProportionsPage(GeneratorSettings& settings, QWidget* parent)
     QDialog& (*dialog)(ProportionsPage&);
   };
   static constexpr Opener kOpeners[4] = {
-      {"Picture_Baumgruppen", "Baumgruppen", ObjectKind::TreeGroups,
-       [](ProportionsPage& p) -> QDialog& { return p.TreeGroups(); }},
-      {"Picture_Granit", "Granit", ObjectKind::Granite,
-       [](ProportionsPage& p) -> QDialog& { return p.Granite(); }},
-      {"Picture_Schaetze", "Schätze", ObjectKind::Treasures,
-       [](ProportionsPage& p) -> QDialog& { return p.Resources(); }},
-      {"Picture_Tiere", "Tiere", ObjectKind::Animals,
-       [](ProportionsPage& p) -> QDialog& { return p.Animals(); }},
+      {"Picture_Baumgruppen", QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "Baumgruppen"),
+       ObjectKind::TreeGroups, [](ProportionsPage& p) -> QDialog& { return p.TreeGroups(); }},
+      {"Picture_Granit", QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "Granit"),
+       ObjectKind::Granite, [](ProportionsPage& p) -> QDialog& { return p.Granite(); }},
+      {"Picture_Schaetze", QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "Schätze"),
+       ObjectKind::Treasures, [](ProportionsPage& p) -> QDialog& { return p.Resources(); }},
+      {"Picture_Tiere", QT_TRANSLATE_NOOP("swd::wizard::ProportionsPage", "Tiere"),
+       ObjectKind::Animals, [](ProportionsPage& p) -> QDialog& { return p.Animals(); }},
   };
   for (int i = 0; i < 4; ++i) {
     const Opener& opener = kOpeners[i];
-    auto* picture =
-        new PictureButton(ObjectPicture(opener.picture, kDialogPictureSize), opener.caption, this);
+    auto* picture = new PictureButton(ObjectPicture(opener.picture, kDialogPictureSize),
+                                      tr(opener.caption), this);
     picture->setObjectName(opener.name);
     connect(picture, &PictureButton::clicked, this,
             [this, &opener] { opener.dialog(*this).exec(); });

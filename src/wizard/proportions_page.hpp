@@ -23,7 +23,7 @@ enum class RowShows { AllSliders, DecorationOnly, Hidden };
 // The rows are the terrain classes 0 to 7 and 9; class 8 has none.
 inline constexpr std::array<int, 9> kProportionRows{0, 1, 2, 3, 4, 5, 6, 7, 9};
 
-const char* RowLabel(int landscape_type, int terrain_class);
+QString RowLabel(int landscape_type, int terrain_class);
 RowShows RowVisibility(int landscape_type, int terrain_class);
 
 // The proportions page: amount, size and decoration of each terrain kind, "Flächen-variante", and

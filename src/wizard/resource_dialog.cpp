@@ -25,10 +25,14 @@ struct ShareLook {
   ObjectKind picture;
 };
 constexpr ShareLook kLooks[4] = {
-    {ShareKind::Coal, "Slider_Kohle", "Label_KoAnt", "Kohle", ObjectKind::Coal},
-    {ShareKind::Gold, "Slider_Gold", "Label_GoAnt", "Gold", ObjectKind::Gold},
-    {ShareKind::Iron, "Slider_Eisen", "Label_EiAnt", "Eisen", ObjectKind::Iron},
-    {ShareKind::Granite, "Slider_Granit", "Label_GrAnt", "Granit", ObjectKind::GraniteOre},
+    {ShareKind::Coal, "Slider_Kohle", "Label_KoAnt",
+     QT_TRANSLATE_NOOP("swd::wizard::ResourceDialog", "Kohle"), ObjectKind::Coal},
+    {ShareKind::Gold, "Slider_Gold", "Label_GoAnt",
+     QT_TRANSLATE_NOOP("swd::wizard::ResourceDialog", "Gold"), ObjectKind::Gold},
+    {ShareKind::Iron, "Slider_Eisen", "Label_EiAnt",
+     QT_TRANSLATE_NOOP("swd::wizard::ResourceDialog", "Eisen"), ObjectKind::Iron},
+    {ShareKind::Granite, "Slider_Granit", "Label_GrAnt",
+     QT_TRANSLATE_NOOP("swd::wizard::ResourceDialog", "Granit"), ObjectKind::GraniteOre},
 };
 
 QString Percent(int share) {
@@ -38,16 +42,17 @@ QString Percent(int share) {
 }  // namespace
 
 ResourceDialog::ResourceDialog(ResourceShareSet& shares, QWidget* parent)
-    : DetailDialog("Häufigkeit von Rohstoffen", parent), shares_(shares) {
-  auto* frame = new QGroupBox("Schätze", this);
+    : DetailDialog(tr("Häufigkeit von Rohstoffen"), parent), shares_(shares) {
+  auto* frame = new QGroupBox(tr("Schätze"), this);
   auto* grid = new QGridLayout(frame);
-  auto* column = new QLabel("Anteil", frame);
+  auto* column = new QLabel(tr("Anteil"), frame);
   column->setObjectName("Label1");
   grid->addWidget(column, 0, 2, Qt::AlignCenter);
   for (int i = 0; i < 4; ++i) {
     const ShareLook& look = kLooks[i];
     grid->addWidget(
-        CaptionedPicture(ObjectPicture(look.picture, kPictureSize), look.caption, frame), i + 1, 0);
+        CaptionedPicture(ObjectPicture(look.picture, kPictureSize), tr(look.caption), frame), i + 1,
+        0);
     Row& row = rows_[i];
     row.slider = MakeSlider(kShareRange, frame);
     row.slider->setObjectName(look.slider);

@@ -1,5 +1,6 @@
 #include "wizard/save_dialog.hpp"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -8,9 +9,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "mapfile/save_names.hpp"
+#include "wizard/message_text.hpp"
 #include "wizard/save_folder.hpp"
 #include "wizard/window_placement.hpp"
 #include "wizard/wizard_page.hpp"
@@ -23,7 +26,7 @@ constexpr QLatin1String kMapExtension(".swd");
 
 SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
     : QDialog(parent), services_(services) {
-  setWindowTitle("Datei speichern");
+  setWindowTitle(tr("Datei speichern"));
   setModal(true);
   auto* layout = new QVBoxLayout(this);
   note_ = new QLabel(this);
@@ -39,17 +42,35 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
   title_ = new QLineEdit(this);
   title_->setObjectName("Text_Landschaftsname");
   title_->setMaxLength(kMaxTitleLength);
-  form->addRow("Landschaftsname:", title_);
+  form->addRow(tr("Landschaftsname:"), title_);
   name_ = new QLineEdit(this);
   name_->setObjectName("Text_Dateiname");
   // Room for a ".swd" typed out of habit; ChosenName() drops it.
   name_->setMaxLength(kMaxNameLength + static_cast<int>(kMapExtension.size()));
-  form->addRow("Dateiname:", name_);
+  form->addRow(tr("Dateiname:"), name_);
   folder_label_ = new QLabel(this);
   folder_label_->setWordWrap(true);
   folder_label_->setTextFormat(Qt::PlainText);
-  form->addRow("Ordner:", folder_label_);
+  form->addRow(tr("Ordner:"), folder_label_);
   layout->addLayout(form);
+
+  start_objects_ = new QCheckBox(tr("Startpositionen als Objekte eintragen"), this);
+  start_objects_->setObjectName("Check_Startobjekte");
+  layout->addWidget(start_objects_);
+  auto* start_objects_use =
+      new QLabel(tr("Spiele wie Return to the Roots starten eine Karte nur mit eingetragenen "
+                    "Startpositionen."),
+                 this);
+  start_objects_use->setObjectName("Label_Startobjekte");
+  start_objects_use->setWordWrap(true);
+  start_objects_use->setTextFormat(Qt::PlainText);
+  // Indented under the box's text, in the colour of secondary text.
+  start_objects_use->setContentsMargins(
+      start_objects_->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+          start_objects_->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing),
+      0, 0, 0);
+  start_objects_use->setForegroundRole(QPalette::PlaceholderText);
+  layout->addWidget(start_objects_use);
 
   message_ = new QLabel(this);
   message_->setObjectName("Label_Meldung");
@@ -60,13 +81,13 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
   layout->addWidget(message_);
 
   auto* buttons = new QHBoxLayout;
-  choose_folder_ = MakeButton("Anderen O&rdner wählen …", "Command_Ordner", this);
+  choose_folder_ = MakeButton(tr("Anderen O&rdner wählen …"), "Command_Ordner", this);
   buttons->addWidget(choose_folder_);
   buttons->addStretch(1);
-  ok_ = MakeButton("&Ok", "Command_Ok", this);
+  ok_ = MakeButton(tr("&Ok"), "Command_Ok", this);
   ok_->setDefault(true);
   buttons->addWidget(ok_);
-  cancel_ = MakeButton("&Abbruch", "Command_Abbruch", this);
+  cancel_ = MakeButton(tr("&Abbruch"), "Command_Abbruch", this);
   buttons->addWidget(cancel_);
   layout->addLayout(buttons);
   setMinimumWidth(460);
@@ -94,8 +115,8 @@ std::optional<SaveTarget> SaveDialog::Ask(const SaveTarget& proposal, const QStr
   ShowMessage(message);
   name_->setFocus();
   if (exec() != QDialog::Accepted) return std::nullopt;
-  return SaveTarget{folder_.toStdString(), ChosenName().toStdString(),
-                    title_->text().toStdString()};
+  return SaveTarget{folder_.toStdString(), ChosenName().toStdString(), title_->text().toStdString(),
+                    start_objects_->isChecked()};
 }
 
 QString SaveDialog::Message() const {
@@ -130,9 +151,9 @@ QString SaveDialog::ChosenName() const {
 }
 
 QString SaveDialog::InputProblem() const {
-  std::string problem = CheckMapName(ChosenName().toStdString());
+  swd::Message problem = CheckMapName(ChosenName().toStdString());
   if (problem.empty()) problem = CheckMapTitle(title_->text().toStdString());
-  return QString::fromStdString(problem);
+  return Text(problem);
 }
 
 void SaveDialog::TryAccept() {
@@ -157,8 +178,10 @@ bool SaveDialog::ReplaceAllowed() {
     if (QFileInfo(QDir(folder_).filePath(file)).isFile()) existing << file;
   }
   if (existing.isEmpty()) return true;
-  const QString question = existing.join(" und ") + " gibt es im Ordner " +
-                           QDir::toNativeSeparators(folder_) + " schon. Ersetzen?";
+  const QString files =
+      existing.size() == 1 ? existing.front() : tr("%1 und %2").arg(existing[0], existing[1]);
+  const QString question =
+      tr("%1 gibt es im Ordner %2 schon. Ersetzen?").arg(files, QDir::toNativeSeparators(folder_));
   return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
 }

@@ -7,6 +7,7 @@
 #include "model/host.hpp"
 #include "wizard/services.hpp"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,6 +19,8 @@ namespace swd::wizard {
 // when the name, the title and the folder can be used and the user agrees to replace a map
 // of that name; otherwise the dialog says why in German. "Anderen Ordner wählen …" picks
 // another folder; the dialog says when the one shown cannot be written.
+// "Startpositionen als Objekte eintragen" (unticked at first) keeps its state from one save
+// to the next for the program run.
 class SaveDialog : public QDialog {
   Q_OBJECT
 
@@ -38,6 +41,7 @@ class SaveDialog : public QDialog {
   QPushButton* OkButton() const { return ok_; }
   QPushButton* CancelButton() const { return cancel_; }
   QPushButton* FolderButton() const { return choose_folder_; }
+  QCheckBox* StartObjectsBox() const { return start_objects_; }
   QString Message() const;
   QString Note() const;
   QString Folder() const { return folder_; }
@@ -64,6 +68,7 @@ class SaveDialog : public QDialog {
   QLineEdit* title_;
   QLineEdit* name_;
   QLabel* folder_label_;
+  QCheckBox* start_objects_;
   QLabel* message_;
   QPushButton* choose_folder_;
   QPushButton* ok_;

@@ -1,5 +1,6 @@
 #include "wizard/save_folder.hpp"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -19,8 +20,10 @@ bool FolderWritable(const QString& folder) {
 }
 
 QString UnwritableFolderMessage(const QString& folder) {
-  return "In den Ordner " + QDir::toNativeSeparators(folder) +
-         " kann nicht geschrieben werden. Bitte einen anderen Ordner wählen.";
+  return QCoreApplication::translate(
+             "swd::wizard::SaveDialog",
+             "In den Ordner %1 kann nicht geschrieben werden. Bitte einen anderen Ordner wählen.")
+      .arg(QDir::toNativeSeparators(folder));
 }
 
 QString StartSaveFolder(const QString& program_folder, const QSettings* settings) {

@@ -10,7 +10,7 @@ namespace swd::wizard {
 // permission bits do not tell for every file system and user.
 bool FolderWritable(const QString& folder);
 
-// The save dialog's German note for a folder that cannot be written.
+// The save dialog's note for a folder that cannot be written.
 QString UnwritableFolderMessage(const QString& folder);
 
 // The folder the save dialog starts in: the one the user last saved to, while it can still

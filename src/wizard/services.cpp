@@ -17,7 +17,9 @@ QString Chosen(QFileDialog& dialog) {
 // Qt's own dialogs rather than the desktop's: they speak the program's language, whatever
 // language the desktop speaks.
 std::unique_ptr<QFileDialog> MakePictureDialog(QWidget* parent, const QString& start_folder) {
-  auto dialog = std::make_unique<QFileDialog>(parent, "Laden", start_folder, "Bilder (*.bmp)");
+  auto dialog = std::make_unique<QFileDialog>(
+      parent, QCoreApplication::translate("swd::wizard::FileDialogs", "Laden"), start_folder,
+      QCoreApplication::translate("swd::wizard::FileDialogs", "Bilder (*.bmp)"));
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setDefaultSuffix("bmp");
   dialog->setFileMode(QFileDialog::ExistingFile);
@@ -26,7 +28,10 @@ std::unique_ptr<QFileDialog> MakePictureDialog(QWidget* parent, const QString& s
 }
 
 std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* parent, const QString& start_folder) {
-  auto dialog = std::make_unique<QFileDialog>(parent, "Ordner zum Speichern wählen", start_folder);
+  auto dialog = std::make_unique<QFileDialog>(
+      parent,
+      QCoreApplication::translate("swd::wizard::FileDialogs", "Ordner zum Speichern wählen"),
+      start_folder);
   dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
   dialog->setFileMode(QFileDialog::Directory);
   return dialog;

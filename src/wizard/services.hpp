@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
+
+#include "wizard/language.hpp"
 
 class QFileDialog;
 class QSettings;
@@ -25,6 +28,8 @@ struct WizardServices {
   std::function<QString(QWidget* parent, const QString& start_folder)> choose_folder;
   // The seed of the coast fraying's clock reseeds.
   std::function<std::uint32_t()> clock_seed;
+  // The language the user reads (language.hpp), for numbers such as the fairness index.
+  QLocale language = LocaleOf(Language::German);
 };
 
 WizardServices DefaultServices();

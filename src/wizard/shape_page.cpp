@@ -14,13 +14,13 @@ constexpr QSize kThumbnailSize(150, 110);
 }
 
 ShapePage::ShapePage(GeneratorSettings& settings, const WizardServices& services, QWidget* parent)
-    : WizardPage("Landschaftsumriß", parent), settings_(settings), services_(services) {
+    : WizardPage(tr("Landschaftsumriß"), parent), settings_(settings), services_(services) {
   auto* grid = new QGridLayout;
   pictures_ = new QButtonGroup(this);
   pictures_->setExclusive(true);
   for (int i = 0; i < kShapePictureCount; ++i) {
     auto* picture =
-        new PictureButton(ShapePicture(i, kThumbnailSize), kShapeChoices[i].caption, this);
+        new PictureButton(ShapePicture(i, kThumbnailSize), tr(kShapeChoices[i].caption), this);
     picture->setObjectName(kShapeChoices[i].picture);
     picture->setCheckable(true);
     pictures_->addButton(picture, i);

@@ -22,12 +22,18 @@ struct ShapeChoice {
 };
 
 inline constexpr ShapeChoice kShapeChoices[] = {
-    {"Picture_Insel", "Insel", 0, 0, 0, ShapeChoice::Then::CoastDialog},
-    {"Picture_Symmetrie", "Insel (sym.)", 0, 1, 0, ShapeChoice::Then::CoastDialog},
-    {"Picture_Spirale", "Spirale", 1, 0, 1, ShapeChoice::Then::Nothing},
-    {"Picture_Spirale2", "Spirale mit Ring", 1, 0, 3, ShapeChoice::Then::Nothing},
-    {"Picture_Ring", "Ring", 1, 0, 2, ShapeChoice::Then::CoastDialog},
-    {"Picture_Spezial", "Spezial", 1, 0, 4, ShapeChoice::Then::PictureDialog},
+    {"Picture_Insel", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Insel"), 0, 0, 0,
+     ShapeChoice::Then::CoastDialog},
+    {"Picture_Symmetrie", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Insel (sym.)"), 0, 1, 0,
+     ShapeChoice::Then::CoastDialog},
+    {"Picture_Spirale", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Spirale"), 1, 0, 1,
+     ShapeChoice::Then::Nothing},
+    {"Picture_Spirale2", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Spirale mit Ring"), 1, 0, 3,
+     ShapeChoice::Then::Nothing},
+    {"Picture_Ring", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Ring"), 1, 0, 2,
+     ShapeChoice::Then::CoastDialog},
+    {"Picture_Spezial", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Spezial"), 1, 0, 4,
+     ShapeChoice::Then::PictureDialog},
 };
 
 // The base-shape page: the six base shapes.

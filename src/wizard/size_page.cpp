@@ -43,11 +43,11 @@ constexpr QRgb kNoInselColour = 0x00ff00;  // green
 }  // namespace
 
 SizePage::SizePage(GeneratorSettings& settings, QWidget* parent)
-    : WizardPage("Größe der Landschaft", parent), settings_(settings) {
+    : WizardPage(tr("Größe der Landschaft"), parent), settings_(settings) {
   auto* columns = new QHBoxLayout;
   auto* choices = new QVBoxLayout;
-  widths_ = SizeChoices("Breite", choices, this);
-  heights_ = SizeChoices("Höhe", choices, this);
+  widths_ = SizeChoices(tr("Breite"), choices, this);
+  heights_ = SizeChoices(tr("Höhe"), choices, this);
   choices->addStretch(1);
   columns->addLayout(choices);
 
@@ -55,17 +55,17 @@ SizePage::SizePage(GeneratorSettings& settings, QWidget* parent)
   outline_ = new SizeOutlineView(this);
   right->addWidget(outline_, 0, Qt::AlignHCenter);
   auto* estimate_row = new QHBoxLayout;
-  estimate_row->addWidget(new QLabel("Dateigröße ca.", this));
+  estimate_row->addWidget(new QLabel(tr("Dateigröße ca."), this));
   estimate_ = new QLabel(kInitialEstimate, this);
   estimate_->setObjectName("Label_Dateigroesse");
   estimate_row->addWidget(estimate_);
   estimate_row->addStretch(1);
   right->addLayout(estimate_row);
-  insel_ = new QCheckBox("Insel", this);
+  insel_ = new QCheckBox(tr("Insel"), this);
   insel_->setObjectName("Check_Insel");
   insel_->setChecked(settings_.CheckInsel);
   right->addWidget(insel_);
-  extended_ = new QCheckBox("Erweiterte Einstellungen", this);
+  extended_ = new QCheckBox(tr("Erweiterte Einstellungen"), this);
   extended_->setObjectName("Check_ErwEinst");
   extended_->setChecked(settings_.CheckErwEinst);
   right->addWidget(extended_);

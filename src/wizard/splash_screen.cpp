@@ -13,10 +13,12 @@ constexpr QSize kPictureSize(420, 210);
 constexpr int kMargin = 20;
 }  // namespace
 
-const char* const SplashScreen::kTitle = "Zufallslandschaften für Die Siedler II";
-const char* const SplashScreen::kNote =
+const char* const SplashScreen::kTitle =
+    QT_TRANSLATE_NOOP("swd::wizard::SplashScreen", "Zufallslandschaften für Die Siedler II");
+const char* const SplashScreen::kNote = QT_TRANSLATE_NOOP(
+    "swd::wizard::SplashScreen",
     "Zum Spielen der erzeugten Landschaften wird die Missions-CD oder die Gold-Edition von "
-    "Die Siedler II benötigt.";
+    "Die Siedler II benötigt.");
 
 SplashScreen::SplashScreen(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
@@ -50,7 +52,7 @@ void SplashScreen::paintEvent(QPaintEvent*) {
   p.setFont(title);
   p.setPen(QColor(90, 50, 10));
   const QRect title_area(kMargin, 14, width() - 2 * kMargin, 50);
-  p.drawText(title_area, Qt::AlignCenter | Qt::TextWordWrap, kTitle);
+  p.drawText(title_area, Qt::AlignCenter | Qt::TextWordWrap, tr(kTitle));
 
   const QPoint at((width() - picture_.width()) / 2, title_area.bottom() + 8);
   p.drawImage(at, picture_);
@@ -64,7 +66,7 @@ void SplashScreen::paintEvent(QPaintEvent*) {
   const QRect note_area(kMargin, at.y() + picture_.height() + 10, width() - 2 * kMargin,
                         height() - at.y() - picture_.height() - 20);
   p.drawText(note_area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-             QString(kNote) + "\n\nswdgen");
+             tr(kNote) + "\n\nswdgen");
 }
 
 }  // namespace swd::wizard

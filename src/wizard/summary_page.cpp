@@ -10,8 +10,9 @@
 namespace swd::wizard {
 
 SummaryPage::SummaryPage(const GeneratorSettings& settings, QWidget* parent)
-    : WizardPage("Eigenschaften der zu generierenden Landschaft", parent), settings_(settings) {
-  const char* captions[3] = {"Allgemeines", "Rohstoffvorkommen", "Geländetypen (Anzahl/Größe)"};
+    : WizardPage(tr("Eigenschaften der zu generierenden Landschaft"), parent), settings_(settings) {
+  const QString captions[3] = {tr("Allgemeines"), tr("Rohstoffvorkommen"),
+                               tr("Geländetypen (Anzahl/Größe)")};
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   for (int i = 0; i < 3; ++i) {

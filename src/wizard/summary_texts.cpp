@@ -1,11 +1,20 @@
 #include "wizard/summary_texts.hpp"
 
+#include <QCoreApplication>
+
 #include "model/tables.hpp"
+#include "wizard/message_text.hpp"
 #include "wizard/page_texts.hpp"
 
 namespace swd::wizard {
 
 namespace {
+
+constexpr const char* kContext = "swd::wizard::SummaryPage";
+
+QString Translated(const char* text) {
+  return QCoreApplication::translate(kContext, text);
+}
 
 // Classes the generator sets by itself, without "Anzahl" and "Größe".
 bool SetAutomatically(int landscape_type, int terrain_class) {
@@ -24,39 +33,51 @@ const char* Word(int level, const char* low, const char* middle, const char* hig
 }  // namespace
 
 QString ShapeLine(const GeneratorSettings& s) {
-  const char* name = "Insel";
+  const char* name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Insel");
   if (s.ShapeCode == 0) {
-    name = s.SymmetricBase != 0 ? "Insel (sym.)" : "Insel";
+    name = s.SymmetricBase != 0 ? QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Insel (sym.)")
+                                : QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Insel");
   } else if (s.ShapeCode == 1) {
-    name = "Spirale";
+    name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Spirale");
   } else if (s.ShapeCode == 2) {
-    name = "Ring";
+    name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Ring");
   } else if (s.ShapeCode == 3) {
-    name = "Spirale mit Ring";
+    name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Spirale mit Ring");
   } else if (s.ShapeCode == 4) {
-    name = "Spezial";
+    name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Spezial");
   }
-  return QString("Grundform: ") + name;
+  return QCoreApplication::translate("swd::wizard::SummaryPage", "Grundform: %1")
+      .arg(Translated(name));
 }
 
 SummaryTexts BuildSummary(const GeneratorSettings& s) {
   SummaryTexts t;
   const int type = s.LandscapeType;
-  t.general << QString("Typ: ") + LandscapeTypeName(type)
-            << "Größe:" + Str(s.MapWidth) + " x" + Str(s.MapHeight) << ShapeLine(s)
-            << "für" + Str(s.PlayerCount) + " Spieler ";
+  t.general << QCoreApplication::translate("swd::wizard::SummaryPage", "Typ: %1")
+                   .arg(Text(LandscapeTypeKey(type)))
+            << QCoreApplication::translate("swd::wizard::SummaryPage", "Größe:%1 x%2")
+                   .arg(Str(s.MapWidth), Str(s.MapHeight))
+            << ShapeLine(s)
+            << QCoreApplication::translate("swd::wizard::SummaryPage", "für%1 Spieler ")
+                   .arg(Str(s.PlayerCount));
   const ResourceShareSet& r = s.ResourceShares;
-  t.resources << "Kohle : " + Str(r.coal) + "%"
-              << "Gold  : " + Str(r.gold) + "%"
-              << "Eisen : " + Str(r.iron) + "%"
-              << "Granit: " + Str(r.granite) + "%";
+  t.resources
+      << QCoreApplication::translate("swd::wizard::SummaryPage", "Kohle : %1%").arg(Str(r.coal))
+      << QCoreApplication::translate("swd::wizard::SummaryPage", "Gold  : %1%").arg(Str(r.gold))
+      << QCoreApplication::translate("swd::wizard::SummaryPage", "Eisen : %1%").arg(Str(r.iron))
+      << QCoreApplication::translate("swd::wizard::SummaryPage", "Granit: %1%").arg(Str(r.granite));
   for (int c = 0; c <= 9; ++c) {
-    QString words = "automatisch";
+    QString words = QCoreApplication::translate("swd::wizard::SummaryPage", "automatisch");
     if (!SetAutomatically(type, c)) {
-      words = QString(Word(s.Slider1[c], "wenige", "normal", "viele")) + "/" +
-              Word(s.Slider2[c], "klein", "mittelgroß", "groß");
+      words = Translated(Word(s.Slider1[c], QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "wenige"),
+                              QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "normal"),
+                              QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "viele"))) +
+              "/" +
+              Translated(Word(s.Slider2[c], QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "klein"),
+                              QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "mittelgroß"),
+                              QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "groß")));
     }
-    t.terrain << QString(ClassName(type, c)) + ": " + words;
+    t.terrain << Text(ClassNameKey(type, c)) + ": " + words;
   }
   return t;
 }

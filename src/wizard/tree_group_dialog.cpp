@@ -15,13 +15,13 @@ constexpr QSize kPictureSize(72, 54);
 }  // namespace
 
 TreeGroupDialog::TreeGroupDialog(GeneratorSettings& settings, QWidget* parent)
-    : DetailDialog("Häufigkeit kleiner Baumguppen festlegen", parent) {
-  auto* frame = new QGroupBox("Kleine Baumgruppen", this);
+    : DetailDialog(tr("Häufigkeit kleiner Baumguppen festlegen"), parent) {
+  auto* frame = new QGroupBox(tr("Kleine Baumgruppen"), this);
   auto* row = new QHBoxLayout(frame);
   row->addWidget(CaptionedPicture(ObjectPicture(ObjectKind::TreeGroups, kPictureSize), "", frame));
   slider_ = BindSlider(kTreeGroupRange, settings.SliderBaumgruppen, frame);
   slider_->setObjectName("Slider_Baumgruppen");
-  row->addWidget(SliderBetween(slider_, "wenige", "sehr viele", frame), 1);
+  row->addWidget(SliderBetween(slider_, tr("wenige"), tr("sehr viele"), frame), 1);
   Body()->addWidget(frame);
   AddButtons();
   setMinimumWidth(420);

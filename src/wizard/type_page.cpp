@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/tables.hpp"
+#include "wizard/message_text.hpp"
 #include "wizard/page_texts.hpp"
 #include "wizard/pictures.hpp"
 
@@ -21,24 +22,24 @@ constexpr QSize kPlayersPictureSize(150, 112);
 }  // namespace
 
 TypePage::TypePage(GeneratorSettings& settings, QWidget* parent)
-    : WizardPage("Spielszenario und Anzahl der Spieler", parent), settings_(settings) {
+    : WizardPage(tr("Spielszenario und Anzahl der Spieler"), parent), settings_(settings) {
   auto* columns = new QHBoxLayout;
 
-  auto* type_box = new QGroupBox("Landschaftstyp", this);
+  auto* type_box = new QGroupBox(tr("Landschaftstyp"), this);
   auto* type_grid = new QGridLayout(type_box);
   types_ = new QButtonGroup(this);
   for (int type = 0; type < 3; ++type) {
     auto* picture = new QLabel(type_box);
     picture->setPixmap(QPixmap::fromImage(LandscapePicture(type, kTypePictureSize)));
     type_grid->addWidget(picture, type, 0);
-    auto* choice = new QRadioButton(LandscapeTypeName(type), type_box);
+    auto* choice = new QRadioButton(Text(LandscapeTypeKey(type)), type_box);
     types_->addButton(choice, type);
     type_grid->addWidget(choice, type, 1);
   }
   types_->button(settings_.LandscapeType)->setChecked(true);
   columns->addWidget(type_box);
 
-  auto* players_box = new QGroupBox("Gewünschte Spieler-Anzahl", this);
+  auto* players_box = new QGroupBox(tr("Gewünschte Spieler-Anzahl"), this);
   auto* players_layout = new QHBoxLayout(players_box);
   auto* player_choices = new QVBoxLayout;
   players_ = new QButtonGroup(this);
@@ -57,7 +58,7 @@ TypePage::TypePage(GeneratorSettings& settings, QWidget* parent)
   Content()->addLayout(columns);
 
   auto* size_row = new QHBoxLayout;
-  size_row->addWidget(new QLabel("Größe der Landschaft :", this));
+  size_row->addWidget(new QLabel(tr("Größe der Landschaft :"), this));
   size_ = new QLabel(this);
   size_->setObjectName("Label_Groesse");
   size_row->addWidget(size_);

@@ -28,21 +28,21 @@ void WizardPage::SetBackButton(QPushButton* button) {
 void WizardPage::AddButtons(int buttons) {
   auto* row = new QHBoxLayout;
   if (buttons & Help) {
-    // "&Hilfe" has no action.
-    row->addWidget(MakeButton("&Hilfe", "Command_Hilfe", this));
+    // tr("&Hilfe") has no action.
+    row->addWidget(MakeButton(tr("&Hilfe"), "Command_Hilfe", this));
   }
   row->addStretch(1);
   if (buttons & Back) {
-    SetBackButton(MakeButton("<< &Zurück", "Command_Zurueck", this));
+    SetBackButton(MakeButton(tr("<< &Zurück"), "Command_Zurueck", this));
     row->addWidget(back_);
   }
   if (buttons & Cancel) {
-    cancel_ = MakeButton("&Abbruch", "Command_Abbruch", this);
+    cancel_ = MakeButton(tr("&Abbruch"), "Command_Abbruch", this);
     connect(cancel_, &QPushButton::clicked, this, &WizardPage::quitRequested);
     row->addWidget(cancel_);
   }
   if (buttons & Next) {
-    next_ = MakeButton("&Weiter >>", "Command_Weiter", this);
+    next_ = MakeButton(tr("&Weiter >>"), "Command_Weiter", this);
     connect(next_, &QPushButton::clicked, this, [this] {
       LeavePage();
       emit nextRequested();

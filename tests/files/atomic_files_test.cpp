@@ -26,16 +26,17 @@ TEST(AtomicFiles, AFailedWriteLeavesTheOldFilesAndSaysWhy) {
   TempDir dir;
   const auto map = dir.path() / "m.swd";
   const auto bmp = dir.path() / "m.bmp";
-  ASSERT_EQ(WriteFilesAtomically({{map, {1, 2, 3}}, {bmp, {4}}}), "");
+  ASSERT_EQ(WriteFilesAtomically({{map, {1, 2, 3}}, {bmp, {4}}}).German(), "");
   EXPECT_EQ(ReadFile(map), (std::vector<std::uint8_t>{1, 2, 3}));
 
-  EXPECT_EQ(WriteFilesAtomically({{dir.path() / "nope" / "m.swd", {1}}}),
+  EXPECT_EQ(WriteFilesAtomically({{dir.path() / "nope" / "m.swd", {1}}}).German(),
             "Die Datei m.swd konnte im Ordner " + (dir.path() / "nope").string() +
                 " nicht gespeichert werden: der Ordner existiert nicht.");
 
   // A bitmap path that is a folder makes the second file fail: the first stays as it was.
   std::filesystem::create_directory(dir.path() / "b.bmp");
-  const std::string second = WriteFilesAtomically({{map, {9, 9}}, {dir.path() / "b.bmp", {2}}});
+  const std::string second =
+      WriteFilesAtomically({{map, {9, 9}}, {dir.path() / "b.bmp", {2}}}).German();
   EXPECT_NE(second.find("an dieser Stelle liegt ein Ordner"), std::string::npos) << second;
   EXPECT_EQ(ReadFile(map), (std::vector<std::uint8_t>{1, 2, 3}));
 
@@ -46,7 +47,7 @@ TEST(AtomicFiles, AFailedWriteLeavesTheOldFilesAndSaysWhy) {
       closed, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
                   std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
   const test::ChildResult refused = test::RunInChild([&](std::ostream& out) {
-    out << WriteFilesAtomically({{closed / "m.swd", {1}}, {closed / "m.bmp", {2}}});
+    out << WriteFilesAtomically({{closed / "m.swd", {1}}, {closed / "m.bmp", {2}}}).German();
     return 0;
   });
   EXPECT_EQ(refused.output, "Die Datei m.swd konnte im Ordner " + closed.string() +
@@ -63,8 +64,8 @@ TEST(AtomicFiles, UsersFilesBesideTheTargetKeepTheirBytesAndNewFilesTheUsualMode
     std::ofstream(dir.path() / name) << "mine";
   }
   std::ofstream(dir.path() / "plain") << "x";
-  ASSERT_EQ(WriteFilesAtomically({{map, {7}}}), "");
-  ASSERT_EQ(WriteFilesAtomically({{map, {8}}}), "");
+  ASSERT_EQ(WriteFilesAtomically({{map, {7}}}).German(), "");
+  ASSERT_EQ(WriteFilesAtomically({{map, {8}}}).German(), "");
   EXPECT_EQ(ReadFile(map), (std::vector<std::uint8_t>{8}));
   for (const char* name : {"m.swd.tmp", ".m.swd", "m.swd~", ".m.swd.tmp"}) {
     EXPECT_EQ(ReadFile(dir.path() / name), (std::vector<std::uint8_t>{'m', 'i', 'n', 'e'}));

@@ -17,10 +17,10 @@ using test::TempDir;
 
 TEST(SaveNames, FileNamesAreShortPlainNames) {
   for (const char* good : {"a", "Karte007", "my-map_1", "ABCDEFGH"}) {
-    EXPECT_EQ(CheckMapName(good), "") << good;
+    EXPECT_EQ(CheckMapName(good).German(), "") << good;
   }
   for (const char* bad : {"", "ABCDEFGHI", "../x", "a/b", "a b", "a.swd", "Käse", "a\\b", ".."}) {
-    EXPECT_NE(CheckMapName(bad), "") << bad;
+    EXPECT_NE(CheckMapName(bad).German(), "") << bad;
   }
   EXPECT_EQ(ProposedMapName(7), "Karte007");
   EXPECT_EQ(ProposedMapName(999), "Karte999");
@@ -28,13 +28,13 @@ TEST(SaveNames, FileNamesAreShortPlainNames) {
 }
 
 TEST(SaveNames, TitlesAreOneToSixteenCodePage437Characters) {
-  EXPECT_EQ(CheckMapTitle("Phantasia-Zufall"), "");
-  EXPECT_EQ(CheckMapTitle("Übermäßig größer"), "");  // 16 characters, 20 bytes of UTF-8
-  EXPECT_NE(CheckMapTitle(""), "");
-  EXPECT_NE(CheckMapTitle("Siebzehn Zeichen!"), "");
-  EXPECT_NE(CheckMapTitle("Euro €"), "");
-  EXPECT_NE(CheckMapTitle("Tab\there"), "");
-  EXPECT_NE(CheckMapTitle("\xC3"), "");  // broken UTF-8
+  EXPECT_EQ(CheckMapTitle("Phantasia-Zufall").German(), "");
+  EXPECT_EQ(CheckMapTitle("Übermäßig größer").German(), "");  // 16 characters, 20 bytes of UTF-8
+  EXPECT_NE(CheckMapTitle("").German(), "");
+  EXPECT_NE(CheckMapTitle("Siebzehn Zeichen!").German(), "");
+  EXPECT_NE(CheckMapTitle("Euro €").German(), "");
+  EXPECT_NE(CheckMapTitle("Tab\there").German(), "");
+  EXPECT_NE(CheckMapTitle("\xC3").German(), "");  // broken UTF-8
 }
 
 TEST(Cp437, RoundTripsGermanLettersAndRefusesTheRest) {

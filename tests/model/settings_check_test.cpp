@@ -16,7 +16,7 @@ GeneratorSettings With(const Change& change) {
 }
 
 TEST(CheckSettings, EveryValueTheControlsAllowPasses) {
-  EXPECT_EQ(CheckSettings(GeneratorSettings{}), "");
+  EXPECT_EQ(CheckSettings(GeneratorSettings{}).German(), "");
   const Change edges[] = {
       [](GeneratorSettings& s) { s.MapWidth = 32, s.MapHeight = 256; },
       [](GeneratorSettings& s) { s.MapWidth = 256, s.MapHeight = 48; },
@@ -38,7 +38,7 @@ TEST(CheckSettings, EveryValueTheControlsAllowPasses) {
       [](GeneratorSettings& s) { s.ShapeCode = 4, s.ShapedBase = 1; },
   };
   for (std::size_t i = 0; i < std::size(edges); ++i)
-    EXPECT_EQ(CheckSettings(With(edges[i])), "") << i;
+    EXPECT_EQ(CheckSettings(With(edges[i])).German(), "") << i;
 }
 
 TEST(CheckSettings, AValueOutsideItsRangeIsRefusedWithAMessageNamingIt) {
@@ -71,10 +71,10 @@ TEST(CheckSettings, AValueOutsideItsRangeIsRefusedWithAMessageNamingIt) {
        },
        "ergeben zusammen 110 %"},
       {[](GeneratorSettings& s) { s.CheckErwEinst = true, s.ShapeCode = 4, s.ShapedBase = 1; },
-       kNoPictureChosen},
+       GermanText(MessageKey::PictureNotChosen)},
   };
   for (const auto& [change, expected] : cases) {
-    const std::string problem = CheckSettings(With(change));
+    const std::string problem = CheckSettings(With(change)).German();
     EXPECT_NE(problem.find(expected), std::string::npos) << problem << " / " << expected;
   }
 }
@@ -83,7 +83,7 @@ TEST(CheckSettings, ThePageNamesTheClassOfItsLandscapeType) {
   GeneratorSettings s;
   s.LandscapeType = Oedland;
   s.Slider1[3] = 12;
-  EXPECT_EQ(CheckSettings(s),
+  EXPECT_EQ(CheckSettings(s).German(),
             "Der Regler \u201EAnzahl\u201C für \u201ELava 1\u201C steht auf 12, möglich sind 0 "
             "bis 10.");
 }

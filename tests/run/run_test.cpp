@@ -55,9 +55,9 @@ TEST(RunRows, ThePlainIslandRunsEveryRowButTheSpecialOnes) {
   EXPECT_EQ(r.host.names[31], "SmoothCorners1");
   EXPECT_EQ(r.host.runs_ended, 1);
   ASSERT_GE(r.host.hints.size(), 3u);
-  EXPECT_EQ(r.host.hints[0], HintText(1));
-  EXPECT_EQ(r.host.hints[1], HintText(2));
-  EXPECT_EQ(r.host.hints.back(), HintText(3));
+  EXPECT_EQ(r.host.hints[0], GermanText(HintText(1)));
+  EXPECT_EQ(r.host.hints[1], GermanText(HintText(2)));
+  EXPECT_EQ(r.host.hints.back(), GermanText(HintText(3)));
   EXPECT_EQ(ReadFile(dir.path() / "plain.swd").size(), 16913u);
 }
 
@@ -138,9 +138,10 @@ TEST(RunRefusal, SettingsOutOfRangeEndTheRunBeforeItsFirstStep) {
     TempDir dir;
     TestRun r(dir, "x", configure);
     EXPECT_EQ(r.outcome.status, RunOutcome::Status::Failed);
-    EXPECT_NE(r.outcome.message.find(expected), std::string::npos) << r.outcome.message;
+    EXPECT_NE(r.outcome.message.German().find(expected), std::string::npos)
+        << r.outcome.message.German();
     ASSERT_FALSE(r.host.statuses.empty());
-    EXPECT_EQ(r.host.statuses.back(), r.outcome.message);
+    EXPECT_EQ(r.host.statuses.back(), r.outcome.message.German());
     EXPECT_TRUE(r.host.rows.empty());
     EXPECT_EQ(r.host.runs_ended, 1);
     EXPECT_EQ(r.g->rng.Draws(), 0u);

@@ -22,7 +22,7 @@ int Pattern(int x, int y) {
 TEST(ReadPicture, APaintProgramLayoutIsReadBottomUpFromByte1078) {
   const auto bytes = MakeBmp({.width = 64, .height = 48}, Pattern);
   const PictureRead read = ReadPicture(bytes, 64, 48);
-  ASSERT_EQ(read.problem, "");
+  ASSERT_TRUE(read.problem.empty()) << read.problem.German();
   ASSERT_EQ(read.pixels.size(), 64u * 48u);
   for (int y = 0; y < 48; ++y)
     for (int x = 0; x < 64; ++x)
@@ -43,7 +43,7 @@ TEST(ReadPicture, TheFilesOwnOffsetStrideAndRowOrderAreFollowed) {
   // Rows padded to four bytes: 30 pixels per row, 32 bytes apart.
   const auto padded = MakeBmp({.width = 30, .height = 3}, Pattern);
   const PictureRead read = ReadPicture(padded, 30, 3);
-  ASSERT_EQ(read.problem, "");
+  ASSERT_TRUE(read.problem.empty()) << read.problem.German();
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 30; ++x)
       EXPECT_EQ(read.pixels[x + 30 * y], Pattern(x, y));
@@ -83,7 +83,9 @@ TEST(ReadPicture, EveryUnsuitablePictureIsRefusedWithWhatIsWrong) {
   };
   for (const auto& [bytes, problem] : cases) {
     const PictureRead read = ReadPicture(bytes, 32, 32);
-    EXPECT_EQ(read.problem, problem);
+    // The caller names the file.
+    EXPECT_EQ(read.problem.WithFirst(Message::Verbatim("b.bmp")).German(),
+              "Das Bild \u201Eb.bmp\u201C " + problem + ".");
     EXPECT_TRUE(read.pixels.empty());
   }
 }
@@ -92,16 +94,16 @@ TEST(LoadPictureFile, MessagesNameTheFile) {
   TempDir dir;
   const auto small = dir.path() / "klein.bmp";
   test::WriteBytes(small, MakeBmp({.width = 120, .height = 96}, Pattern));
-  EXPECT_EQ(LoadPictureFile(small, 128, 128).problem,
+  EXPECT_EQ(LoadPictureFile(small, 128, 128).problem.German(),
             "Das Bild \u201E" + small.string() +
                 "\u201C hat 120 x 96 Punkte, die Karte braucht 128 x 128.");
-  EXPECT_EQ(LoadPictureFile(dir.path() / "fehlt.bmp", 32, 32).problem,
+  EXPECT_EQ(LoadPictureFile(dir.path() / "fehlt.bmp", 32, 32).problem.German(),
             "Das Bild \u201E" + (dir.path() / "fehlt.bmp").string() + "\u201C gibt es nicht.");
-  EXPECT_EQ(LoadPictureFile(dir.path(), 32, 32).problem,
+  EXPECT_EQ(LoadPictureFile(dir.path(), 32, 32).problem.German(),
             "Das Bild \u201E" + dir.path().string() + "\u201C ist keine Datei.");
-  EXPECT_EQ(LoadPictureFile("", 32, 32).problem,
+  EXPECT_EQ(LoadPictureFile("", 32, 32).problem.German(),
             "Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.");
-  EXPECT_EQ(LoadPictureFile(small, 120, 96).problem, "");
+  EXPECT_EQ(LoadPictureFile(small, 120, 96).problem.German(), "");
 }
 
 TEST(LoadPictureFile, APictureTheUserMayNotReadIsSaidSoNotCalledMissing) {
@@ -115,8 +117,8 @@ TEST(LoadPictureFile, APictureTheUserMayNotReadIsSaidSoNotCalledMissing) {
   }
   std::filesystem::permissions(closed, std::filesystem::perms::none);
   const test::ChildResult read = test::RunInChild([&](std::ostream& out) {
-    out << LoadPictureFile(locked, 32, 32).problem << '\n'
-        << LoadPictureFile(closed / "bild.bmp", 32, 32).problem;
+    out << LoadPictureFile(locked, 32, 32).problem.German() << '\n'
+        << LoadPictureFile(closed / "bild.bmp", 32, 32).problem.German();
     return 0;
   });
   std::filesystem::permissions(closed, std::filesystem::perms::owner_all);
@@ -237,8 +239,8 @@ TEST(RunGeneration, APictureFileIsReadBeforeTheFirstStepAndAnUnsuitableOneStopsT
   RunOutcome bad;
   const auto refused = run(picture, 64, bad);
   EXPECT_EQ(bad.status, RunOutcome::Status::Failed);
-  EXPECT_EQ(bad.message, "Das Bild \u201E" + picture.string() +
-                             "\u201C hat 32 x 32 Punkte, die Karte braucht 64 x 64.");
+  EXPECT_EQ(bad.message.German(), "Das Bild \u201E" + picture.string() +
+                                      "\u201C hat 32 x 32 Punkte, die Karte braucht 64 x 64.");
   EXPECT_TRUE(refused->rows.empty());
   EXPECT_EQ(refused->runs_ended, 1);
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "karte.swd"));

@@ -18,23 +18,23 @@ class RecordingHost : public Host {
                          std::string title = "Test")
       : target_{std::move(folder), std::move(name), std::move(title)} {}
 
-  void SetStatus(std::string_view text) override { statuses.emplace_back(text); }
-  void SetHint(std::string_view text) override { hints.emplace_back(text); }
+  void SetStatus(const Message& text) override { statuses.push_back(text.German()); }
+  void SetHint(const Message& text) override { hints.push_back(text.German()); }
   void RunEnded() override { ++runs_ended; }
   bool CancelKeyHeld() override {
     ++cancel_queries;
     return cancel_after >= 0 && cancel_queries > cancel_after;
   }
   std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
-                                          const std::string& problem) override {
+                                          const Message& problem) override {
     proposals.push_back(proposal);
-    problems.push_back(problem);
+    problems.push_back(problem.German());
     if (answers.empty()) return target_;
     auto next = answers.front();
     answers.erase(answers.begin());
     return next;
   }
-  std::string WriteFiles(const std::vector<FileContent>& files) override {
+  Message WriteFiles(const std::vector<FileContent>& files) override {
     return WriteFilesAtomically(files);
   }
   void StepFinished(int row, std::string_view name) override {

@@ -1,9 +1,11 @@
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -12,12 +14,15 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <tuple>
 
+#include "mapfile/swd_map.hpp"
 #include "wizard/generation_page.hpp"
 #include "wizard/page_texts.hpp"
 #include "wizard/preview_view.hpp"
 #include "wizard/save_dialog.hpp"
 #include "wizard/size_page.hpp"
+#include "wizard/type_page.hpp"
 #include "wizard_fixture.hpp"
 
 namespace swd::wizard {
@@ -158,11 +163,100 @@ class GenerationTest : public QObject {
     QCOMPARE(in_dialog, note);
     QCOMPARE(on_status_bar, note);
     QCOMPARE(page.StatusBar()->currentMessage(), "Fertig !!!  " + note);
+    // The window shows what the map offers; the index compares the six starts.
+    QVERIFY2(page.ResultLabel()->text().startsWith("Spieler platziert: 6 von 7   Fairness-Index: "),
+             qPrintable(page.ResultLabel()->text()));
+    QCOMPARE(page.Preview()->Markers().size(), std::size_t{6});
 
     QCOMPARE(PlayersPlacedNote(1, 5), QString("Nur 1 von 5 Spielern konnte platziert werden."));
     QCOMPARE(PlayersPlacedNote(0, 4), QString("Keiner der 4 Spieler konnte platziert werden."));
     QCOMPARE(PlayersPlacedNote(0, 1), QString("Der Spieler konnte nicht platziert werden."));
     QVERIFY(PlayersPlacedNote(7, 7).isEmpty());
+  }
+
+  void AStartValueRunsAsTheCommandLinesSeedDoes() {
+    TestWizard t;
+    // 64 x 64 for 2 players, chosen as a user would.
+    t.window->Size().WidthChoice(64)->click();
+    t.window->Size().HeightChoice(64)->click();
+    t.window->Size().NextButton()->click();
+    t.window->Type().PlayerChoice(2)->click();
+    t.window->Page(PageId::TypeAndPlayers).NextButton()->click();
+    GenerationPage& page = t.window->Generation();
+    SaveDialog& save = page.Save();
+    const QDir folder(t.folder.path());
+    const auto run = [&](const QString& start_value, const QString& name, bool start_objects) {
+      page.SeedField()->setText(start_value);
+      WhenShown ok(save, [&] {
+        save.NameField()->setText(name);
+        save.StartObjectsBox()->setChecked(start_objects);
+        save.OkButton()->click();
+      });
+      page.StartButton()->click();
+      return ok.Done() && page.LastOutcome().status == RunOutcome::Status::Written;
+    };
+    const auto bytes = [&](const QString& file) {
+      QFile f(folder.filePath(file));
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    // A run of the wizard's own first: what it leaves in the generator must not count.
+    QVERIFY(run("", "Frei", false));
+    QVERIFY(run("7", "Eins", true));
+    QVERIFY(run("4294967295", "Drei", false));
+    QVERIFY(run(" 7 ", "Zwei", true));
+
+    for (const auto& [seed, objects, name] :
+         {std::tuple{"7", true, "Eins"}, std::tuple{"4294967295", false, "Drei"}}) {
+      QStringList arguments{"generate", "--seed",   seed,    "--width",
+                            "64",       "--height", "64",    "--players",
+                            "2",        "--quiet",  "--out", folder.filePath("cli.swd")};
+      if (objects) arguments << "--start-objects";
+      QProcess cli;
+      cli.start(SWDGEN_CLI, arguments);
+      QVERIFY(cli.waitForFinished(120000));
+      QCOMPARE(cli.exitCode(), 0);
+      QVERIFY(!bytes("cli.swd").isEmpty());
+      QCOMPARE(bytes(QString(name) + ".swd"), bytes("cli.swd"));
+      QCOMPARE(bytes(QString(name) + ".bmp"), bytes("cli.bmp"));
+    }
+    QCOMPARE(bytes("Zwei.swd"), bytes("Eins.swd"));
+    QVERIFY(bytes("Frei.swd") != bytes("Eins.swd"));
+    // The starts drawn over the preview are those of the map's objects.
+    const QByteArray saved = bytes("Zwei.swd");
+    const SwdMapRead map = ReadSwdMap(std::vector<std::uint8_t>(saved.begin(), saved.end()));
+    QVERIFY(map.map.has_value());
+    const auto& markers = page.Preview()->Markers();
+    QCOMPARE(markers.size(), std::size_t{2});
+    for (const auto& m : markers) {
+      QCOMPARE(m.vertex.x(), int(map.map->header.hq_x[m.player].value_or(999)));
+      QCOMPARE(m.vertex.y(), int(map.map->header.hq_y[m.player].value_or(999)));
+    }
+  }
+
+  void AStartValueThatIsNoSeedIsRefusedBeforeTheRun() {
+    QCOMPARE(ParseStartValue("").seed, std::nullopt);
+    QVERIFY(ParseStartValue(" ").valid);
+    QCOMPARE(ParseStartValue(" 0 ").seed, std::optional<std::uint32_t>(0));
+    QCOMPARE(ParseStartValue("4294967295").seed, std::optional<std::uint32_t>(4294967295u));
+    for (const char* bad :
+         {"4294967296", "-1", "+3", "0x10", "1e3", "12a", "99999999999999999999"}) {
+      QVERIFY2(!ParseStartValue(bad).valid, bad);
+    }
+    TestWizard t;
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    page.SeedField()->setText("abc");
+    QString shown;
+    OnNextMessageBox([&](QMessageBox& box) {
+      shown = box.text();
+      box.accept();
+    });
+    page.StartButton()->click();
+    QCOMPARE(shown, QString("Der Startwert muss eine ganze Zahl von 0 bis 4294967295 sein. Leer "
+                            "gelassen wird jede Landschaft anders."));
+    QVERIFY(FilesIn(t.folder.path()).isEmpty());
+    QVERIFY(ButtonsEnabled(page));
+    QVERIFY(page.SeedField()->hasFocus() || !page.window()->isActiveWindow());
   }
 
   void TheSaveDialogLeavesTheMapInView() {
@@ -366,14 +460,14 @@ class GenerationTest : public QObject {
       // Escape pressed after the run's last yield, not yet delivered.
       QCoreApplication::postEvent(&page,
                                   new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-      QVERIFY(!page.AskSaveTarget(proposal, "").has_value());
+      QVERIFY(!page.AskSaveTarget(proposal, {}).has_value());
       QVERIFY(!unexpected.Done());
       QTest::keyRelease(&page, Qt::Key_Escape);
     }
     // The window closed after the run's last check.
     WhenShown unexpected(page.Save(), [&] { page.Save().CancelButton()->click(); });
     page.StopRun();
-    QVERIFY(!page.AskSaveTarget(proposal, "").has_value());
+    QVERIFY(!page.AskSaveTarget(proposal, {}).has_value());
     QVERIFY(!unexpected.Done());
   }
 

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -63,6 +64,26 @@ class SaveDialogTest : public QObject {
     QCOMPARE(answer->name, std::string("Karte007"));
     QCOMPARE(answer->title, std::string("Phantasia-Zufall"));
     QCOMPARE(QString::fromStdString(answer->folder.string()), f.folder.path());
+  }
+
+  void TheStartObjectsBoxStartsUntickedAndKeepsItsStateFromSaveToSave() {
+    Fixture f;
+    const auto answer = [&f](bool tick) {
+      WhenShown ok(f.dialog, [&f, tick] {
+        if (tick) f.dialog.StartObjectsBox()->setChecked(true);
+        f.dialog.OkButton()->click();
+      });
+      const auto target = f.dialog.Ask(f.Proposal(), "");
+      return target && target->start_objects;
+    };
+    QCOMPARE(f.dialog.StartObjectsBox()->text(), QString("Startpositionen als Objekte eintragen"));
+    QVERIFY(!answer(false));
+    QVERIFY(answer(true));
+    // The next save of the program run asks with the box as the user left it.
+    QVERIFY(answer(false));
+    const auto* use = f.dialog.findChild<QLabel*>("Label_Startobjekte");
+    QVERIFY(use != nullptr);
+    QVERIFY(use->text().contains("Return to the Roots"));
   }
 
   void OkOnlyWhenBothFieldsHoldText() {

@@ -1,6 +1,6 @@
 // Writes a PNG of every page and dialog of the wizard, and of the generation window after
 // finished runs, so that the look can be reviewed without a display:
-//   QT_QPA_PLATFORM=offscreen swdgen-wizard-screenshots DIR
+//   QT_QPA_PLATFORM=offscreen swdgen-wizard-screenshots DIR [--lang de|en]
 // The window title is drawn above each picture, as a window manager would show it; the
 // "on-screen" pictures show the generation window and the save dialog where they stand.
 
@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 #include "wizard/animal_dialog.hpp"
 #include "wizard/coast_dialog.hpp"
@@ -128,11 +129,13 @@ QWidget* ActiveMessageBox() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+  std::optional<Language> language = Language::German;
+  if (argc == 4 && QString(argv[2]) == "--lang") language = LanguageNamed(argv[3]);
+  if ((argc != 2 && argc != 4) || !language) {
+    std::fprintf(stderr, "usage: %s DIR [--lang de|en]\n", argv[0]);
     return 2;
   }
-  if (!UseLanguage(app)) std::fprintf(stderr, "Qt's German translations are missing\n");
+  if (!UseLanguage(app, *language)) std::fprintf(stderr, "translations are missing\n");
   g_out = QDir(QString::fromLocal8Bit(argv[1]));
   if (!g_out.mkpath(".")) return 1;
   QTemporaryDir maps;
@@ -141,6 +144,7 @@ int main(int argc, char** argv) {
   services.choose_picture = [](QWidget*, const QString&) { return QString(); };
   services.choose_folder = [](QWidget*, const QString&) { return QString(); };
   services.clock_seed = [] { return 1u; };
+  services.language = LocaleOf(*language);
 
   SplashScreen splash;
   splash.show();
@@ -232,6 +236,18 @@ int main(int argc, char** argv) {
     if (!large.Done()) return 1;
   }
   Save(window, "18-generation-finished-256");
+
+  // A "Startwert" that is no number is refused before anything runs.
+  {
+    WhenVisible refused(ActiveMessageBox, [&] {
+      Save(*QApplication::activeModalWidget(), "18-seed-refused");
+      static_cast<QMessageBox*>(QApplication::activeModalWidget())->accept();
+    });
+    generation.SeedField()->setText("-7");
+    generation.StartButton()->click();
+    generation.SeedField()->clear();
+    if (!refused.Done()) return 1;
+  }
 
   // Qt's own dialogs, in German.
   const auto picture = MakePictureDialog(&window, maps.path());

@@ -1,0 +1,599 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name></name>
+    <message id="StatusReadPicture">
+        <source>Lese Bild ein</source>
+        <translation>Reading the picture</translation>
+    </message>
+    <message id="StatusBuildBase">
+        <source>Grundfläche wird geschaffen</source>
+        <translation>Creating the base area</translation>
+    </message>
+    <message id="StatusFrayEdges">
+        <source>Ränder werden ausgefranst</source>
+        <translation>Fraying the edges</translation>
+    </message>
+    <message id="StatusMatchSurroundings">
+        <source>Angleichen an Umgebung</source>
+        <translation>Matching the surroundings</translation>
+    </message>
+    <message id="StatusMatchEdges">
+        <source>Ränder werden angeglichen</source>
+        <translation>Matching the edges</translation>
+    </message>
+    <message id="StatusCreateLakes">
+        <source>Seen werden geschaffen</source>
+        <translation>Creating lakes</translation>
+    </message>
+    <message id="StatusCreateMoors">
+        <source>Moore werden geschaffen</source>
+        <translation>Creating moors</translation>
+    </message>
+    <message id="StatusCreateMountainsAndResources">
+        <source>Schaffe Gebirgszüge und Schätze</source>
+        <translation>Creating mountain ranges and treasures</translation>
+    </message>
+    <message id="StatusCreateLava">
+        <source>Schaffe Lava</source>
+        <translation>Creating lava</translation>
+    </message>
+    <message id="StatusCreateDeserts">
+        <source>Wüstenregionen werden geschaffen</source>
+        <translation>Creating desert regions</translation>
+    </message>
+    <message id="StatusCreateWasteland">
+        <source>Ödland wird geschaffen</source>
+        <translation>Creating wasteland</translation>
+    </message>
+    <message id="StatusCreateIceRegions">
+        <source>Eisregionen werden geschaffen</source>
+        <translation>Creating ice regions</translation>
+    </message>
+    <message id="StatusCreateForests">
+        <source>Wälder werden geschaffen</source>
+        <translation>Creating forests</translation>
+    </message>
+    <message id="StatusCreateSwamps">
+        <source>Sümpfe werden geschaffen</source>
+        <translation>Creating swamps</translation>
+    </message>
+    <message id="StatusCreateLavaRegions">
+        <source>Lava wird geschaffen</source>
+        <translation>Creating lava</translation>
+    </message>
+    <message id="StatusCreateIce">
+        <source>Eis wird geschaffen</source>
+        <translation>Creating ice</translation>
+    </message>
+    <message id="StatusCreateSavannas">
+        <source>Savannen werden geschaffen</source>
+        <translation>Creating savannas</translation>
+    </message>
+    <message id="StatusCreateTundra">
+        <source>Tundra wird geschaffen</source>
+        <translation>Creating tundra</translation>
+    </message>
+    <message id="StatusCreateSteppes">
+        <source>Steppen werden geschaffen</source>
+        <translation>Creating steppes</translation>
+    </message>
+    <message id="StatusCreateMountainRanges">
+        <source>Gebirgszüge werden geschaffen</source>
+        <translation>Creating mountain ranges</translation>
+    </message>
+    <message id="StatusCreateSteppesAndSavannas">
+        <source>Schaffe Steppen und Savannen</source>
+        <translation>Creating steppes and savannas</translation>
+    </message>
+    <message id="StatusInsertOases">
+        <source>Füge Oasen ein</source>
+        <translation>Inserting oases</translation>
+    </message>
+    <message id="StatusInsertResources">
+        <source>Füge Schätze ein</source>
+        <translation>Inserting treasures</translation>
+    </message>
+    <message id="StatusFillForests">
+        <source>Fülle Wald mit Bäumen</source>
+        <translation>Filling the forests with trees</translation>
+    </message>
+    <message id="StatusCreateLargeGranite">
+        <source>Erzeuge größere Granitvorkommen</source>
+        <translation>Creating larger granite deposits</translation>
+    </message>
+    <message id="StatusCreateSmallGranite">
+        <source>Erzeuge kleinere Granitvorkommen</source>
+        <translation>Creating smaller granite deposits</translation>
+    </message>
+    <message id="StatusCreateTreeGroups">
+        <source>Erzeuge kleinere Baumgruppen</source>
+        <translation>Creating smaller groups of trees</translation>
+    </message>
+    <message id="StatusPlaceTrees">
+        <source>Setze Bäume</source>
+        <translation>Planting trees</translation>
+    </message>
+    <message id="StatusDecorateMountainMeadows">
+        <source>Verziere Bergwiesen</source>
+        <translation>Decorating mountain meadows</translation>
+    </message>
+    <message id="StatusDecorateSavannas">
+        <source>Verziere Savannen</source>
+        <translation>Decorating savannas</translation>
+    </message>
+    <message id="StatusDecorateSteppes">
+        <source>Verziere Steppen</source>
+        <translation>Decorating steppes</translation>
+    </message>
+    <message id="StatusDecorateTundra">
+        <source>Verziere Tundra</source>
+        <translation>Decorating tundra</translation>
+    </message>
+    <message id="StatusDecorateSteppe">
+        <source>Verziere Steppe</source>
+        <translation>Decorating steppe</translation>
+    </message>
+    <message id="StatusDecorateWasteland">
+        <source>Verziere Ödland</source>
+        <translation>Decorating wasteland</translation>
+    </message>
+    <message id="StatusDecorateSwamps">
+        <source>Verziere Sümpfe</source>
+        <translation>Decorating swamps</translation>
+    </message>
+    <message id="StatusDecorateLava">
+        <source>Verziere Lava</source>
+        <translation>Decorating lava</translation>
+    </message>
+    <message id="StatusDecorateShores">
+        <source>Verziere Wasserränder</source>
+        <translation>Decorating shores</translation>
+    </message>
+    <message id="StatusDecorateMoorShores">
+        <source>Verziere Moorränder</source>
+        <translation>Decorating moor shores</translation>
+    </message>
+    <message id="StatusDecorateMeadows">
+        <source>Verziere Wiesen</source>
+        <translation>Decorating meadows</translation>
+    </message>
+    <message id="StatusDecoratePastures">
+        <source>Verziere Weiden</source>
+        <translation>Decorating pastures</translation>
+    </message>
+    <message id="StatusDecorateDeserts">
+        <source>Verziere Wüsten</source>
+        <translation>Decorating deserts</translation>
+    </message>
+    <message id="StatusDecorateMountains">
+        <source>Verziere Gebirge</source>
+        <translation>Decorating mountains</translation>
+    </message>
+    <message id="StatusInsertAnimals">
+        <source>Füge Tiere ein</source>
+        <translation>Inserting animals</translation>
+    </message>
+    <message id="StatusRoughenMountains">
+        <source>Mache Berge gebirgig</source>
+        <translation>Making the mountains rugged</translation>
+    </message>
+    <message id="StatusCreateLavaFields">
+        <source>Schaffe Lavaflächen</source>
+        <translation>Creating lava fields</translation>
+    </message>
+    <message id="StatusCreateSnowFields">
+        <source>Schaffe Schneeflächen</source>
+        <translation>Creating snow fields</translation>
+    </message>
+    <message id="StatusMatchHeights">
+        <source>Gleiche Höhen an</source>
+        <translation>Matching heights</translation>
+    </message>
+    <message id="StatusShapeHeights">
+        <source>Höhenmanipulation</source>
+        <translation>Shaping heights</translation>
+    </message>
+    <message id="StatusCheckHeights">
+        <source>Überprüfe Höhen</source>
+        <translation>Checking heights</translation>
+    </message>
+    <message id="StatusFindHeadquarters">
+        <source>Hauptquartiere werden gesucht</source>
+        <translation>Looking for headquarters sites</translation>
+    </message>
+    <message id="StatusSmoothLandscape">
+        <source>Glätte Landschaft</source>
+        <translation>Smoothing the landscape</translation>
+    </message>
+    <message id="StatusPickFlowers">
+        <source>Pflücke Blumen</source>
+        <translation>Picking flowers</translation>
+    </message>
+    <message id="StatusConvert">
+        <source>Umwandeln in SWD-Format</source>
+        <translation>Converting to the SWD format</translation>
+    </message>
+    <message id="StatusShift">
+        <source>Verschieben</source>
+        <translation>Shifting</translation>
+    </message>
+    <message id="StatusSmoothCorners">
+        <source>Winkel ausbügeln</source>
+        <translation>Ironing out corners</translation>
+    </message>
+    <message id="StatusFillEmptyData">
+        <source>Auffüllen leerer Daten</source>
+        <translation>Filling empty data</translation>
+    </message>
+    <message id="StatusWriting">
+        <source>Ausgabe in Datei</source>
+        <translation>Writing the file</translation>
+    </message>
+    <message id="StatusDone">
+        <source>Fertig !!!</source>
+        <translation>Done !!!</translation>
+    </message>
+    <message id="HintBefore">
+        <source>Erstellte Landschaften vor dem Spielen immer erst im Editor laden und abspeichern !!</source>
+        <translation>Always load and save generated landscapes in the editor before playing them !!</translation>
+    </message>
+    <message id="HintDuring">
+        <source>Anregungen und Kritik sind willkommen: wie, steht in der README des Projekts.</source>
+        <translation>Suggestions and criticism are welcome: the project's README says how.</translation>
+    </message>
+    <message id="HintAfter">
+        <source>Also daran denken: Erstellte Landschaften vor dem Spielen immer erst im Editor laden und abspeichern !!</source>
+        <translation>So remember: always load and save generated landscapes in the editor before playing them !!</translation>
+    </message>
+    <message id="PlayerNotPlaced">
+        <source>Der Spieler konnte nicht platziert werden.</source>
+        <translation>The player could not be placed.</translation>
+    </message>
+    <message id="NoPlayerPlaced">
+        <source>Keiner der %1 Spieler konnte platziert werden.</source>
+        <translation>None of the %1 players could be placed.</translation>
+    </message>
+    <message id="OnePlayerPlaced">
+        <source>Nur 1 von %1 Spielern konnte platziert werden.</source>
+        <translation>Only 1 of %1 players could be placed.</translation>
+    </message>
+    <message id="SomePlayersPlaced">
+        <source>Nur %1 von %2 Spielern konnten platziert werden.</source>
+        <translation>Only %1 of %2 players could be placed.</translation>
+    </message>
+    <message id="NameMissing">
+        <source>Bitte einen Dateinamen eingeben.</source>
+        <translation>Please enter a file name.</translation>
+    </message>
+    <message id="NameTooLong">
+        <source>Der Dateiname darf höchstens 8 Zeichen lang sein.</source>
+        <translation>The file name may be at most 8 characters long.</translation>
+    </message>
+    <message id="NameBadCharacter">
+        <source>Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und '_' enthalten.</source>
+        <translation>The file name may only hold letters (without umlauts), digits, '-' and '_'.</translation>
+    </message>
+    <message id="TitleMissing">
+        <source>Bitte einen Landschaftsnamen eingeben.</source>
+        <translation>Please enter a landscape name.</translation>
+    </message>
+    <message id="TitleBadCharacter">
+        <source>Der Landschaftsname enthält ein Zeichen, das das Spiel nicht darstellen kann.</source>
+        <translation>The landscape name holds a character the game cannot show.</translation>
+    </message>
+    <message id="TitleTooLong">
+        <source>Der Landschaftsname darf höchstens 16 Zeichen lang sein.</source>
+        <translation>The landscape name may be at most 16 characters long.</translation>
+    </message>
+    <message id="SaveNoPermission">
+        <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: keine Schreibberechtigung.</source>
+        <translation>The file %1 could not be saved in the folder %2: no permission to write.</translation>
+    </message>
+    <message id="SaveNoSpace">
+        <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: kein Platz mehr auf dem Datenträger.</source>
+        <translation>The file %1 could not be saved in the folder %2: no space left on the disk.</translation>
+    </message>
+    <message id="SaveNoFolder">
+        <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: der Ordner existiert nicht.</source>
+        <translation>The file %1 could not be saved in the folder %2: the folder does not exist.</translation>
+    </message>
+    <message id="SaveReadOnly">
+        <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: der Datenträger ist schreibgeschützt.</source>
+        <translation>The file %1 could not be saved in the folder %2: the disk is write-protected.</translation>
+    </message>
+    <message id="SaveIsFolder">
+        <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: an dieser Stelle liegt ein Ordner.</source>
+        <translation>The file %1 could not be saved in the folder %2: a folder is in its place.</translation>
+    </message>
+    <message id="SaveFailed">
+        <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: %3.</source>
+        <translation>The file %1 could not be saved in the folder %2: %3.</translation>
+    </message>
+    <message id="PictureNotChosen">
+        <source>Für die Grundform „Spezial“ ist kein Bild gewählt.</source>
+        <translation>No picture is chosen for the base shape “Special”.</translation>
+    </message>
+    <message id="PictureMissing">
+        <source>Das Bild „%1“ gibt es nicht.</source>
+        <translation>The picture “%1” does not exist.</translation>
+    </message>
+    <message id="PictureNotAFile">
+        <source>Das Bild „%1“ ist keine Datei.</source>
+        <translation>The picture “%1” is not a file.</translation>
+    </message>
+    <message id="PictureTooLarge">
+        <source>Das Bild „%1“ ist zu groß für ein Kartenbild.</source>
+        <translation>The picture “%1” is too large for a map picture.</translation>
+    </message>
+    <message id="PictureNoPermission">
+        <source>Das Bild „%1“ lässt sich nicht lesen: keine Leseberechtigung.</source>
+        <translation>The picture “%1” cannot be read: no permission to read.</translation>
+    </message>
+    <message id="PictureUnreadable">
+        <source>Das Bild „%1“ lässt sich nicht lesen.</source>
+        <translation>The picture “%1” cannot be read.</translation>
+    </message>
+    <message id="PictureNotBitmap">
+        <source>Das Bild „%1“ ist keine Windows-Bitmap (BMP).</source>
+        <translation>The picture “%1” is not a Windows bitmap (BMP).</translation>
+    </message>
+    <message id="PictureTooShort">
+        <source>Das Bild „%1“ ist zu kurz für eine Windows-Bitmap.</source>
+        <translation>The picture “%1” is too short for a Windows bitmap.</translation>
+    </message>
+    <message id="PictureOldHeader">
+        <source>Das Bild „%1“ hat einen veralteten Bitmap-Kopf; gebraucht wird eine Windows-Bitmap.</source>
+        <translation>The picture “%1” has an outdated bitmap header; a Windows bitmap is needed.</translation>
+    </message>
+    <message id="PictureBadHeader">
+        <source>Das Bild „%1“ hat einen fehlerhaften Bitmap-Kopf.</source>
+        <translation>The picture “%1” has a faulty bitmap header.</translation>
+    </message>
+    <message id="PictureBitDepth">
+        <source>Das Bild „%1“ hat %2 Bit je Punkt; gebraucht wird ein Bild mit 256 Farben (8 Bit je Punkt).</source>
+        <translation>The picture “%1” has %2 bits per pixel; a picture with 256 colours (8 bits per pixel) is needed.</translation>
+    </message>
+    <message id="PictureCompressed">
+        <source>Das Bild „%1“ ist komprimiert; gebraucht wird eine unkomprimierte Bitmap.</source>
+        <translation>The picture “%1” is compressed; an uncompressed bitmap is needed.</translation>
+    </message>
+    <message id="PictureWrongSize">
+        <source>Das Bild „%1“ hat %2 x %3 Punkte, die Karte braucht %4 x %5.</source>
+        <translation>The picture “%1” has %2 x %3 pixels, the map needs %4 x %5.</translation>
+    </message>
+    <message id="PictureIncomplete">
+        <source>Das Bild „%1“ ist unvollständig: es fehlen Bilddaten.</source>
+        <translation>The picture “%1” is incomplete: picture data are missing.</translation>
+    </message>
+    <message id="SettingOutOfRange">
+        <source>%1 steht auf %2, möglich sind %3 bis %4.</source>
+        <translation>%1 is set to %2; possible are %3 to %4.</translation>
+    </message>
+    <message id="SettingOutOfSteps">
+        <source>%1 steht auf %2, möglich sind %3 bis %4 in Schritten von %5.</source>
+        <translation>%1 is set to %2; possible are %3 to %4 in steps of %5.</translation>
+    </message>
+    <message id="SettingMapWidth">
+        <source>Die Kartenbreite</source>
+        <translation>The map width</translation>
+    </message>
+    <message id="SettingMapHeight">
+        <source>Die Kartenhöhe</source>
+        <translation>The map height</translation>
+    </message>
+    <message id="SettingPlayerCount">
+        <source>Die Spielerzahl</source>
+        <translation>The number of players</translation>
+    </message>
+    <message id="SettingSlider">
+        <source>Der Regler „%1“</source>
+        <translation>The slider “%1”</translation>
+    </message>
+    <message id="SettingClassSlider">
+        <source>Der Regler „%1“ für „%2“</source>
+        <translation>The slider “%1” for “%2”</translation>
+    </message>
+    <message id="SettingClassNumberSlider">
+        <source>Der Regler „%1“ für Klasse %2</source>
+        <translation>The slider “%1” for class %2</translation>
+    </message>
+    <message id="SettingShare">
+        <source>Der Anteil „%1“</source>
+        <translation>The share “%1”</translation>
+    </message>
+    <message id="SettingUnknownType">
+        <source>Der Landschaftstyp %1 ist unbekannt.</source>
+        <translation>The landscape type %1 is unknown.</translation>
+    </message>
+    <message id="SettingUnknownShape">
+        <source>Die gewählte Grundform ist unbekannt.</source>
+        <translation>The chosen base shape is unknown.</translation>
+    </message>
+    <message id="SettingSharesSum">
+        <source>Die Anteile der Schätze ergeben zusammen %1 %, es müssen 100 % sein.</source>
+        <translation>The shares of the treasures add up to %1 %; they must make 100 %.</translation>
+    </message>
+    <message id="SliderCoast">
+        <source>Küste zum Meer</source>
+        <translation>Coast to the sea</translation>
+    </message>
+    <message id="SliderLargeGraniteCount">
+        <source>Ausgedehnte Granitfelder: Anzahl</source>
+        <translation>Large granite fields: number</translation>
+    </message>
+    <message id="SliderLargeGraniteSize">
+        <source>Ausgedehnte Granitfelder: Größe</source>
+        <translation>Large granite fields: size</translation>
+    </message>
+    <message id="SliderSmallGraniteCount">
+        <source>Kleine Granitvorkommen: Häufigkeit</source>
+        <translation>Small granite deposits: frequency</translation>
+    </message>
+    <message id="SliderSmallGraniteFill">
+        <source>Kleine Granitvorkommen: Füllung</source>
+        <translation>Small granite deposits: filling</translation>
+    </message>
+    <message id="SliderTreeGroups">
+        <source>Kleine Baumgruppen</source>
+        <translation>Small tree groups</translation>
+    </message>
+    <message id="SliderAmount">
+        <source>Anzahl</source>
+        <translation>Number</translation>
+    </message>
+    <message id="SliderSize">
+        <source>Größe</source>
+        <translation>Size</translation>
+    </message>
+    <message id="SliderDecoration">
+        <source>Verzierungen</source>
+        <translation>Decorations</translation>
+    </message>
+    <message id="AnimalHares">
+        <source>Hasen</source>
+        <translation>Hares</translation>
+    </message>
+    <message id="AnimalFoxes">
+        <source>Füchse</source>
+        <translation>Foxes</translation>
+    </message>
+    <message id="AnimalStags">
+        <source>Hirsche</source>
+        <translation>Stags</translation>
+    </message>
+    <message id="AnimalDeer">
+        <source>Rehe</source>
+        <translation>Deer</translation>
+    </message>
+    <message id="AnimalDucks">
+        <source>Enten</source>
+        <translation>Ducks</translation>
+    </message>
+    <message id="AnimalSheep">
+        <source>Schafe</source>
+        <translation>Sheep</translation>
+    </message>
+    <message id="TreasureCoal">
+        <source>Kohle</source>
+        <translation>Coal</translation>
+    </message>
+    <message id="TreasureGold">
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message id="TreasureIron">
+        <source>Eisen</source>
+        <translation>Iron</translation>
+    </message>
+    <message id="TreasureGranite">
+        <source>Granit</source>
+        <translation>Granite</translation>
+    </message>
+    <message id="TypeGruenland">
+        <source>Grünland</source>
+        <translation>Greenland</translation>
+    </message>
+    <message id="TypeOedland">
+        <source>Ödland</source>
+        <translation>Wasteland</translation>
+    </message>
+    <message id="TypeWinterland">
+        <source>Winterland</source>
+        <translation>Winter world</translation>
+    </message>
+    <message id="ClassMeadows">
+        <source>Wiesen</source>
+        <translation>Meadows</translation>
+    </message>
+    <message id="ClassLakes">
+        <source>Seen</source>
+        <translation>Lakes</translation>
+    </message>
+    <message id="ClassForests">
+        <source>Wälder</source>
+        <translation>Forests</translation>
+    </message>
+    <message id="ClassSwamps">
+        <source>Sümpfe</source>
+        <translation>Swamps</translation>
+    </message>
+    <message id="ClassSavannas">
+        <source>Savannen</source>
+        <translation>Savannas</translation>
+    </message>
+    <message id="ClassSteppes">
+        <source>Steppen</source>
+        <translation>Steppes</translation>
+    </message>
+    <message id="ClassDeserts">
+        <source>Wüsten</source>
+        <translation>Deserts</translation>
+    </message>
+    <message id="ClassMountains">
+        <source>Gebirge</source>
+        <translation>Mountains</translation>
+    </message>
+    <message id="ClassSnow">
+        <source>Schnee</source>
+        <translation>Snow</translation>
+    </message>
+    <message id="ClassMountainMeadows">
+        <source>Bergwiesen</source>
+        <translation>Mountain meadows</translation>
+    </message>
+    <message id="ClassPastures">
+        <source>Weiden</source>
+        <translation>Pastures</translation>
+    </message>
+    <message id="ClassMoors">
+        <source>Moore</source>
+        <translation>Moors</translation>
+    </message>
+    <message id="ClassLava1">
+        <source>Lava 1</source>
+        <translation>Lava 1</translation>
+    </message>
+    <message id="ClassSteppes1">
+        <source>Steppen 1</source>
+        <translation>Steppes 1</translation>
+    </message>
+    <message id="ClassSteppes2">
+        <source>Steppen 2</source>
+        <translation>Steppes 2</translation>
+    </message>
+    <message id="ClassWasteland">
+        <source>Ödland</source>
+        <translation>Wasteland</translation>
+    </message>
+    <message id="ClassLava2">
+        <source>Lava 2</source>
+        <translation>Lava 2</translation>
+    </message>
+    <message id="ClassTundra">
+        <source>Tundra</source>
+        <translation>Tundra</translation>
+    </message>
+    <message id="ClassSmallIceFloes">
+        <source>kl. Eisschollen</source>
+        <translation>Small ice floes</translation>
+    </message>
+    <message id="ClassTundra2">
+        <source>Tundra 2</source>
+        <translation>Tundra 2</translation>
+    </message>
+    <message id="ClassTaiga">
+        <source>Taiga</source>
+        <translation>Taiga</translation>
+    </message>
+    <message id="ClassIce">
+        <source>Eis</source>
+        <translation>Ice</translation>
+    </message>
+    <message id="ClassLargeIceFloes">
+        <source>Gr. Eisschollen</source>
+        <translation>Large ice floes</translation>
+    </message>
+</context>
+</TS>
