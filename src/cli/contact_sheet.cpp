@@ -50,17 +50,17 @@ h1 { font-size: 1.4em; margin: 0 0 .2em; }
   border-radius: 4px; background: #fff; cursor: pointer; }
 .sort button[aria-pressed="true"] { background: #2d5a27; color: #fff; border-color: #2d5a27; }
 #maps { display: flex; flex-wrap: wrap; gap: 14px; margin-top: 1em; }
-figure { margin: 0; width: 256px; background: #fff; border: 1px solid #ccc; border-radius: 6px;
+figure { margin: 0; width: 280px; background: #fff; border: 1px solid #ccc; border-radius: 6px;
   padding: 6px; box-shadow: 0 1px 3px rgba(0,0,0,.15); }
-figure img { display: block; width: 256px; height: auto; image-rendering: auto; }
+figure img { display: block; width: 100%; height: auto; image-rendering: auto; }
 figcaption { font-size: .9em; margin-top: .4em; line-height: 1.5; }
+figcaption div { display: flex; justify-content: space-between; align-items: center;
+  gap: .5em; white-space: nowrap; }
 .seed { font-weight: bold; }
-.players { float: right; }
 .short { color: #a00; font-weight: bold; }
-.bar { display: inline-block; width: 120px; height: .7em; background: #ddd; border-radius: 3px;
-  vertical-align: middle; margin-right: .4em; overflow: hidden; }
+.bar { flex: 1; height: .7em; background: #ddd; border-radius: 3px; overflow: hidden; }
 .bar span { display: block; height: 100%; background: #3b7d2f; }
-.files a { margin-right: .6em; }
+div.files { justify-content: flex-start; gap: .8em; }
 )";
 
 constexpr const char* kScript = R"(
@@ -117,17 +117,20 @@ void WriteCard(std::ostream& out, const BatchMap& m, std::size_t order,
   } else {
     out << image << '\n';
   }
-  out << "<figcaption><span class=\"seed\">Startwert " << HtmlText(seed) << "</span>"
+  out << "<figcaption><div><span class=\"seed\">Startwert " << HtmlText(seed) << "</span>"
       << "<span class=\"players" << (m.players_placed < m.players_requested ? " short" : "")
-      << "\">" << m.players_placed << " von " << m.players_requested << " Spielern</span><br>"
-      << "<span class=\"bar\"><span style=\"width:"
+      << "\" title=\""
+      << HtmlText(std::to_string(m.players_placed) + " von " + std::to_string(m.players_requested) +
+                  " Spielern platziert")
+      << "\">" << m.players_placed << "/" << m.players_requested << " Spieler</span></div>\n"
+      << "<div><span class=\"bar\"><span style=\"width:"
       << (m.fairness ? FormatNumber(100 * m.fairness->index, 1) : "0") << "%\"></span></span>"
-      << "Fairness " << (m.fairness ? Decimal(m.fairness->index, 3) : "\u2013") << "<br>"
-      << "<span class=\"files\"><a href=\"" << Link(folder, m.map) << "\">"
+      << "<span>Fairness " << (m.fairness ? Decimal(m.fairness->index, 3) : "\u2013")
+      << "</span></div>\n<div class=\"files\"><a href=\"" << Link(folder, m.map) << "\">"
       << HtmlText(m.map.filename().string()) << "</a><a href=\"" << Link(folder, m.bitmap)
       << "\">.bmp</a>";
   if (m.picture) out << "<a href=\"" << Link(folder, *m.picture) << "\">.png</a>";
-  out << "</span></figcaption>\n</figure>\n";
+  out << "</div></figcaption>\n</figure>\n";
 }
 
 }  // namespace
