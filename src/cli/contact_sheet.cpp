@@ -1,5 +1,6 @@
 #include "cli/contact_sheet.hpp"
 
+#include <cstdio>
 #include <sstream>
 #include <system_error>
 
@@ -32,9 +33,11 @@ std::string Link(const std::filesystem::path& folder, const std::filesystem::pat
   return HtmlText(UrlPath(path));
 }
 
-// German decimals: 0,871.
+// German decimals, all of them shown so that the figures line up: 0,870.
 std::string Decimal(double value, int decimals) {
-  std::string s = FormatNumber(value, decimals);
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+  std::string s = buf;
   for (char& c : s) {
     if (c == '.') c = ',';
   }
