@@ -1,7 +1,7 @@
 // The batch's throughput: a fixed number of maps made with 1 and with 2 jobs, written as
-// `swdgen generate --count` writes them (into a scratch folder). Run on an otherwise idle
-// machine with as many cores as jobs; the ratio of the two maps_per_second figures is the
-// gain from the second thread.
+// `swdgen generate --count` writes them (into a scratch folder below TMPDIR; TMPDIR=/dev/shm
+// leaves the disk's flushes out). Run on an otherwise idle machine with as many cores as
+// jobs; the ratio of the two maps_per_second figures is the gain from the second thread.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
