@@ -74,14 +74,14 @@ void ClassLevels(const std::string& option, const std::vector<std::string>& item
 // The options of a batch, and the combinations that make no sense: one run's trace or timing
 // among many, a batch of candidates of which only one is kept.
 void CheckBatch(const GenerateArgs& a, GenerateRequest& r) {
-  const bool batch = !a.count.empty();
+  const bool batch = a.count.has_value();
   const struct {
     const char* option;
     bool given;
-  } kBatchOnly[] = {{"--jobs", !a.jobs.empty()},
+  } kBatchOnly[] = {{"--jobs", a.jobs.has_value()},
                     {"--analyze", a.analyze},
                     {"--csv", a.csv},
-                    {"--sheet", !a.sheet.empty()}};
+                    {"--sheet", a.sheet.has_value()}};
   for (const auto& only : kBatchOnly) {
     if (only.given && !batch) throw BadValue{std::string(only.option) + ": only used with --count"};
   }
@@ -105,25 +105,26 @@ void CheckBatch(const GenerateArgs& a, GenerateRequest& r) {
   }
   r.timing = a.timing;
   if (!batch) return;
-  r.count = static_cast<int>(ParseWhole("--count", a.count, 1, kMostBatchMaps,
+  r.count = static_cast<int>(ParseWhole("--count", *a.count, 1, kMostBatchMaps,
                                         "a whole number 1 to " + std::to_string(kMostBatchMaps)));
   if (r.png && !r.png->empty()) {
     throw BadValue{
         "--png: with --count each picture is named NAME-SEED.png beside its map; give "
         "--png without a file"};
   }
-  if (a.jobs.empty()) {
+  if (!a.jobs) {
     r.jobs = static_cast<int>(
         std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(kMostJobs)));
   } else {
-    r.jobs = static_cast<int>(ParseWhole("--jobs", a.jobs, 1, kMostJobs,
+    r.jobs = static_cast<int>(ParseWhole("--jobs", *a.jobs, 1, kMostJobs,
                                          "a whole number 1 to " + std::to_string(kMostJobs)));
   }
   // The sheet shows every map's fairness.
-  r.analyze = a.analyze || !a.sheet.empty();
+  r.analyze = a.analyze || a.sheet.has_value();
   r.csv = a.csv;
-  if (!a.sheet.empty()) {
-    std::filesystem::path sheet = a.sheet;
+  if (a.sheet) {
+    if (a.sheet->empty()) throw BadValue{"--sheet: '' is not valid; it accepts a file name"};
+    std::filesystem::path sheet = *a.sheet;
     if (sheet.extension() != ".html" && sheet.extension() != ".htm") sheet += ".html";
     if (const auto problem = FolderProblem(sheet); !problem.empty()) {
       throw BadValue{"--sheet: " + problem};

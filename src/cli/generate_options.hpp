@@ -14,8 +14,9 @@ namespace swd::cli {
 struct GenerateArgs {
   std::string out, title = "Phantasia-Zufall", width = "128", height = "128", type = "gruenland",
                    players = "3", shape, picture, coast, resources, granite, tree_groups, animals,
-                   seed, dump_steps, best_of, count, jobs, sheet;
-  std::optional<std::string> png;  // given without a file: beside the map
+                   seed, dump_steps, best_of;
+  std::optional<std::string> png;                 // given without a file: beside the map
+  std::optional<std::string> count, jobs, sheet;  // none: not given
   std::vector<std::string> amount, size, decoration;
   bool no_island = false, extended = false, area_variant = false, quiet = false,
        start_objects = false, timing = false, analyze = false, csv = false;
