@@ -7,8 +7,6 @@
 
 namespace swd::cli {
 
-namespace {
-
 std::string JsonString(const std::string& text) {
   std::string s = "\"";
   for (const char c : text) {
@@ -26,8 +24,7 @@ std::string JsonString(const std::string& text) {
   return s + '"';
 }
 
-// The landscape type as --type names it.
-const char* TypeKey(int landscape_type) {
+const char* LandscapeTypeKey(int landscape_type) {
   switch (landscape_type) {
     case Gruenland:
       return "gruenland";
@@ -39,6 +36,8 @@ const char* TypeKey(int landscape_type) {
       return "unknown";
   }
 }
+
+namespace {
 
 // Writes `{"key": value, ...}` from the names and a value for each of them.
 template <typename Names, typename Value>
@@ -71,7 +70,7 @@ void WriteAnalysisJson(const SwdHeader& header, const MapAnalysis& a, std::ostre
   out << "{\n  \"format\": \"swdgen-analysis\", \"version\": 1,\n"
       << "  \"map\": {\"title\": " << JsonString(Cp437ToUtf8(header.title_cp437))
       << ", \"width\": " << header.width << ", \"height\": " << header.height
-      << ", \"type\": " << JsonString(TypeKey(header.landscape_type))
+      << ", \"type\": " << JsonString(LandscapeTypeKey(header.landscape_type))
       << ", \"players\": " << header.player_count << "},\n"
       << "  \"radius\": " << a.radius << ",\n  \"terrain\": ";
   JsonObject(out, kTerrainNames, [&](std::size_t k) {

@@ -43,6 +43,11 @@ inline constexpr std::array<CountName, 7> kAnimalNames{{{"", ""},
                                                         {"enten", "Enten"},
                                                         {"schafe", "Schafe"}}};
 
+// A JSON string literal of the UTF-8 text, quotes and control characters escaped.
+std::string JsonString(const std::string& text);
+// The landscape type as --type names it: gruenland, oedland, winterland ("unknown" else).
+const char* LandscapeTypeKey(int landscape_type);
+
 // `value` with at most `decimals` decimals and no trailing zeros: 12, 12.5, 0.333.
 std::string FormatNumber(double value, int decimals);
 

@@ -1,5 +1,6 @@
 #include "cli/cli_host.hpp"
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <system_error>
@@ -11,11 +12,14 @@
 namespace swd::cli {
 
 namespace {
-// The one piece of process-wide state: a signal handler can only talk through a flag.
-volatile std::sig_atomic_t g_interrupted = 0;
+// The one piece of process-wide state: a signal handler can only talk through a flag. An
+// atomic one, since the runs of a batch read it on threads of their own; a lock-free atomic
+// may be set in a signal handler.
+std::atomic<bool> g_interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 
 extern "C" void OnInterrupt(int) {
-  g_interrupted = 1;
+  g_interrupted.store(true);
 }
 
 std::string TwoDigits(int n) {
@@ -29,7 +33,7 @@ void InstallInterruptHandler() {
   std::signal(SIGINT, OnInterrupt);
 }
 bool InterruptRequested() {
-  return g_interrupted != 0;
+  return g_interrupted.load();
 }
 
 CliHost::CliHost(Options options) : options_(std::move(options)) {}
@@ -98,7 +102,29 @@ Message CliHost::WriteFiles(const std::vector<FileContent>& files) {
   return options_.keep_files ? Message{} : WriteFilesAtomically(files);
 }
 
+void CliHost::StartClock() {
+  row_times_.clear();
+  saving_ms_.reset();
+  mark_ = std::chrono::steady_clock::now();
+}
+
+double CliHost::MillisecondsSinceMark() const {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - mark_)
+      .count();
+}
+
 void CliHost::StepFinished(int row, std::string_view name) {
+  if (options_.timing) row_times_.push_back({row, std::string(name), MillisecondsSinceMark()});
+  DumpStep(row, name);
+  // The next row's time starts after the trace is written, which is no part of the run.
+  if (options_.timing) mark_ = std::chrono::steady_clock::now();
+}
+
+void CliHost::RunEnded() {
+  if (options_.timing && !row_times_.empty()) saving_ms_ = MillisecondsSinceMark();
+}
+
+void CliHost::DumpStep(int row, std::string_view name) {
   if (!options_.dump_dir || generator_ == nullptr || !trace_problem_.empty()) return;
   const Generator& g = *generator_;
   const int w = g.run.MapWidth;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,8 +11,15 @@
 
 namespace swd::cli {
 
+// The time one row of a run took, from the end of the row before (or the start of the run).
+struct RowTime {
+  int row;
+  std::string name;
+  double ms;
+};
+
 // The command line's side of a run: a progress line on stderr, Ctrl-C as the cancel key,
-// the save target from the options, and the optional step trace.
+// the save target from the options, the optional step trace and the rows' times.
 class CliHost : public Host {
  public:
   struct Options {
@@ -20,6 +28,7 @@ class CliHost : public Host {
     std::optional<std::filesystem::path> dump_dir;
     bool show_progress = false;
     bool start_objects = false;
+    bool timing = false;  // measures each row (StartClock, row_times)
     // Keeps the files of a save in memory instead of writing them (see files).
     bool keep_files = false;
     std::string status_prefix;  // shown before the status in the progress line
@@ -38,6 +47,14 @@ class CliHost : public Host {
                                           const Message& problem) override;
   Message WriteFiles(const std::vector<FileContent>& files) override;
   void StepFinished(int row, std::string_view name) override;
+  void RunEnded() override;
+
+  // The run starts now: the first row's time counts from here.
+  void StartClock();
+  // With timing, each row that ran and, last, the time after the last row until the run
+  // ended (saving the map), without the time the step trace took.
+  const std::vector<RowTime>& row_times() const { return row_times_; }
+  std::optional<double> saving_ms() const { return saving_ms_; }
 
   // Why the map could not be saved; empty if it was or the run ended before.
   const std::string& save_problem() const { return save_problem_; }
@@ -51,6 +68,8 @@ class CliHost : public Host {
 
  private:
   void Redraw();
+  void DumpStep(int row, std::string_view name);
+  double MillisecondsSinceMark() const;
 
   Options options_;
   const Generator* generator_ = nullptr;
@@ -60,9 +79,13 @@ class CliHost : public Host {
   std::string save_problem_;
   std::string trace_problem_;
   std::vector<FileContent> files_;
+  std::chrono::steady_clock::time_point mark_;
+  std::vector<RowTime> row_times_;
+  std::optional<double> saving_ms_;
 };
 
-// Installs the Ctrl-C handler that CancelKeyHeld reports; true once Ctrl-C was pressed.
+// Installs the Ctrl-C handler that CancelKeyHeld reports; true once Ctrl-C was pressed. Every
+// host of the process sees it, so that one Ctrl-C stops all runs of a batch.
 void InstallInterruptHandler();
 bool InterruptRequested();
 

@@ -41,12 +41,28 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   gen->add_option("--seed", a.seed, "seed 0..4294967295; drawn and printed when absent");
   gen->add_option("--dump-steps", a.dump_steps, "write the grid after each step into DIR");
   gen->add_flag("--quiet", a.quiet, "no progress line");
-  gen->add_option("--png", a.png, "also write a picture of the map (as render draws it)");
+  std::string png;
+  auto* png_option =
+      gen->add_option("--png", png,
+                      "also write a picture of the map (as render draws it); without FILE "
+                      "beside the map, under its name")
+          ->expected(0, 1)
+          ->type_name("[FILE]");
   gen->add_flag("--start-objects", a.start_objects,
                 "write the start positions as objects too (engines such as Return to the Roots "
                 "start a game only with them)");
   gen->add_option("--best-of", a.best_of,
                   "N: make the seeds S..S+N-1 and save the fairest, N 1..1000");
+  gen->add_flag("--timing", a.timing, "print each row's time after the run (on stdout)");
+  gen->add_option("--count", a.count,
+                  "N: make the N maps of the seeds S..S+N-1, N 1..1000, as NAME-SEED.swd and "
+                  ".bmp (NAME from --out, else Karte), with a summary NAME.json");
+  gen->add_option("--jobs", a.jobs, "with --count: maps made at once, 1..64; default: the cores");
+  gen->add_flag("--analyze", a.analyze,
+                "with --count: the fairness figures of analyze for each map in the summary");
+  gen->add_flag("--csv", a.csv, "with --count: the summary also as NAME.csv");
+  gen->add_option("--sheet", a.sheet,
+                  "with --count: a contact sheet of all maps as one HTML file (implies --analyze)");
 
   std::string info_file;
   auto* info = app.add_subcommand("info", "check a map file and show its header");
@@ -73,6 +89,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     const int rc = app.exit(e, out, err);
     return rc == 0 ? kExitOk : kExitBadInput;
   }
+  if (png_option->count() > 0) a.png = png;
   if (*gen) return RunGenerate(a, out, err);
   if (*render) return RunRender(r, out, err);
   if (*analyze) return RunAnalyze(analyze_args, out, err);

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <random>
 
+#include "cli/batch.hpp"
 #include "cli/best_of.hpp"
 #include "cli/generate_run.hpp"
 #include "cli/map_input.hpp"
@@ -22,14 +23,18 @@ int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err) 
   const GenerateRequest& req = *checked.request;
   const std::uint32_t seed = req.seed ? *req.seed : std::random_device{}();
   if (req.best_of > 0) return RunBestOf(req, seed, out, err);
+  if (req.count > 0) return RunBatch(req, seed, out, err);
   if (!req.seed) out << "seed " << seed << '\n';
 
   CliHost host(HostOptionsFor(req));
   InstallInterruptHandler();
   const RunOutcome outcome = GenerateOnce(host, req.settings, seed);
   host.FinishLine();
-  const int status = ReportOutcome(outcome, host.save_problem(), out, err);
-  return ReportByProducts(status, req, host.trace_problem(), host.files(), out, err);
+  int status = ReportOutcome(outcome, host.save_problem(), out, err);
+  status = ReportByProducts(status, req, host.trace_problem(), host.files(), out, err);
+  // A run stopped by Ctrl-C has no times worth showing.
+  if (req.timing && outcome.status != RunOutcome::Status::Cancelled) ReportTiming(host, out);
+  return status;
 }
 
 int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {

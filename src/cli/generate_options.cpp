@@ -1,8 +1,10 @@
 #include "cli/generate_options.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <set>
 #include <system_error>
+#include <thread>
 
 #include "mapfile/save_names.hpp"
 #include "model/settings_check.hpp"
@@ -69,6 +71,68 @@ void ClassLevels(const std::string& option, const std::vector<std::string>& item
   }
 }
 
+// The options of a batch, and the combinations that make no sense: one run's trace or timing
+// among many, a batch of candidates of which only one is kept.
+void CheckBatch(const GenerateArgs& a, GenerateRequest& r) {
+  const bool batch = a.count.has_value();
+  const struct {
+    const char* option;
+    bool given;
+  } kBatchOnly[] = {{"--jobs", a.jobs.has_value()},
+                    {"--analyze", a.analyze},
+                    {"--csv", a.csv},
+                    {"--sheet", a.sheet.has_value()}};
+  for (const auto& only : kBatchOnly) {
+    if (only.given && !batch) throw BadValue{std::string(only.option) + ": only used with --count"};
+  }
+  const struct {
+    const char* option;
+    bool given;
+    const char* other;
+    bool other_given;
+  } kExclusive[] = {
+      // Each candidate would overwrite the trace of the one before, whichever is chosen.
+      {"--dump-steps", r.dump_dir.has_value(), "--best-of", r.best_of > 0},
+      {"--dump-steps", r.dump_dir.has_value(), "--count", batch},
+      {"--timing", a.timing, "--best-of", r.best_of > 0},
+      {"--timing", a.timing, "--count", batch},
+      {"--best-of", r.best_of > 0, "--count", batch},
+  };
+  for (const auto& pair : kExclusive) {
+    if (pair.given && pair.other_given) {
+      throw BadValue{std::string(pair.option) + ": cannot be combined with " + pair.other};
+    }
+  }
+  r.timing = a.timing;
+  if (!batch) return;
+  r.count = static_cast<int>(ParseWhole("--count", *a.count, 1, kMostBatchMaps,
+                                        "a whole number 1 to " + std::to_string(kMostBatchMaps)));
+  if (r.png && !r.png->empty()) {
+    throw BadValue{
+        "--png: with --count each picture is named NAME-SEED.png beside its map; give "
+        "--png without a file"};
+  }
+  if (!a.jobs) {
+    r.jobs = static_cast<int>(
+        std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(kMostJobs)));
+  } else {
+    r.jobs = static_cast<int>(ParseWhole("--jobs", *a.jobs, 1, kMostJobs,
+                                         "a whole number 1 to " + std::to_string(kMostJobs)));
+  }
+  // The sheet shows every map's fairness.
+  r.analyze = a.analyze || a.sheet.has_value();
+  r.csv = a.csv;
+  if (a.sheet) {
+    if (a.sheet->empty()) throw BadValue{"--sheet: '' is not valid; it accepts a file name"};
+    std::filesystem::path sheet = *a.sheet;
+    if (sheet.extension() != ".html" && sheet.extension() != ".htm") sheet += ".html";
+    if (const auto problem = FolderProblem(sheet); !problem.empty()) {
+      throw BadValue{"--sheet: " + problem};
+    }
+    r.sheet = sheet;
+  }
+}
+
 GenerateRequest Check(const GenerateArgs& a) {
   GenerateRequest r;
   GeneratorSettings& s = r.settings;
@@ -96,16 +160,9 @@ GenerateRequest Check(const GenerateArgs& a) {
 
   std::string shape = a.shape;
   if (shape.empty() && !a.picture.empty()) shape = "spezial";
-  struct Shape {
-    const char* name;
-    float code, shaped, symmetric;
-  };
-  static constexpr Shape kShapes[] = {{"insel", 0, 0, 0},        {"insel-sym", 0, 0, 1},
-                                      {"spirale", 1, 1, 0},      {"ring", 2, 1, 0},
-                                      {"spirale-ring", 3, 1, 0}, {"spezial", 4, 1, 0}};
   if (!shape.empty()) {
-    const Shape* found = nullptr;
-    for (const auto& k : kShapes) {
+    const ShapeOption* found = nullptr;
+    for (const auto& k : kShapeOptions) {
       if (shape == k.name) found = &k;
     }
     if (found == nullptr) {
@@ -191,19 +248,18 @@ GenerateRequest Check(const GenerateArgs& a) {
     }
     r.out = out;
   }
-  if (!a.png.empty()) {
-    if (const auto problem = FolderProblem(a.png); !problem.empty()) {
+  if (a.png && !a.png->empty()) {
+    if (const auto problem = FolderProblem(*a.png); !problem.empty()) {
       throw BadValue{"--png: " + problem};
     }
-    r.png = a.png;
   }
+  if (a.png) r.png = *a.png;
   if (!a.dump_steps.empty()) r.dump_dir = a.dump_steps;
   if (!a.best_of.empty()) {
     r.best_of = static_cast<int>(
         ParseWhole("--best-of", a.best_of, 1, kMostCandidates, "a whole number 1 to 1000"));
-    // Each candidate would overwrite the trace of the one before, whichever is chosen.
-    if (r.dump_dir) throw BadValue{"--dump-steps: cannot be combined with --best-of"};
   }
+  CheckBatch(a, r);
   r.quiet = a.quiet;
   r.start_objects = a.start_objects;
   return r;

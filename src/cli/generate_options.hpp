@@ -14,10 +14,12 @@ namespace swd::cli {
 struct GenerateArgs {
   std::string out, title = "Phantasia-Zufall", width = "128", height = "128", type = "gruenland",
                    players = "3", shape, picture, coast, resources, granite, tree_groups, animals,
-                   seed, dump_steps, png, best_of;
+                   seed, dump_steps, best_of;
+  std::optional<std::string> png;                 // given without a file: beside the map
+  std::optional<std::string> count, jobs, sheet;  // none: not given
   std::vector<std::string> amount, size, decoration;
   bool no_island = false, extended = false, area_variant = false, quiet = false,
-       start_objects = false;
+       start_objects = false, timing = false, analyze = false, csv = false;
 };
 
 // The checked result: the wizard settings plus the command line's own choices.
@@ -27,13 +29,33 @@ struct GenerateRequest {
   std::string title;
   std::optional<std::uint32_t> seed;
   std::optional<std::filesystem::path> dump_dir;
-  std::optional<std::filesystem::path> png;  // the picture to write beside the map
+  // The picture to write as well; an empty path puts it beside the map, under its name.
+  std::optional<std::filesystem::path> png;
   bool quiet = false;
   bool start_objects = false;
-  int best_of = 0;  // candidates to choose from; 0: just the one run
+  bool timing = false;  // each row's time after the run
+  int best_of = 0;      // candidates to choose from; 0: just the one run
+  // The batch: `count` maps (0: none, just the one run) on `jobs` threads, each analysed
+  // for the summary with `analyze`, the summary also as CSV with `csv`, and a contact sheet.
+  int count = 0;
+  int jobs = 1;
+  bool analyze = false;
+  bool csv = false;
+  std::optional<std::filesystem::path> sheet;  // with ".html"
 };
 
 inline constexpr int kMostCandidates = 1000;
+inline constexpr int kMostBatchMaps = 1000;
+inline constexpr int kMostJobs = 64;
+
+// The base shapes as --shape names them, with the settings each stands for.
+struct ShapeOption {
+  const char* name;
+  float code, shaped, symmetric;
+};
+inline constexpr ShapeOption kShapeOptions[] = {{"insel", 0, 0, 0},        {"insel-sym", 0, 0, 1},
+                                                {"spirale", 1, 1, 0},      {"ring", 2, 1, 0},
+                                                {"spirale-ring", 3, 1, 0}, {"spezial", 4, 1, 0}};
 
 struct Checked {
   std::optional<GenerateRequest> request;

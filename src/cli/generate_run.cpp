@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <memory>
 #include <ostream>
 
@@ -18,6 +19,7 @@ CliHost::Options HostOptionsFor(const GenerateRequest& request) {
   options.dump_dir = request.dump_dir;
   options.show_progress = !request.quiet && isatty(STDERR_FILENO) == 1;
   options.start_objects = request.start_objects;
+  options.timing = request.timing;
   return options;
 }
 
@@ -28,6 +30,7 @@ RunOutcome GenerateOnce(CliHost& host, const GeneratorSettings& settings, std::u
   g->settings = settings;
   PrepareGeneration(*g);
   g->rng.Seed(seed);
+  host.StartClock();
   return RunGeneration(*g);
 }
 
@@ -60,9 +63,12 @@ int ReportByProducts(int status, const GenerateRequest& request, const std::stri
                      const std::vector<FileContent>& files, std::ostream& out, std::ostream& err) {
   std::string picture_problem;
   if (status == kExitOk && request.png && !files.empty()) {
+    const std::filesystem::path png =
+        request.png->empty() ? std::filesystem::path(files.front().path).replace_extension(".png")
+                             : *request.png;
     const SwdMapRead saved = ReadSwdMap(files.front().bytes);
-    picture_problem = saved.map ? WriteMapPicture(*saved.map, {}, *request.png) : saved.problem;
-    if (picture_problem.empty()) out << "picture " << request.png->string() << '\n';
+    picture_problem = saved.map ? WriteMapPicture(*saved.map, {}, png) : saved.problem;
+    if (picture_problem.empty()) out << "picture " << png.string() << '\n';
   }
   for (const auto& [option, problem] :
        {std::pair{"--dump-steps", trace_problem}, {"--png", picture_problem}}) {
@@ -71,6 +77,21 @@ int ReportByProducts(int status, const GenerateRequest& request, const std::stri
     if (status == kExitOk) status = kExitByProductFailed;
   }
   return status;
+}
+
+void ReportTiming(const CliHost& host, std::ostream& out) {
+  if (!host.saving_ms()) return;
+  double total = 0;
+  auto line = [&](const std::string& row, const std::string& name, double ms) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "time %2s %-24s %10.3f ms\n", row.c_str(), name.c_str(), ms);
+    out << buf;
+    total += ms;
+  };
+  for (const RowTime& t : host.row_times())
+    line(std::to_string(t.row), t.name, t.ms);
+  line("", "WriteMapFile", *host.saving_ms());
+  line("", "total", total);
 }
 
 }  // namespace swd::cli

@@ -30,4 +30,8 @@ int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, st
 int ReportByProducts(int status, const GenerateRequest& request, const std::string& trace_problem,
                      const std::vector<FileContent>& files, std::ostream& out, std::ostream& err);
 
+// With --timing: a line "time ROW NAME MS ms" per row that ran, then the time of saving the
+// map after the last row and the total; nothing when the run did not get to saving.
+void ReportTiming(const CliHost& host, std::ostream& out);
+
 }  // namespace swd::cli
