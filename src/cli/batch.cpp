@@ -130,8 +130,8 @@ int WriteReports(const BatchReport& report, int status, std::ostream& out, std::
     reports.push_back({"sheet", {{*r.sheet, bytes(ContactSheetHtml(report, *r.sheet))}}});
   }
   for (const Report& rep : reports) {
-    if (const std::string problem = WriteFilesAtomically(rep.files); !problem.empty()) {
-      err << "swdgen: " << rep.what << ": " << problem << '\n';
+    if (const Message problem = WriteFilesAtomically(rep.files); !problem.empty()) {
+      err << "swdgen: " << rep.what << ": " << problem.German() << '\n';
       if (status == kExitOk) status = kExitByProductFailed;
       continue;
     }

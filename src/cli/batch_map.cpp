@@ -50,7 +50,7 @@ BatchMapResult MakeBatchMap(const GenerateRequest& request, const BatchNames& na
     case RunOutcome::Status::Cancelled:
       return {};
     case RunOutcome::Status::Failed:
-      return Failed(outcome.message, kExitBadInput);
+      return Failed(outcome.message.German(), kExitBadInput);
     case RunOutcome::Status::SaveCancelled:
       return Failed(host.save_problem().empty() ? "the map was not saved" : host.save_problem(),
                     kExitWriteFailed);
@@ -94,8 +94,8 @@ BatchMapResult MakeBatchMap(const GenerateRequest& request, const BatchNames& na
 
   // Ctrl-C, or another map's failure, stops the batch: what is not yet written stays so.
   if (stop.load() || InterruptRequested()) return {};
-  if (std::string problem = WriteFilesAtomically(files); !problem.empty()) {
-    return Failed(std::move(problem), kExitWriteFailed);
+  if (const Message problem = WriteFilesAtomically(files); !problem.empty()) {
+    return Failed(problem.German(), kExitWriteFailed);
   }
   result.status = BatchMapResult::Status::Written;
   return result;
