@@ -17,7 +17,7 @@ MapInput LoadMapFile(const std::filesystem::path& file) {
       break;
     }
     case FileReadProblem::Missing:
-      why = "cannot be opened";
+      why = "Die Datei gibt es nicht.";
       break;
     case FileReadProblem::NotAFile:
       why = "Das ist keine gewöhnliche Datei, sondern ein Ordner oder ein Gerät.";

@@ -65,6 +65,7 @@ TEST(Info, ReadsOnlyRegularFilesNoLargerThanAMap) {
       {"/dev/zero", "Das ist keine gewöhnliche Datei, sondern ein Ordner oder ein Gerät."},
       {huge, "Die Datei ist größer als jede Karte (höchstens 920081 Bytes)."},
       {dir.path() / "long.swd", "Die Datei ist 16923 Bytes groß, erwartet sind 16913."},
+      {dir.path() / "none.swd", "Die Datei gibt es nicht."},
   };
   for (const auto& [file, problem] : refused) {
     const Outcome r = RunSwdgen({"info", file.string()});
