@@ -9,9 +9,17 @@ namespace swd {
 // Whole number floor(lo + r * (hi - lo + 1)); callers may pass fractional bounds.
 int RandomInt(Generator& g, double lo, double hi);
 
-// Floor modulo: the result lies in 0..n-1 for every v.
+// Floor modulo: the result lies in 0..n-1 for every v (n > 0). The walkers and the
+// neighbour loops pass values at most a few cells outside the map; those are moved by one
+// addition, as a division costs some twenty times more.
 inline int WrapIndex(int v, int n) {
-  int m = v % n;
+  if (v >= 0) {
+    if (v < n) return v;
+    if (v - n < n) return v - n;
+  } else if (v + n >= 0) {
+    return v + n;
+  }
+  const int m = v % n;
   return m < 0 ? m + n : m;
 }
 
