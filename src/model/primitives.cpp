@@ -11,10 +11,8 @@ int RandomInt(Generator& g, double lo, double hi) {
 
 namespace {
 int CountClassNear(const Generator& g, RingSpan block, int x, int y, int c1, int c2, int c3) {
-  return CountNeighbours(g, x, y, block, [&](int nx, int ny) {
-    const int k = g.grid(nx, ny, TerrainLayerA);
-    return k == c1 || k == c2 || k == c3;
-  });
+  return CountInLayer(g, x, y, block, TerrainLayerA,
+                      [&](int k) { return k == c1 || k == c2 || k == c3; });
 }
 }  // namespace
 

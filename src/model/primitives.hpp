@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <utility>
 
 #include "model/generator.hpp"
@@ -34,9 +37,30 @@ struct Neighbour {
   int dx, dy;
 };
 
+// How far the cells of a ring span reach from the centre: 1 up to the 3x3 block, 2 up to
+// the 5x5 block, else 3.
+constexpr int RingReach(RingSpan ring) {
+  return ring.last <= kBlock3.last ? 1 : (ring.last <= kBlock5.last ? 2 : 3);
+}
+
+// True when every cell of the span round (x, y) lies in the map as it is, none wrapped.
+inline bool RingInside(const Generator& g, int x, int y, RingSpan ring) {
+  const int r = RingReach(ring);
+  return x >= r && y >= r && x + r < g.run.MapWidth && y + r < g.run.MapHeight;
+}
+
 // Calls visit(Neighbour) for the ring table entries `ring` round (x, y), in table order.
 template <class Visit>
 void ForEachNeighbour(const Generator& g, int x, int y, RingSpan ring, Visit&& visit) {
+  // Most cells lie far enough from the edges that none of their neighbours wraps.
+  if (RingInside(g, x, y, ring)) {
+    for (int i = ring.first; i <= ring.last; ++i) {
+      const int dx = RingOffsetX[i];
+      const int dy = RingOffsetY[i];
+      visit(Neighbour{x + dx, y + dy, dx, dy});
+    }
+    return;
+  }
   const int w = g.run.MapWidth;
   const int h = g.run.MapHeight;
   for (int i = ring.first; i <= ring.last; ++i) {
@@ -52,6 +76,30 @@ int CountNeighbours(const Generator& g, int x, int y, RingSpan ring, Pred&& pred
   int count = 0;
   ForEachNeighbour(g, x, y, ring, [&](const Neighbour& n) { count += pred(n.x, n.y) ? 1 : 0; });
   return count;
+}
+
+// The ring table entries as steps within one layer of the grid.
+inline constexpr std::array<int, 49> RingOffsetInPlane = [] {
+  std::array<int, 49> offsets{};
+  for (std::size_t i = 0; i < offsets.size(); ++i)
+    offsets[i] = RingOffsetX[i] + kGridSide * RingOffsetY[i];
+  return offsets;
+}();
+
+// How many cells of the block hold a value v in `layer` with pred(v). The counts of the
+// coast rules and the region tests are the most frequent questions of a run: away from the
+// edges they read the layer at fixed steps from the cell.
+template <class Pred>
+int CountInLayer(const Generator& g, int x, int y, RingSpan ring, int layer, Pred&& pred) {
+  if (RingInside(g, x, y, ring)) {
+    const std::uint8_t* centre = g.grid.Plane(layer) + x + std::ptrdiff_t{kGridSide} * y;
+    int count = 0;
+    for (int i = ring.first; i <= ring.last; ++i)
+      count += pred(centre[RingOffsetInPlane[i]]) ? 1 : 0;
+    return count;
+  }
+  return CountNeighbours(g, x, y, ring,
+                         [&](int nx, int ny) { return pred(g.grid(nx, ny, layer)); });
 }
 
 // How many cells of the 5x5 (7x7) block around (x, y), centre included and wrapped

@@ -9,8 +9,7 @@ namespace {
 
 // Of the eight neighbours, wrapped round the map edges, those of class c.
 int NeighboursOfClass(const Generator& g, int x, int y, int c) {
-  return CountNeighbours(g, x, y, kRing1,
-                         [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) == c; });
+  return CountInLayer(g, x, y, kRing1, TerrainLayerA, [&](int k) { return k == c; });
 }
 
 }  // namespace
