@@ -4,7 +4,18 @@
 
 namespace swd {
 
+namespace {
+// A whole number that the integer form of RandomInt takes.
+bool IsSmallWhole(double v) {
+  return v > -kWholeDrawBound && v < kWholeDrawBound && v == std::floor(v);
+}
+}  // namespace
+
 int RandomInt(Generator& g, double lo, double hi) {
+  // Whole bounds, as the decoration ranges and region sizes have, take the integer form.
+  if (IsSmallWhole(lo) && IsSmallWhole(hi)) {
+    return RandomInt(g, static_cast<int>(lo), static_cast<int>(hi));
+  }
   const double r = g.rng.Next();
   return static_cast<int>(std::floor(lo + r * (hi - lo + 1)));
 }

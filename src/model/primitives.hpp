@@ -9,8 +9,26 @@
 
 namespace swd {
 
-// Whole number floor(lo + r * (hi - lo + 1)); callers may pass fractional bounds.
+// Whole number floor(lo + r * (hi - lo + 1)) for the next draw r; callers may pass
+// fractional bounds.
 int RandomInt(Generator& g, double lo, double hi);
+
+// Bounds within which RandomInt works in integers: see below.
+inline constexpr int kWholeDrawBound = 1 << 26;
+
+// The same for whole-number bounds, which most draws have. r is u / 2^24 for a whole u < 2^24,
+// so with both bounds within +-2^26 the sum above is exact in a double (its numerator over
+// 2^24 stays below 2^52) and its floor is lo + floor(u * (hi - lo + 1) / 2^24): worked out
+// in integers, without the long chain of conversions between float, double and int.
+inline int RandomInt(Generator& g, int lo, int hi) {
+  if (lo <= -kWholeDrawBound || lo >= kWholeDrawBound || hi <= -kWholeDrawBound ||
+      hi >= kWholeDrawBound) {
+    return RandomInt(g, static_cast<double>(lo), static_cast<double>(hi));
+  }
+  const std::int64_t span = std::int64_t{hi} - lo + 1;
+  const std::int64_t u = g.rng.NextBits();
+  return lo + static_cast<int>((u * span) >> 24);  // >> rounds down, also below zero
+}
 
 // Floor modulo: the result lies in 0..n-1 for every v (n > 0). The walkers and the
 // neighbour loops pass values at most a few cells outside the map; those are moved by one

@@ -40,7 +40,7 @@ void Decorate(Generator& g, const DecorationMember& m) {
   SweepStep(g, m.status[type], plan.ReportMapShare(), [&](int x, int y) {
     if (g.grid(x, y, TerrainLayerA) != c || g.grid(x, y, PropertyLayer) == kOccupied) return;
     if (m.extra == DecorationMember::ShoreCellsOnly && !IsShore(g, x, y, c)) return;
-    const int h = RandomInt(g, 0, a.DecorationRange[c]);
+    const int h = RandomInt(g, 0.0, a.DecorationRange[c]);
     const DecorationBand* band = FindBand(m.bands, h);
     if (band == nullptr) {
       WriteObject(g, x, y, 0, 0, mirrored);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <random>
 
@@ -62,10 +63,40 @@ TEST(RandomInt, CoversBothEndsAndTakesFractionalBounds) {
   EXPECT_EQ(f.g->rng.Draws(), 5200u);
 }
 
+// The integer form of whole bounds must give exactly what the double formula gives, for
+// every draw: empty and reversed ranges, negative bounds, and bounds at the form's limits.
+TEST(RandomInt, WholeBoundsDrawWhatTheDoubleFormulaDraws) {
+  Fixture f;
+  std::mt19937 reference(5489);
+  const auto expected = [&](double lo, double hi) {
+    const double r = float(reference() >> 8) / 16777216.0f;
+    return static_cast<int>(std::floor(lo + r * (hi - lo + 1)));
+  };
+  constexpr int kEdge = kWholeDrawBound - 1;
+  const std::pair<int, int> bounds[] = {
+      {0, 0},          {0, 1},         {0, 8},         {-1, 1},  {11, 14},
+      {3, -7},         {-200, -100},   {0, 999},       {5, 250}, {-kEdge, kEdge},
+      {kEdge, -kEdge}, {0, kEdge + 1}, {-kEdge - 1, 0}};
+  for (const auto& [lo, hi] : bounds) {
+    for (int i = 0; i < 2000; ++i) {
+      ASSERT_EQ(RandomInt(*f.g, lo, hi), expected(lo, hi)) << lo << ".." << hi << " draw " << i;
+      // Whole bounds held as doubles, as the decoration ranges are.
+      ASSERT_EQ(RandomInt(*f.g, double(lo), double(hi)), expected(lo, hi)) << lo << ".." << hi;
+    }
+  }
+  for (int i = 0; i < 2000; ++i)
+    ASSERT_EQ(RandomInt(*f.g, 0.0, 3e9), expected(0.0, 3e9));
+}
+
 TEST(Wrap, NeighbourCountsWrapRoundEveryEdge) {
   EXPECT_EQ(WrapIndex(-1, 32), 31);
+  EXPECT_EQ(WrapIndex(-32, 32), 0);
   EXPECT_EQ(WrapIndex(-33, 32), 31);
+  EXPECT_EQ(WrapIndex(-70, 32), 26);
   EXPECT_EQ(WrapIndex(32, 32), 0);
+  EXPECT_EQ(WrapIndex(63, 32), 31);
+  EXPECT_EQ(WrapIndex(64, 32), 0);
+  EXPECT_EQ(WrapIndex(100, 32), 4);
   EXPECT_EQ(WrapIndex(5, 32), 5);
 
   Fixture f;
@@ -78,6 +109,34 @@ TEST(Wrap, NeighbourCountsWrapRoundEveryEdge) {
   EXPECT_EQ(CountClassNear5(*f.g, 16, 16, 7, 7, 7), 0);
   // Class 0 fills the rest of the 7x7 block.
   EXPECT_EQ(CountClassNear7(*f.g, 0, 0, 0, 0, 7), 49);
+}
+
+// Cells away from the edges are counted without wrapping: every cell, at the edges, next to
+// them and inside, must count what the wrapped blocks hold.
+TEST(Wrap, CountsInsideAndAtTheEdgesAgreeWithTheWrappedBlocks) {
+  Fixture f(24, 17);
+  std::mt19937 fill(3);
+  for (int y = 0; y < kGridSide; ++y)
+    for (int x = 0; x < kGridSide; ++x)
+      f.g->grid(x, y, TerrainLayerA) = static_cast<std::uint8_t>(fill() % 4);
+  const auto wrapped = [&](int x, int y, int last, int c1, int c2) {
+    int n = 0;
+    for (int i = 0; i <= last; ++i) {
+      const int k =
+          f.g->grid((x + RingOffsetX[i] + 24) % 24, (y + RingOffsetY[i] + 17) % 17, TerrainLayerA);
+      n += k == c1 || k == c2;
+    }
+    return n;
+  };
+  for (int y = 0; y < 17; ++y) {
+    for (int x = 0; x < 24; ++x) {
+      ASSERT_EQ(CountClassNear5(*f.g, x, y, 1, 2, 2), wrapped(x, y, 24, 1, 2)) << x << "," << y;
+      ASSERT_EQ(CountClassNear7(*f.g, x, y, 3, 0, 3), wrapped(x, y, 48, 3, 0)) << x << "," << y;
+      ASSERT_EQ(CountInLayer(*f.g, x, y, kRing1, TerrainLayerA, [](int k) { return k == 2; }),
+                wrapped(x, y, 7, 2, 2))
+          << x << "," << y;
+    }
+  }
 }
 
 TEST(Mirror, SymmetricWritesLandInTheSpareColumnAndRow) {
