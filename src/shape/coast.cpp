@@ -1,3 +1,6 @@
+#include <cstddef>
+#include <cstdint>
+
 #include "model/primitives.hpp"
 #include "model/sweep.hpp"
 #include "shape/coast_passes.hpp"
@@ -9,7 +12,17 @@ namespace {
 
 // Of the eight neighbours, wrapped round the map edges, those of class c.
 int NeighboursOfClass(const Generator& g, int x, int y, int c) {
-  return CountInLayer(g, x, y, kRing1, TerrainLayerA, [&](int k) { return k == c; });
+  if (RingInside(g, x, y, kRing1)) {
+    // The coast rules ask this of most cells in every pass: away from the edges the eight
+    // are read from the three rows directly.
+    const std::uint8_t* mid = g.grid.Plane(TerrainLayerA) + x + std::ptrdiff_t{kGridSide} * y;
+    const std::uint8_t* up = mid - kGridSide;
+    const std::uint8_t* down = mid + kGridSide;
+    return (up[-1] == c) + (up[0] == c) + (up[1] == c) + (mid[-1] == c) + (mid[1] == c) +
+           (down[-1] == c) + (down[0] == c) + (down[1] == c);
+  }
+  return CountNeighbours(g, x, y, kRing1,
+                         [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) == c; });
 }
 
 }  // namespace
