@@ -1,8 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
 #include <utility>
 
 #include "model/generator.hpp"
@@ -96,34 +93,18 @@ int CountNeighbours(const Generator& g, int x, int y, RingSpan ring, Pred&& pred
   return count;
 }
 
-// The ring table entries as steps within one layer of the grid.
-inline constexpr std::array<int, 49> RingOffsetInPlane = [] {
-  std::array<int, 49> offsets{};
-  for (std::size_t i = 0; i < offsets.size(); ++i)
-    offsets[i] = RingOffsetX[i] + kGridSide * RingOffsetY[i];
-  return offsets;
-}();
+// How many cells of the square block of 2 reach + 1 cells a side round (x, y), reach 1..3,
+// centre included and wrapped round the map edges, hold class c1, c2 or c3 in
+// TerrainLayerA.
+int CountClassInBlock(const Generator& g, int x, int y, int reach, int c1, int c2, int c3);
 
-// How many cells of the block hold a value v in `layer` with pred(v). The counts of the
-// coast rules and the region tests are the most frequent questions of a run: away from the
-// edges they read the layer at fixed steps from the cell.
-template <class Pred>
-int CountInLayer(const Generator& g, int x, int y, RingSpan ring, int layer, Pred&& pred) {
-  if (RingInside(g, x, y, ring)) {
-    const std::uint8_t* centre = g.grid.Plane(layer) + x + std::ptrdiff_t{kGridSide} * y;
-    int count = 0;
-    for (int i = ring.first; i <= ring.last; ++i)
-      count += pred(centre[RingOffsetInPlane[i]]) ? 1 : 0;
-    return count;
-  }
-  return CountNeighbours(g, x, y, ring,
-                         [&](int nx, int ny) { return pred(g.grid(nx, ny, layer)); });
+// The same for the 5x5 (7x7) block.
+inline int CountClassNear5(const Generator& g, int x, int y, int c1, int c2, int c3) {
+  return CountClassInBlock(g, x, y, 2, c1, c2, c3);
 }
-
-// How many cells of the 5x5 (7x7) block around (x, y), centre included and wrapped
-// round the map edges, hold class c1, c2 or c3 in TerrainLayerA.
-int CountClassNear5(const Generator& g, int x, int y, int c1, int c2, int c3);
-int CountClassNear7(const Generator& g, int x, int y, int c1, int c2, int c3);
+inline int CountClassNear7(const Generator& g, int x, int y, int c1, int c2, int c3) {
+  return CountClassInBlock(g, x, y, 3, c1, c2, c3);
+}
 
 double SliderFactor(int level);
 double DensityFactor(int level);

@@ -137,9 +137,7 @@ TEST(Wrap, CountsInsideAndAtTheEdgesAgreeWithTheWrappedBlocks) {
     for (int x = 0; x < 24; ++x) {
       ASSERT_EQ(CountClassNear5(*f.g, x, y, 1, 2, 2), wrapped(x, y, 24, 1, 2)) << x << "," << y;
       ASSERT_EQ(CountClassNear7(*f.g, x, y, 3, 0, 3), wrapped(x, y, 48, 3, 0)) << x << "," << y;
-      ASSERT_EQ(CountInLayer(*f.g, x, y, kRing1, TerrainLayerA, [](int k) { return k == 2; }),
-                wrapped(x, y, 7, 2, 2))
-          << x << "," << y;
+      ASSERT_EQ(CountClassInBlock(*f.g, x, y, 1, 2, 3, 2), wrapped(x, y, 8, 2, 3)) << x << "," << y;
     }
   }
 }
