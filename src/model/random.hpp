@@ -18,6 +18,12 @@ class Random {
     ++draws_;
     return engine_() >> 8;
   }
+  // Skips n draws: the engine ends where n calls of Next would leave it, without tempering
+  // each output.
+  void Skip(std::uint64_t n) {
+    draws_ += n;
+    engine_.discard(n);
+  }
   void Seed(std::uint32_t seed) { engine_.seed(seed); }
   std::uint64_t Draws() const { return draws_; }
   void ResetDrawCount() { draws_ = 0; }
