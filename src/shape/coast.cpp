@@ -1,6 +1,4 @@
-#include <cstddef>
-#include <cstdint>
-
+#include "model/neighbour_counts.hpp"
 #include "model/primitives.hpp"
 #include "model/sweep.hpp"
 #include "shape/coast_passes.hpp"
@@ -10,36 +8,35 @@ namespace swd {
 
 namespace {
 
-// Of the eight neighbours, wrapped round the map edges, those of class c.
-int NeighboursOfClass(const Generator& g, int x, int y, int c) {
-  if (RingInside(g, x, y, kRing1)) {
-    // The coast rules ask this of most cells in every pass: away from the edges the eight
-    // are read from the three rows directly.
-    const std::uint8_t* mid = g.grid.Plane(TerrainLayerA) + x + std::ptrdiff_t{kGridSide} * y;
-    const std::uint8_t* up = mid - kGridSide;
-    const std::uint8_t* down = mid + kGridSide;
-    return (up[-1] == c) + (up[0] == c) + (up[1] == c) + (mid[-1] == c) + (mid[1] == c) +
-           (down[-1] == c) + (down[0] == c) + (down[1] == c);
-  }
-  return CountNeighbours(g, x, y, kRing1,
-                         [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) == c; });
+// SetCellClassMirrored, keeping the counts in step.
+void SetCellClassCounted(Generator& g, NeighbourCounts& counts, int x, int y, int c) {
+  ForCellAndMirror(g, x, y, [&](int cx, int cy) {
+    const int before = g.grid(cx, cy, TerrainLayerA);
+    SetCellClass(g, cx, cy, c);
+    counts.Changed(cx, cy, before, c);
+  });
 }
 
 }  // namespace
 
+// Both rules ask of most cells how many of their neighbours hold one class, and change few
+// cells: the neighbour counts of the class are made once per pass and kept in step.
+
 void AdaptToSurroundings(Generator& g, int a, int b, int c) {
+  NeighbourCounts near_b(g, b);
   SweepStep(g, "Angleichen an Umgebung", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
-    if (g.grid(x, y, TerrainLayerA) == a && NeighboursOfClass(g, x, y, b) > 4) {
-      SetCellClassMirrored(g, x, y, c);
+    if (g.grid(x, y, TerrainLayerA) == a && near_b.At(x, y) > 4) {
+      SetCellClassCounted(g, near_b, x, y, c);
     }
   });
 }
 
 void MatchEdges(Generator& g, int a, int b, int n, int c1, int c2) {
+  NeighbourCounts near_n(g, n);
   SweepStep(g, "Ränder werden angeglichen", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
     const int k = g.grid(x, y, TerrainLayerA);
-    if ((k == a || k == b) && NeighboursOfClass(g, x, y, n) >= 1) {
-      SetCellClassMirrored(g, x, y, RandomInt(g, 0, 2) == 0 ? c1 : c2);
+    if ((k == a || k == b) && near_n.At(x, y) >= 1) {
+      SetCellClassCounted(g, near_n, x, y, RandomInt(g, 0, 2) == 0 ? c1 : c2);
     }
   });
 }
