@@ -1,5 +1,8 @@
 #include "model/neighbour_counts.hpp"
 
+#include <algorithm>
+
+#include "model/cell_words.hpp"
 #include "model/primitives.hpp"
 
 namespace swd {
@@ -14,24 +17,33 @@ NeighbourCounts::NeighbourCounts(const Generator& g, int c)
   const auto row = [&](int y) {
     return g.grid.Plane(TerrainLayerA) + std::size_t{kGridSide} * WrapIndex(y, h);
   };
-  // Row by row: first per column the cells of class c in the rows above, at and below,
-  // then the sums of three of those side by side, less the cell itself; both wrapped.
-  std::vector<std::uint8_t> column_sums(static_cast<std::size_t>(w));
+  const auto k = static_cast<std::uint8_t>(c);
+  // Row by row, eight cells at a time: first per column the cells of class c in the rows
+  // above, at and below, then the sums of three of those side by side, less the cell
+  // itself. `sums` holds the column sums from index 1 on, with the last one before them
+  // and the first one after them, for the wrap. A row of the grid has room for the cells
+  // a last word reads beyond the map's width; what they give is not used.
+  const int padded = (w + 7) / 8 * 8;
+  std::vector<std::uint8_t> sums(static_cast<std::size_t>(padded) + 2);
+  std::vector<std::uint8_t> own_ones(static_cast<std::size_t>(padded));
   for (int y = 0; y < h; ++y) {
     const std::uint8_t* above = row(y - 1);
     const std::uint8_t* own = row(y);
     const std::uint8_t* below = row(y + 1);
-    for (int x = 0; x < w; ++x)
-      column_sums[x] = static_cast<std::uint8_t>((above[x] == c) + (own[x] == c) + (below[x] == c));
+    for (int x = 0; x < padded; x += 8) {
+      const std::uint64_t here = CellsEqual(LoadEightCells(own + x), k);
+      StoreCells(&own_ones[x], here);
+      StoreCells(&sums[x + 1], CellsEqual(LoadEightCells(above + x), k) + here +
+                                   CellsEqual(LoadEightCells(below + x), k));
+    }
+    sums[0] = sums[w];
+    sums[w + 1] = sums[1];
     std::uint8_t* out = &counts_[Index(0, y)];
-    const auto count = [&](int left, int x, int right) {
-      out[x] = static_cast<std::uint8_t>(column_sums[left] + column_sums[x] + column_sums[right] -
-                                         (own[x] == c));
-    };
-    count(w - 1, 0, 1);
-    for (int x = 1; x < w - 1; ++x)
-      count(x - 1, x, x + 1);
-    count(w - 2, w - 1, 0);
+    for (int x = 0; x < w; x += 8) {
+      const std::uint64_t three =
+          LoadEightCells(&sums[x]) + LoadEightCells(&sums[x + 1]) + LoadEightCells(&sums[x + 2]);
+      StoreCells(out + x, three - LoadEightCells(&own_ones[x]), std::min(8, w - x));
+    }
   }
 }
 

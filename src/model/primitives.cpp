@@ -1,10 +1,10 @@
 #include "model/primitives.hpp"
 
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+
+#include "model/cell_words.hpp"
 
 namespace swd {
 
@@ -26,47 +26,22 @@ int RandomInt(Generator& g, double lo, double hi) {
 
 namespace {
 
-// The block counts are the most frequent questions of a run (the coast rules, the region
-// and granite tests, the height relief). Away from the edges a block's row lies in one
-// row of the layer, and eight of its cells are compared at once as the bytes of one word.
-constexpr std::uint64_t kEveryByte = 0x0101010101010101;
-constexpr std::uint64_t kLow7Bits = 0x7F7F7F7F7F7F7F7F;
-
-// The eight bytes from p on, in the machine's byte order.
-std::uint64_t LoadEightCells(const std::uint8_t* p) {
-  std::uint64_t v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
-// 0x80 in every byte of v that is zero, 0 in every other one. The additions stay within
-// their bytes, so no byte's result depends on its neighbours.
-std::uint64_t ZeroBytes(std::uint64_t v) {
-  return ~(((v & kLow7Bits) + kLow7Bits) | v | kLow7Bits);
-}
-
-// The bytes of the first n < 8 cells of a word loaded by LoadEightCells.
-std::uint64_t FirstCells(int n) {
-  const std::uint64_t low = (std::uint64_t{1} << (8 * n)) - 1;
-  return std::endian::native == std::endian::little ? low : low << (8 * (8 - n));
-}
-
+// The block counts are the most frequent questions of a run (the region and granite tests,
+// the height relief). Away from the edges a block's row lies in one row of the layer, and
+// its cells are compared at once as the bytes of one word.
 int CountClassInRows(const Generator& g, int x, int y, int reach, int c1, int c2, int c3) {
   const int side = 2 * reach + 1;
   const std::uint64_t lanes = FirstCells(side);
-  const std::uint64_t k1 = kEveryByte * static_cast<std::uint64_t>(c1);
-  const std::uint64_t k2 = kEveryByte * static_cast<std::uint64_t>(c2);
-  const std::uint64_t k3 = kEveryByte * static_cast<std::uint64_t>(c3);
   const std::uint8_t* row =
       g.grid.Plane(TerrainLayerA) + (x - reach) + std::ptrdiff_t{kGridSide} * (y - reach);
   std::uint64_t ones = 0;  // per byte: the matches of that column so far, at most 7
   for (int i = 0; i < side; ++i, row += kGridSide) {
     const std::uint64_t cells = LoadEightCells(row);
-    const std::uint64_t match =
-        ZeroBytes(cells ^ k1) | ZeroBytes(cells ^ k2) | ZeroBytes(cells ^ k3);
-    ones += (match & lanes) >> 7;
+    const auto k = [](int c) { return static_cast<std::uint8_t>(c); };
+    ones +=
+        (CellsEqual(cells, k(c1)) | CellsEqual(cells, k(c2)) | CellsEqual(cells, k(c3))) & lanes;
   }
-  return static_cast<int>((ones * kEveryByte) >> 56);  // the sum of the bytes, in the top one
+  return SumOfCells(ones);
 }
 
 constexpr RingSpan kBlocks[] = {kBlock3, kBlock3, kBlock5, kBlock7};
