@@ -4,6 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen swdgen_wizard_bench [RUNS]
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,7 +46,10 @@ double CommandLineRun(const QString& folder) {
   return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-double WizardRun(swd::wizard::WizardWindow& window) {
+double WizardRun(swd::wizard::WizardWindow& window, const QString& folder) {
+  // The save dialog asks before it replaces the map of the run before.
+  QDir(folder).remove("wizard.swd");
+  QDir(folder).remove("wizard.bmp");
   swd::wizard::GenerationPage& page = window.Generation();
   swd::wizard::SaveDialog& save = page.Save();
   QTimer answer;
@@ -82,7 +86,7 @@ int main(int argc, char** argv) {
   std::vector<double> cli, wizard;
   for (int i = 0; i < runs; ++i) {
     cli.push_back(CommandLineRun(folder.path()));
-    wizard.push_back(WizardRun(window));
+    wizard.push_back(WizardRun(window, folder.path()));
   }
   const double c = Median(cli);
   const double w = Median(wizard);
