@@ -20,7 +20,7 @@ constexpr std::array<TreeKind, 4> kTreeKinds{
 // Plants a tree on every forest cell; `only_free` leaves cells that carry an object.
 void PlantForests(Generator& g, const char* status, bool only_free) {
   BeginStep(g, status);
-  g.host->Yield();
+  YieldToUser(g);
   Sweep(g, WorkingPass(g).ReportMapShare(), [&](int x, int y) {
     if (g.grid(x, y, TerrainLayerA) != Forest) return;
     if (only_free && g.grid(x, y, PropertyLayer) == kOccupied) return;

@@ -15,18 +15,18 @@ constexpr std::array<const char*, 3> kDesertStatus{
 }  // namespace
 
 void CreateMountainRanges(Generator& g) {
-  g.host->ShowProgress(true);
+  ShowBar(g, true);
   g.ranges.Clear();
 
   RegionAmounts(g, Mountain);
-  g.host->SetStatus("Gebirgszüge werden geschaffen");
+  ShowStatus(g, "Gebirgszüge werden geschaffen");
   if (!RegionWalk(g, Mountain, kMountainRangeUse)) return;
   EndStep(g);
   RunCoastPasses(g, kMountainFoot);
   RunCoastPasses(g, kMountainMeadows);
 
   RegionAmounts(g, Desert);
-  g.host->SetStatus(kDesertStatus[g.run.LandscapeType]);
+  ShowStatus(g, kDesertStatus[g.run.LandscapeType]);
   if (!RegionWalk(g, Desert, kDryRegionUse)) return;
   EndStep(g);
   RunCoastPasses(g, kDesertEdges);

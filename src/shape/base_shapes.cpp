@@ -35,10 +35,10 @@ double EllipseAngleStep(const RunSettings& s) {
 // After each angle step of a figure. True when the cancel key is held: the figure stops
 // at once and leaves the progress display as it is.
 bool AngleStepCancelled(Generator& g, double t, double end) {
-  g.host->SetProgress(Percent(t, end));
-  g.host->RefreshPreview();
+  SetBar(g, Percent(t, end));
+  RefreshPreview(g);
   if (CancelRequested(g)) return true;
-  g.host->Yield();
+  YieldToUser(g);
   return false;
 }
 
