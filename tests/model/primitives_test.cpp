@@ -3,6 +3,8 @@
 #include <cmath>
 #include <memory>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "model/class_tables.hpp"
 #include "model/primitives.hpp"
@@ -184,6 +186,40 @@ TEST(Factors, SliderAndDensityAtTheirEnds) {
   v = 60;
   ClampToInterior(v, 64);
   EXPECT_EQ(v, 58);
+}
+
+// Records the display calls in order.
+class DisplayLog : public RecordingHost {
+ public:
+  void SetStatus(std::string_view text) override { calls.push_back("status " + std::string(text)); }
+  void ShowProgress(bool visible) override { calls.push_back(visible ? "show" : "hide"); }
+  void SetProgress(int value) override { calls.push_back("bar " + std::to_string(value)); }
+  void RefreshPreview() override { calls.push_back("preview"); }
+  void Yield() override { calls.push_back("yield"); }
+  std::vector<std::string> calls;
+};
+
+// Between two steps the bar is not hidden and shown again; a hide that is held back goes out
+// before anything but a status text, so that the front end shows at every turn what it
+// would have shown.
+TEST(Progress, TheBarStaysBetweenStepsAndAHeldHideGoesOutBeforeTheNextTurn) {
+  DisplayLog host;
+  auto g = std::make_unique<Generator>(host);
+  BeginStep(*g, "A");
+  ReportProgress(*g, 40);
+  EndStep(*g);
+  BeginStep(*g, "B");
+  EndStep(*g);
+  YieldToUser(*g);
+  EndStep(*g);
+  SetBar(*g, 7);
+  BeginStep(*g, "C");
+  EndStep(*g);
+  RefreshPreview(*g);
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{"show", "status A", "bar 40", "preview", "yield", "status ",
+                                      "status B", "status ", "hide", "yield", "status ", "hide",
+                                      "bar 7", "show", "status C", "status ", "hide", "preview"}));
 }
 
 TEST(Progress, PercentRoundsHalvesUp) {
