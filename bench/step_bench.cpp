@@ -23,6 +23,7 @@ struct StepCase {
 
 // The rows that take more than a percent or so of the run.
 constexpr StepCase kSteps[] = {
+    {"BuildIsland", swd::BuildIsland},
     {"FrayIslandEdges", swd::FrayIslandEdges},
     {"CreateLakesAndMoors", swd::CreateLakesAndMoors},
     {"CreateClimateRegions", swd::CreateClimateRegions},
@@ -43,12 +44,15 @@ constexpr StepCase kSteps[] = {
     {"FillEmptyData", swd::FillEmptyData},
 };
 
-// Copies the generator after every row, and keeps the copy made before the first row
-// named `target`.
+// Copies the generator as the first row shows its bar and after every row, and keeps the
+// copy made before the first row named `target`.
 class SnapshotHost : public swd::bench::QuietHost {
  public:
   explicit SnapshotHost(std::string_view target) : target_(target) {}
   void Attach(const swd::Generator& g) { generator_ = &g; }
+  void ShowProgress(bool) override {
+    if (!before_) before_ = std::make_unique<swd::Generator>(*generator_);
+  }
   void StepFinished(int, std::string_view name) override {
     if (found_) return;
     if (name == target_) {
