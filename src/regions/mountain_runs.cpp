@@ -26,14 +26,20 @@ std::vector<std::int16_t> MountainRunLengths(const Generator& g, int dx, int dy,
     }
   }
   // The cells are visited from the far end of the direction on, so that a cell's next one
-  // is mostly known already and the line is followed for one step; only where a line
+  // is mostly known already: its run is then that one's plus one. Only where a line
   // crosses the map's edge is it followed further.
   std::vector<int> path;
   for (int i = 0; i < h; ++i) {
     const int sy = dy > 0 ? h - 1 - i : i;
     for (int j = 0; j < w; ++j) {
       const int sx = dx > 0 ? w - 1 - j : j;
-      if (run[index(sx, sy)] != kUnknown) continue;
+      std::int16_t& own = run[index(sx, sy)];
+      if (own != kUnknown) continue;
+      const std::int16_t next = run[index(WrapIndex(sx + dx, w), WrapIndex(sy + dy, h))];
+      if (next >= 0) {
+        own = static_cast<std::int16_t>(std::min(cap, next + 1));
+        continue;
+      }
       // Follow the line until a cell whose run is known, or the start again: stepping by
       // (dx, dy) on the torus visits every line as one cycle.
       path.clear();
