@@ -47,6 +47,14 @@ NeighbourCounts::NeighbourCounts(const Generator& g, int c)
   }
 }
 
+void SetCellClassMirrored(Generator& g, NeighbourCounts& counts, int x, int y, int c) {
+  ForCellAndMirror(g, x, y, [&](int cx, int cy) {
+    const int before = g.grid(cx, cy, TerrainLayerA);
+    SetCellClass(g, cx, cy, c);
+    counts.Changed(cx, cy, before, c);
+  });
+}
+
 void NeighbourCounts::Changed(int x, int y, int before, int now) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   const int change = (now == class_ ? 1 : 0) - (before == class_ ? 1 : 0);

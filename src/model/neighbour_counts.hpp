@@ -32,4 +32,7 @@ class NeighbourCounts {
   std::vector<std::uint8_t> counts_;  // x + width * y
 };
 
+// SetCellClassMirrored, keeping the counts in step.
+void SetCellClassMirrored(Generator& g, NeighbourCounts& counts, int x, int y, int c);
+
 }  // namespace swd

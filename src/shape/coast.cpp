@@ -6,19 +6,6 @@
 
 namespace swd {
 
-namespace {
-
-// SetCellClassMirrored, keeping the counts in step.
-void SetCellClassCounted(Generator& g, NeighbourCounts& counts, int x, int y, int c) {
-  ForCellAndMirror(g, x, y, [&](int cx, int cy) {
-    const int before = g.grid(cx, cy, TerrainLayerA);
-    SetCellClass(g, cx, cy, c);
-    counts.Changed(cx, cy, before, c);
-  });
-}
-
-}  // namespace
-
 // Both rules ask of most cells how many of their neighbours hold one class, and change few
 // cells: the neighbour counts of the class are made once per pass and kept in step.
 
@@ -26,7 +13,7 @@ void AdaptToSurroundings(Generator& g, int a, int b, int c) {
   NeighbourCounts near_b(g, b);
   SweepStep(g, "Angleichen an Umgebung", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
     if (g.grid(x, y, TerrainLayerA) == a && near_b.At(x, y) > 4) {
-      SetCellClassCounted(g, near_b, x, y, c);
+      SetCellClassMirrored(g, near_b, x, y, c);
     }
   });
 }
@@ -36,7 +23,7 @@ void MatchEdges(Generator& g, int a, int b, int n, int c1, int c2) {
   SweepStep(g, "Ränder werden angeglichen", WorkingPass(g).StopOnCancel(), [&](int x, int y) {
     const int k = g.grid(x, y, TerrainLayerA);
     if ((k == a || k == b) && near_n.At(x, y) >= 1) {
-      SetCellClassCounted(g, near_n, x, y, RandomInt(g, 0, 2) == 0 ? c1 : c2);
+      SetCellClassMirrored(g, near_n, x, y, RandomInt(g, 0, 2) == 0 ? c1 : c2);
     }
   });
 }
