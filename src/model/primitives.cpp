@@ -1,5 +1,6 @@
 #include "model/primitives.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -86,14 +87,29 @@ void SetCellClass(Generator& g, int x, int y, int c) {
   g.preview.Set(x, y, g.tables.ClassPreviewColour[c]);
 }
 
+namespace {
+struct LayerReset {
+  int layer;
+  std::uint8_t value;
+};
+constexpr LayerReset kObjectLayerResets[] = {
+    {ReservedLayer3, 0}, {ObjectIndexLayer, 0}, {ObjectTypeLayer, 0}, {AnimalLayer, 0},
+    {ReservedLayer7, 0}, {ReservedLayer10, 0},  {ResourceLayer, 0},   {FillLayer13, 0},
+    {AuxLayer9, 7},      {AuxLayer12, 64}};
+}  // namespace
+
 void ResetCell(Generator& g, int x, int y, int c) {
   SetCellClass(g, x, y, c);
-  for (int layer : {ReservedLayer3, ObjectIndexLayer, ObjectTypeLayer, AnimalLayer, ReservedLayer7,
-                    ReservedLayer10, ResourceLayer, FillLayer13}) {
-    g.grid(x, y, layer) = 0;
+  ResetObjectLayers(g, x, x, y, y);
+}
+
+void ResetObjectLayers(Generator& g, int x0, int x1, int y0, int y1) {
+  for (const LayerReset& r : kObjectLayerResets) {
+    for (int y = y0; y <= y1; ++y) {
+      std::uint8_t* row = &g.grid(x0, y, r.layer);
+      std::fill(row, row + (x1 - x0 + 1), r.value);
+    }
   }
-  g.grid(x, y, AuxLayer9) = 7;
-  g.grid(x, y, AuxLayer12) = 64;
 }
 
 void SetCellClassMirrored(Generator& g, int x, int y, int c) {

@@ -112,7 +112,11 @@ void ClampToInterior(int& v, int size);
 bool CancelRequested(Generator& g);
 
 void SetCellClass(Generator& g, int x, int y, int c);
+// SetCellClass, and the layers that are the same for every class (ResetObjectLayers).
 void ResetCell(Generator& g, int x, int y, int c);
+// Resets objects, animals, resources and the reserved and fill layers to 0, the aux layers
+// to 7 and 64: of the cells of columns x0..x1 and rows y0..y1, row by row.
+void ResetObjectLayers(Generator& g, int x0, int x1, int y0, int y1);
 
 // The point mirror (MapWidth - x, MapHeight - y) of a cell on a symmetric base. For x = 0 or
 // y = 0 it lies in the column or row just outside the map; the mirror of a neighbour,
