@@ -12,8 +12,7 @@ namespace {
 
 // A shore cell has a cell of another class in its 3 x 3 block.
 bool IsShore(const Generator& g, int x, int y, int c) {
-  return CountNeighbours(g, x, y, kBlock3,
-                         [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) != c; }) > 0;
+  return CountClassInBlock(g, x, y, 1, c, c, c) < 9;
 }
 
 void WriteObject(Generator& g, int x, int y, int number, std::uint8_t type, bool mirrored) {
