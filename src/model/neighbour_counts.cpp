@@ -14,27 +14,33 @@ NeighbourCounts::NeighbourCounts(const Generator& g, int c)
       counts_(static_cast<std::size_t>(width_) * height_) {
   const int w = width_;
   const int h = height_;
-  const auto row = [&](int y) {
-    return g.grid.Plane(TerrainLayerA) + std::size_t{kGridSide} * WrapIndex(y, h);
-  };
   const auto k = static_cast<std::uint8_t>(c);
-  // Row by row, eight cells at a time: first per column the cells of class c in the rows
-  // above, at and below, then the sums of three of those side by side, less the cell
-  // itself. `sums` holds the column sums from index 1 on, with the last one before them
-  // and the first one after them, for the wrap. A row of the grid has room for the cells
-  // a last word reads beyond the map's width; what they give is not used.
+  // Eight cells at a time: first 1 for every cell of class c; then, row by row, per column
+  // those of the rows above, at and below, and the sums of three of those side by side,
+  // less the cell itself. `sums` holds the column sums from index 1 on, with the last one
+  // before them and the first one after them, for the wrap. A row of the grid, and of
+  // `ones`, has room for the cells a last word reaches beyond the map's width; what they
+  // give is not used.
   const int padded = (w + 7) / 8 * 8;
-  std::vector<std::uint8_t> sums(static_cast<std::size_t>(padded) + 2);
-  std::vector<std::uint8_t> own_ones(static_cast<std::size_t>(padded));
+  std::vector<std::uint8_t> ones(static_cast<std::size_t>(padded) * h);
   for (int y = 0; y < h; ++y) {
-    const std::uint8_t* above = row(y - 1);
-    const std::uint8_t* own = row(y);
-    const std::uint8_t* below = row(y + 1);
+    const std::uint8_t* cells = g.grid.Plane(TerrainLayerA) + std::size_t{kGridSide} * y;
     for (int x = 0; x < padded; x += 8) {
-      const std::uint64_t here = CellsEqual(LoadEightCells(own + x), k);
-      StoreCells(&own_ones[x], here);
-      StoreCells(&sums[x + 1], CellsEqual(LoadEightCells(above + x), k) + here +
-                                   CellsEqual(LoadEightCells(below + x), k));
+      StoreCells(&ones[static_cast<std::size_t>(padded) * y + x],
+                 CellsEqual(LoadEightCells(cells + x), k));
+    }
+  }
+  const auto ones_row = [&](int y) {
+    return &ones[static_cast<std::size_t>(padded) * WrapIndex(y, h)];
+  };
+  std::vector<std::uint8_t> sums(static_cast<std::size_t>(padded) + 2);
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* above = ones_row(y - 1);
+    const std::uint8_t* own = ones_row(y);
+    const std::uint8_t* below = ones_row(y + 1);
+    for (int x = 0; x < padded; x += 8) {
+      StoreCells(&sums[x + 1],
+                 LoadEightCells(above + x) + LoadEightCells(own + x) + LoadEightCells(below + x));
     }
     sums[0] = sums[w];
     sums[w + 1] = sums[1];
@@ -42,7 +48,7 @@ NeighbourCounts::NeighbourCounts(const Generator& g, int c)
     for (int x = 0; x < w; x += 8) {
       const std::uint64_t three =
           LoadEightCells(&sums[x]) + LoadEightCells(&sums[x + 1]) + LoadEightCells(&sums[x + 2]);
-      StoreCells(out + x, three - LoadEightCells(&own_ones[x]), std::min(8, w - x));
+      StoreCells(out + x, three - LoadEightCells(own + x), std::min(8, w - x));
     }
   }
 }
