@@ -2,22 +2,13 @@
 
 #include <memory>
 
-#include "files/atomic_files.hpp"
+#include "bench_hosts.hpp"
 #include "model/class_tables.hpp"
 #include "regions/region_steps.hpp"
 
 namespace {
 
-class QuietHost : public swd::Host {
- public:
-  std::optional<swd::SaveTarget> AskSaveTarget(const swd::SaveTarget&,
-                                               const swd::Message&) override {
-    return std::nullopt;
-  }
-  swd::Message WriteFiles(const std::vector<swd::FileContent>& files) override {
-    return swd::WriteFilesAtomically(files);
-  }
-};
+using swd::bench::QuietHost;
 
 // A 256 x 256 map that is mountain from edge to edge: every run goes the whole way round.
 std::unique_ptr<swd::Generator> AllMountain(QuietHost& host) {

@@ -1,10 +1,14 @@
 // How much the wizard's live preview costs a run: the same 256 x 256 landscape, from the
 // same seed, once through the command line's host and once through the generation window
-// (offscreen), with its status bar, progress bar and coalesced preview repaints.
+// (offscreen), with its status bar, progress bar and coalesced preview repaints. The
+// wizard's run is timed from the press of Start, as the user starts it in the window
+// already shown; the time to show and draw the window first is printed beside it.
 //   QT_QPA_PLATFORM=offscreen swdgen_wizard_bench [RUNS]
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -45,22 +49,49 @@ double CommandLineRun(const QString& folder) {
   return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-double WizardRun(swd::wizard::WizardWindow& window) {
+// Answers the save dialog as soon as it is shown, in the first turn of its event loop: the
+// run, not a timer's granularity, is what is measured.
+class SaveAnswer : public QObject {
+ public:
+  explicit SaveAnswer(swd::wizard::SaveDialog& save) : save_(save) {
+    save_.installEventFilter(this);
+  }
+  ~SaveAnswer() override { save_.removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &save_ && event->type() == QEvent::Show) {
+      QTimer::singleShot(0, this, [this] {
+        save_.NameField()->setText("wizard");
+        save_.OkButton()->click();
+      });
+    }
+    return false;
+  }
+
+ private:
+  swd::wizard::SaveDialog& save_;
+};
+
+struct WizardTimes {
+  double page;  // showing the generation window, which makes the run's tables, and drawing it
+  double run;   // from the press of Start to the end of the run, the map saved
+};
+
+WizardTimes WizardRun(swd::wizard::WizardWindow& window, const QString& folder) {
+  // The save dialog asks before it replaces the map of the run before.
+  QDir(folder).remove("wizard.swd");
+  QDir(folder).remove("wizard.bmp");
   swd::wizard::GenerationPage& page = window.Generation();
-  swd::wizard::SaveDialog& save = page.Save();
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&] {
-    if (!save.isVisible()) return;
-    save.NameField()->setText("wizard");
-    save.OkButton()->click();
-  });
-  answer.start(1);
+  SaveAnswer answer(page.Save());
   QElapsedTimer timer;
   timer.start();
   window.ShowPage(swd::wizard::PageId::Generation);
+  QApplication::processEvents();
+  WizardTimes times{static_cast<double>(timer.nsecsElapsed()) / 1e6, 0};
   page.generator().rng.Seed(kSeed);
+  timer.start();
   page.StartButton()->click();
-  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  times.run = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  return times;
 }
 
 }  // namespace
@@ -79,14 +110,19 @@ int main(int argc, char** argv) {
   window.Generation().settings().MapHeight = kSide;
   window.Begin();
 
-  std::vector<double> cli, wizard;
+  std::vector<double> cli, wizard, page;
   for (int i = 0; i < runs; ++i) {
     cli.push_back(CommandLineRun(folder.path()));
-    wizard.push_back(WizardRun(window));
+    const WizardTimes times = WizardRun(window, folder.path());
+    wizard.push_back(times.run);
+    page.push_back(times.page);
   }
   const double c = Median(cli);
   const double w = Median(wizard);
-  std::printf("256 x 256, median of %d runs: command line %.1f ms, wizard %.1f ms, ratio %.2f\n",
-              runs, c, w, w / c);
+  const double p = Median(page);
+  std::printf(
+      "256 x 256, median of %d runs: command line %.1f ms, wizard %.1f ms from Start, "
+      "ratio %.2f (with the page shown and drawn first: %.1f ms, ratio %.2f)\n",
+      runs, c, w, w / c, p + w, (p + w) / c);
   return 0;
 }

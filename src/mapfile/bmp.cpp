@@ -1,5 +1,8 @@
 #include "mapfile/bmp.hpp"
 
+#include <cstddef>
+#include <cstdint>
+
 #include "io/byte_io.hpp"
 
 namespace swd {
@@ -27,15 +30,17 @@ std::vector<std::uint8_t> EncodeBmp24(const PreviewImage& image) {
   PutU32(out, 2835);
   PutU32(out, 0);
   PutU32(out, 0);
-  for (int y = h - 1; y >= 0; --y) {  // bottom-up
-    for (int x = 0; x < w; ++x) {
-      const Rgb c = image.Get(x, y);
-      out.push_back(c.b);
-      out.push_back(c.g);
-      out.push_back(c.r);
-    }
-    for (std::uint32_t pad = static_cast<std::uint32_t>(w) * 3; pad < stride; ++pad) {
-      out.push_back(0);
+  // Bottom-up rows of blue, green, red, padded with zeros; written in place, row by row.
+  const std::size_t header = out.size();
+  out.resize(header + data_size, 0);
+  const std::uint8_t* pixels = image.Pixels().data();
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* in = pixels + static_cast<std::size_t>(y) * w * 3;
+    std::uint8_t* row = out.data() + header + static_cast<std::size_t>(h - 1 - y) * stride;
+    for (int x = 0; x < w; ++x, in += 3, row += 3) {
+      row[0] = in[2];
+      row[1] = in[1];
+      row[2] = in[0];
     }
   }
   return out;

@@ -87,8 +87,11 @@ constexpr CornerScheme kSmoothCorners4{.target_layer = TerrainLayerB,
                                        .rule1 = {P, Q, P},
                                        .rule2 = {P, R, R}};
 
-// The outermost rows and columns stay as they are, so nothing here wraps.
-void SmoothCorners(Generator& g, const CornerScheme& s) {
+// The outermost rows and columns stay as they are, so nothing here wraps. The scheme is a
+// template argument: its layers, offsets and tests become constants of each pass, which
+// visits every cell of the map.
+template <const CornerScheme& s>
+void SmoothCorners(Generator& g) {
   const SweepPlan inner = Rows({1, g.run.MapHeight - 2}, {1, g.run.MapWidth - 2});
   SweepStep(g, MessageKey::StatusSmoothCorners, inner, [&](int x, int y) {
     std::uint8_t& t = g.grid(x, y, s.target_layer);
@@ -155,16 +158,16 @@ std::uint8_t FillValue(int code) {
 }  // namespace
 
 void SmoothCorners1(Generator& g) {
-  SmoothCorners(g, kSmoothCorners1);
+  SmoothCorners<kSmoothCorners1>(g);
 }
 void SmoothCorners2(Generator& g) {
-  SmoothCorners(g, kSmoothCorners2);
+  SmoothCorners<kSmoothCorners2>(g);
 }
 void SmoothCorners3(Generator& g) {
-  SmoothCorners(g, kSmoothCorners3);
+  SmoothCorners<kSmoothCorners3>(g);
 }
 void SmoothCorners4(Generator& g) {
-  SmoothCorners(g, kSmoothCorners4);
+  SmoothCorners<kSmoothCorners4>(g);
 }
 
 void FillEmptyData(Generator& g) {

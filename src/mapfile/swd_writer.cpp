@@ -41,6 +41,7 @@ void MarkStartPositions(const Generator& g, std::vector<std::uint8_t>& map) {
 // Asks until the answer is usable or the user cancels; no value means cancelled.
 std::optional<SaveTarget> AskUsableTarget(Generator& g, SaveTarget proposal, Message problem) {
   for (;;) {
+    SendHeldDisplay(g);
     auto answer = g.host->AskSaveTarget(proposal, problem);
     if (!answer) return std::nullopt;
     problem = CheckMapName(answer->name);
@@ -53,14 +54,14 @@ std::optional<SaveTarget> AskUsableTarget(Generator& g, SaveTarget proposal, Mes
 
 WriteResult WriteMapFile(Generator& g) {
   WriteResult result;
-  g.host->ShowProgress(true);
-  g.host->SetProgress(0);
+  ShowBar(g, true);
+  SetBar(g, 0);
   SaveTarget proposal{{}, ProposedMapName(RandomInt(g, 0, 999)), kProposedTitle};
   Message problem;
   for (;;) {
     const auto target = AskUsableTarget(g, proposal, problem);
     if (!target) return result;  // cancelled: the run ends itself
-    g.host->SetStatus(MessageKey::StatusWriting);
+    ShowStatus(g, MessageKey::StatusWriting);
     const int w = g.run.MapWidth;
     const int h = g.run.MapHeight;
     std::vector<std::uint8_t> map;
@@ -68,8 +69,8 @@ WriteResult WriteMapFile(Generator& g) {
     AppendSwdHeader(map, HeaderOf(g, *Utf8ToCp437(target->title)));
     for (int k = 0; k < kSwdBlockCount; ++k) {
       AppendSwdBlock(map, w, h, g.grid.Plane(k), kGridSide);
-      g.host->SetProgress(Percent(k, 13));
-      g.host->Yield();
+      SetBar(g, Percent(k, 13));
+      YieldToUser(g);
     }
     AppendSwdEnd(map);
     if (target->start_objects) MarkStartPositions(g, map);
@@ -84,8 +85,8 @@ WriteResult WriteMapFile(Generator& g) {
     }
     proposal = *target;
   }
-  g.host->ShowProgress(false);
-  g.host->SetStatus(MessageKey::StatusDone);
+  ShowBar(g, false);
+  ShowStatus(g, MessageKey::StatusDone);
   return result;
 }
 

@@ -62,6 +62,7 @@ struct Generator {
   PreviewImage preview;
   std::vector<std::uint8_t> picture;  // palette index per cell of the "Spezial" shape
   Host* host;
+  bool bar_hide_held = false;  // the progress bar's hide, held back (progress.hpp)
 };
 
 }  // namespace swd

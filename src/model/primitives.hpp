@@ -6,12 +6,38 @@
 
 namespace swd {
 
-// Whole number floor(lo + r * (hi - lo + 1)); callers may pass fractional bounds.
+// Whole number floor(lo + r * (hi - lo + 1)) for the next draw r; callers may pass
+// fractional bounds.
 int RandomInt(Generator& g, double lo, double hi);
 
-// Floor modulo: the result lies in 0..n-1 for every v.
+// Bounds within which RandomInt works in integers: see below.
+inline constexpr int kWholeDrawBound = 1 << 26;
+
+// The same for whole-number bounds, which most draws have. r is u / 2^24 for a whole u < 2^24,
+// so with both bounds within +-2^26 the sum above is exact in a double (its numerator over
+// 2^24 stays below 2^52) and its floor is lo + floor(u * (hi - lo + 1) / 2^24): worked out
+// in integers, without the long chain of conversions between float, double and int.
+inline int RandomInt(Generator& g, int lo, int hi) {
+  if (lo <= -kWholeDrawBound || lo >= kWholeDrawBound || hi <= -kWholeDrawBound ||
+      hi >= kWholeDrawBound) {
+    return RandomInt(g, static_cast<double>(lo), static_cast<double>(hi));
+  }
+  const std::int64_t span = std::int64_t{hi} - lo + 1;
+  const std::int64_t u = g.rng.NextBits();
+  return lo + static_cast<int>((u * span) >> 24);  // >> rounds down, also below zero
+}
+
+// Floor modulo: the result lies in 0..n-1 for every v (n > 0). The walkers and the
+// neighbour loops pass values at most a few cells outside the map; those are moved by one
+// addition, as a division costs some twenty times more.
 inline int WrapIndex(int v, int n) {
-  int m = v % n;
+  if (v >= 0) {
+    if (v < n) return v;
+    if (v - n < n) return v - n;
+  } else if (v + n >= 0) {
+    return v + n;
+  }
+  const int m = v % n;
   return m < 0 ? m + n : m;
 }
 
@@ -26,9 +52,30 @@ struct Neighbour {
   int dx, dy;
 };
 
+// How far the cells of a ring span reach from the centre: 1 up to the 3x3 block, 2 up to
+// the 5x5 block, else 3.
+constexpr int RingReach(RingSpan ring) {
+  return ring.last <= kBlock3.last ? 1 : (ring.last <= kBlock5.last ? 2 : 3);
+}
+
+// True when every cell of the span round (x, y) lies in the map as it is, none wrapped.
+inline bool RingInside(const Generator& g, int x, int y, RingSpan ring) {
+  const int r = RingReach(ring);
+  return x >= r && y >= r && x + r < g.run.MapWidth && y + r < g.run.MapHeight;
+}
+
 // Calls visit(Neighbour) for the ring table entries `ring` round (x, y), in table order.
 template <class Visit>
 void ForEachNeighbour(const Generator& g, int x, int y, RingSpan ring, Visit&& visit) {
+  // Most cells lie far enough from the edges that none of their neighbours wraps.
+  if (RingInside(g, x, y, ring)) {
+    for (int i = ring.first; i <= ring.last; ++i) {
+      const int dx = RingOffsetX[i];
+      const int dy = RingOffsetY[i];
+      visit(Neighbour{x + dx, y + dy, dx, dy});
+    }
+    return;
+  }
   const int w = g.run.MapWidth;
   const int h = g.run.MapHeight;
   for (int i = ring.first; i <= ring.last; ++i) {
@@ -46,10 +93,18 @@ int CountNeighbours(const Generator& g, int x, int y, RingSpan ring, Pred&& pred
   return count;
 }
 
-// How many cells of the 5x5 (7x7) block around (x, y), centre included and wrapped
-// round the map edges, hold class c1, c2 or c3 in TerrainLayerA.
-int CountClassNear5(const Generator& g, int x, int y, int c1, int c2, int c3);
-int CountClassNear7(const Generator& g, int x, int y, int c1, int c2, int c3);
+// How many cells of the square block of 2 reach + 1 cells a side round (x, y), reach 1..3,
+// centre included and wrapped round the map edges, hold class c1, c2 or c3 in
+// TerrainLayerA.
+int CountClassInBlock(const Generator& g, int x, int y, int reach, int c1, int c2, int c3);
+
+// The same for the 5x5 (7x7) block.
+inline int CountClassNear5(const Generator& g, int x, int y, int c1, int c2, int c3) {
+  return CountClassInBlock(g, x, y, 2, c1, c2, c3);
+}
+inline int CountClassNear7(const Generator& g, int x, int y, int c1, int c2, int c3) {
+  return CountClassInBlock(g, x, y, 3, c1, c2, c3);
+}
 
 double SliderFactor(int level);
 double DensityFactor(int level);
@@ -57,7 +112,11 @@ void ClampToInterior(int& v, int size);
 bool CancelRequested(Generator& g);
 
 void SetCellClass(Generator& g, int x, int y, int c);
+// SetCellClass, and the layers that are the same for every class (ResetObjectLayers).
 void ResetCell(Generator& g, int x, int y, int c);
+// Resets objects, animals, resources and the reserved and fill layers to 0, the aux layers
+// to 7 and 64: of the cells of columns x0..x1 and rows y0..y1, row by row.
+void ResetObjectLayers(Generator& g, int x0, int x1, int y0, int y1);
 
 // The point mirror (MapWidth - x, MapHeight - y) of a cell on a symmetric base. For x = 0 or
 // y = 0 it lies in the column or row just outside the map; the mirror of a neighbour,

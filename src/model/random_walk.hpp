@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "model/generator.hpp"
 #include "model/primitives.hpp"
@@ -43,14 +44,14 @@ enum class WalkEdge : std::uint8_t {
 
 // Walks from (x, y) for the steps 0..last: each draws one of the nine cells of the 3 x 3
 // block, the walker's own included. The walker moves there when may_enter(nx, ny) and then
-// calls visit(nx, ny); otherwise it stays where it is and the step is used up.
+// calls visit(nx, ny); otherwise it stays where it is and the step is used up. may_enter
+// reads the grid only, which only visit changes.
 template <class MayEnter, class Visit>
 void RandomWalk(Generator& g, int x, int y, int last, WalkEdge edge, MayEnter&& may_enter,
                 Visit&& visit) {
   const int w = g.run.MapWidth;
   const int h = g.run.MapHeight;
-  for (int j = 0; j <= last; ++j) {
-    const int d = RandomInt(g, 0, 8);
+  const auto step = [&](int d) {
     int nx = x + RingOffsetX[d];
     int ny = y + RingOffsetY[d];
     if (edge == WalkEdge::Wrap) {
@@ -60,7 +61,31 @@ void RandomWalk(Generator& g, int x, int y, int last, WalkEdge edge, MayEnter&& 
       ClampToInterior(nx, w);
       ClampToInterior(ny, h);
     }
-    if (!may_enter(nx, ny)) continue;
+    return std::pair{nx, ny};
+  };
+  // A walker that may enter none of its nine cells stays where it is to the end, as nothing
+  // changes while it stands: the granite fields' walkers mostly end so, walled in by their
+  // own granite, and their remaining draws are skipped in one go. Checked after every run
+  // of a few steps used up in a row.
+  constexpr int kStayedBeforeCheck = 8;
+  const auto walled_in = [&] {
+    for (int d = 0; d < 9; ++d) {
+      const auto [nx, ny] = step(d);
+      if (may_enter(nx, ny)) return false;
+    }
+    return true;
+  };
+  int stayed = 0;
+  for (int j = 0; j <= last; ++j) {
+    const auto [nx, ny] = step(RandomInt(g, 0, 8));
+    if (!may_enter(nx, ny)) {
+      if (++stayed % kStayedBeforeCheck == 0 && walled_in()) {
+        g.rng.Skip(static_cast<std::uint64_t>(last - j));
+        return;
+      }
+      continue;
+    }
+    stayed = 0;
     x = nx;
     y = ny;
     visit(x, y);

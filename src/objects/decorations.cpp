@@ -12,8 +12,7 @@ namespace {
 
 // A shore cell has a cell of another class in its 3 x 3 block.
 bool IsShore(const Generator& g, int x, int y, int c) {
-  return CountNeighbours(g, x, y, kBlock3,
-                         [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) != c; }) > 0;
+  return CountClassInBlock(g, x, y, 1, c, c, c) < 9;
 }
 
 void WriteObject(Generator& g, int x, int y, int number, std::uint8_t type, bool mirrored) {
@@ -23,9 +22,26 @@ void WriteObject(Generator& g, int x, int y, int number, std::uint8_t type, bool
   });
 }
 
-// The one algorithm of every member: each candidate cell of the class draws a number in
-// the class's range, and the member's band table turns it into an object or into nothing.
-// A wider range leaves more cells empty.
+// A candidate cell draws a number in the class's range, and the member's band table turns
+// it into an object or into nothing.
+void DecorateCell(Generator& g, const DecorationMember& m, int x, int y, double range,
+                  bool mirrored) {
+  const int h = RandomInt(g, 0.0, range);
+  const DecorationBand* band = FindBand(m.bands, h);
+  if (band == nullptr) {
+    WriteObject(g, x, y, 0, 0, mirrored);
+  } else if (band->kind == DecorationBand::Tree) {
+    PlantTree(g, x, y, band->type, band->first, band->last, mirrored);
+  } else {
+    const int number = band->kind == DecorationBand::DrawnObject
+                           ? RandomInt(g, band->first, band->last)
+                           : band->first;
+    WriteObject(g, x, y, number, band->type != 0 ? band->type : m.decoration_type, mirrored);
+  }
+}
+
+// The one algorithm of every member: each candidate cell of the class is decorated, the
+// others are passed over. A wider range leaves more cells empty.
 void Decorate(Generator& g, const DecorationMember& m) {
   const int type = g.run.LandscapeType;
   if (type > 2 || (m.types & TypeBit(type)) == 0) return;
@@ -36,22 +52,13 @@ void Decorate(Generator& g, const DecorationMember& m) {
       a.DecorationBaseRange[c] + f * (a.DecorationBaseRange[c] - a.DecorationDenseRange[c]) + 0.5);
   const bool half = m.rows == DecorationMember::HalfAndMirror;
   const bool mirrored = half && g.run.symmetric;
+  const bool shores_only = m.extra == DecorationMember::ShoreCellsOnly;
   const SweepPlan plan = half ? WorkingPass(g) : WholeMapByColumns(g);
+  // Most cells are passed over: the test stays small, so that the sweep runs it in its loop.
   SweepStep(g, m.status[type], plan.ReportMapShare(), [&](int x, int y) {
     if (g.grid(x, y, TerrainLayerA) != c || g.grid(x, y, PropertyLayer) == kOccupied) return;
-    if (m.extra == DecorationMember::ShoreCellsOnly && !IsShore(g, x, y, c)) return;
-    const int h = RandomInt(g, 0, a.DecorationRange[c]);
-    const DecorationBand* band = FindBand(m.bands, h);
-    if (band == nullptr) {
-      WriteObject(g, x, y, 0, 0, mirrored);
-    } else if (band->kind == DecorationBand::Tree) {
-      PlantTree(g, x, y, band->type, band->first, band->last, mirrored);
-    } else {
-      const int number = band->kind == DecorationBand::DrawnObject
-                             ? RandomInt(g, band->first, band->last)
-                             : band->first;
-      WriteObject(g, x, y, number, band->type != 0 ? band->type : m.decoration_type, mirrored);
-    }
+    if (shores_only && !IsShore(g, x, y, c)) return;
+    DecorateCell(g, m, x, y, a.DecorationRange[c], mirrored);
   });
 }
 

@@ -102,23 +102,24 @@ void CreateLargeGranite(Generator& g) {
 }
 
 void CreateSmallGranite(Generator& g) {
-  SweepStep(
-      g, MessageKey::StatusCreateSmallGranite, WorkingPass(g).ReportMapShare().StopOnCancel(),
-      [&](int x, int y) {
-        if (g.grid(x, y, TerrainLayerA) != OpenLand) return;
-        const int n = CountClassNear5(g, x, y, OpenLand, Savanna, Steppe);
-        const int r = RandomInt(g, 0, 100);
-        if (r >= g.run.SliderKlGranitAz || g.grid(x, y, PropertyLayer) == kOccupied || n != 25) {
-          return;
-        }
-        ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& t) {
-          const int d = RandomInt(g, 0, 9);
-          if (d < g.run.SliderKlGranitAus && g.grid(t.x, t.y, PropertyLayer) != kOccupied) {
-            const auto [mx, my] = WrappedMirror(g, x, y, t);
-            PlaceGranite(g, t.x, t.y, mx, my);
-          }
-        });
-      });
+  SweepStep(g, MessageKey::StatusCreateSmallGranite, WorkingPass(g).ReportMapShare().StopOnCancel(),
+            [&](int x, int y) {
+              if (g.grid(x, y, TerrainLayerA) != OpenLand) return;
+              const int r = RandomInt(g, 0, 100);
+              // The block is counted only for the few cells the draw lets through: the draw
+              // changes nothing the count reads.
+              if (r >= g.run.SliderKlGranitAz || g.grid(x, y, PropertyLayer) == kOccupied ||
+                  CountClassNear5(g, x, y, OpenLand, Savanna, Steppe) != 25) {
+                return;
+              }
+              ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& t) {
+                const int d = RandomInt(g, 0, 9);
+                if (d < g.run.SliderKlGranitAus && g.grid(t.x, t.y, PropertyLayer) != kOccupied) {
+                  const auto [mx, my] = WrappedMirror(g, x, y, t);
+                  PlaceGranite(g, t.x, t.y, mx, my);
+                }
+              });
+            });
 }
 
 }  // namespace swd

@@ -67,7 +67,7 @@ void LayVeins(Generator& g, const std::array<int, 4>& share) {
       }
       start += len[kind];
     }
-    g.host->Yield();
+    YieldToUser(g);
   }
 }
 

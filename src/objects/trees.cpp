@@ -20,7 +20,7 @@ constexpr std::array<TreeKind, 4> kTreeKinds{
 // Plants a tree on every forest cell; `only_free` leaves cells that carry an object.
 void PlantForests(Generator& g, MessageKey status, bool only_free) {
   BeginStep(g, status);
-  g.host->Yield();
+  YieldToUser(g);
   Sweep(g, WorkingPass(g).ReportMapShare(), [&](int x, int y) {
     if (g.grid(x, y, TerrainLayerA) != Forest) return;
     if (only_free && g.grid(x, y, PropertyLayer) == kOccupied) return;
@@ -53,9 +53,13 @@ void CreateSmallTreeGroups(Generator& g) {
   SweepStep(g, MessageKey::StatusCreateTreeGroups, WorkingPass(g).ReportMapShare().StopOnCancel(),
             [&](int x, int y) {
               if (g.grid(x, y, TerrainLayerA) != OpenLand) return;
-              const int n = CountClassNear5(g, x, y, OpenLand, OpenLand, OpenLand);
+              // The block is counted only for the few cells the draw lets through: the
+              // draw changes nothing the count reads.
               const int r = RandomInt(g, 0, 200);
-              if (r >= g.run.SliderBaumgruppen || n != 25) return;
+              if (r >= g.run.SliderBaumgruppen ||
+                  CountClassNear5(g, x, y, OpenLand, OpenLand, OpenLand) != 25) {
+                return;
+              }
               ForCellAndMirror(g, x, y, make_forest);
               ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& t) {
                 const int coin = RandomInt(g, 0, 1);

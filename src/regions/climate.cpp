@@ -40,10 +40,10 @@ constexpr std::array<ClimateClass, 3> kClimateClasses{{
 
 void CreateClimateRegions(Generator& g) {
   const int type = g.run.LandscapeType;
-  g.host->ShowProgress(true);
+  ShowBar(g, true);
   for (const ClimateClass& k : kClimateClasses) {
     RegionAmounts(g, k.c, MissingBase::CountOne);
-    g.host->SetStatus(k.status[type]);
+    ShowStatus(g, k.status[type]);
     if (!RegionWalk(g, k.c, k.use)) return;
     EndStep(g);
     AdaptToSurroundings(g, OpenLand, k.c, k.pocket_class[type]);

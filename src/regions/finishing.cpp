@@ -1,4 +1,5 @@
-#include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 #include "model/primitives.hpp"
 #include "model/sweep.hpp"
@@ -13,13 +14,33 @@ void CheckHeights(Generator& g) {
   });
 }
 
+namespace {
+
+// The heights of the eight neighbours added up.
+int NeighbourHeights(const Generator& g, int x, int y) {
+  if (RingInside(g, x, y, kRing1)) {
+    // Every cell is smoothed: away from the edges the eight are read from three rows.
+    const std::uint8_t* mid = g.grid.Plane(HeightLayer) + x + std::ptrdiff_t{kGridSide} * y;
+    const std::uint8_t* up = mid - kGridSide;
+    const std::uint8_t* down = mid + kGridSide;
+    return up[-1] + up[0] + up[1] + mid[-1] + mid[1] + down[-1] + down[0] + down[1];
+  }
+  int sum = 0;
+  ForEachNeighbour(g, x, y, kRing1,
+                   [&](const Neighbour& n) { sum += g.grid(n.x, n.y, HeightLayer); });
+  return sum;
+}
+
+}  // namespace
+
 void SmoothLandscape(Generator& g) {
   SweepStep(g, MessageKey::StatusSmoothLandscape, WorkingPass(g), [&](int x, int y) {
-    const int own = g.grid(x, y, HeightLayer);
-    int sum = 0;
-    ForEachNeighbour(g, x, y, kRing1,
-                     [&](const Neighbour& n) { sum += own - g.grid(n.x, n.y, HeightLayer); });
-    const int t = static_cast<int>(std::floor(sum / 14.0));
+    // The cell's height less each neighbour's, added up.
+    const int sum = 8 * g.grid(x, y, HeightLayer) - NeighbourHeights(g, x, y);
+    // floor(sum / 14.0), worked out in integers: each cell waits for the one before it,
+    // which it reads back, and a division of doubles would hold up the whole column. The
+    // quotients agree, as sum / 14 lies at least 1/14 from any other whole number.
+    const int t = sum / 14 - (sum % 14 < 0 ? 1 : 0);
     ForCellAndMirror(g, x, y, [&](int cx, int cy) { AddHeight(g, cx, cy, -t); });
   });
 }

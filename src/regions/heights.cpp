@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstdint>
 
 #include "model/primitives.hpp"
 #include "model/sweep.hpp"
@@ -26,6 +27,21 @@ constexpr Manipulated kManipulated[] = {{OpenLand, MountainMeadow, Forest, Swamp
                                         {Steppe, Water, Swamp, Water},
                                         {Forest, Water, MountainMeadow, OpenLand}};
 
+// AddHeight on the 3x3 block round (x, y), wrapped round the edges.
+void AddHeightToBlock(Generator& g, int x, int y, int d) {
+  if (RingInside(g, x, y, kBlock3)) {
+    // Away from the edges the three rows are changed in place. Each cell changes on its own,
+    // so the order of the nine does not matter.
+    for (int dy = -1; dy <= 1; ++dy) {
+      std::uint8_t* row = &g.grid(x - 1, y + dy, HeightLayer);
+      for (int i = 0; i < 3; ++i)
+        row[i] = ClampByte(long{row[i]} + d);
+    }
+    return;
+  }
+  ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& n) { AddHeight(g, n.x, n.y, d); });
+}
+
 }  // namespace
 
 void ShapeHeights(Generator& g) {
@@ -50,7 +66,7 @@ void ManipulateHeights(Generator& g, int p, int q, int r, int s) {
   SweepStep(g, MessageKey::StatusShapeHeights, WorkingPass(g), [&](int x, int y) {
     if (g.grid(x, y, TerrainLayerA) != p || CountClassNear5(g, x, y, q, r, s) != 0) return;
     const int d = RandomInt(g, -1, 1);
-    ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& n) { AddHeight(g, n.x, n.y, d); });
+    AddHeightToBlock(g, x, y, d);
     if (!g.run.symmetric) return;
     ForEachNeighbour(g, x, y, kBlock3, [&](const Neighbour& n) {
       const auto [mx, my] = WrappedMirror(g, x, y, n);

@@ -6,10 +6,10 @@
 namespace swd {
 
 void CreateLakesAndMoors(Generator& g) {
-  g.host->ShowProgress(true);
+  ShowBar(g, true);
   RegionAmounts(g, Water);
-  g.host->SetStatus(g.run.LandscapeType == Oedland ? MessageKey::StatusCreateMoors
-                                                   : MessageKey::StatusCreateLakes);
+  ShowStatus(g, g.run.LandscapeType == Oedland ? MessageKey::StatusCreateMoors
+                                               : MessageKey::StatusCreateLakes);
   if (!RegionWalk(g, Water, kLakeUse)) return;
   EndStep(g);
   RunCoastPasses(g, kLakeShore);

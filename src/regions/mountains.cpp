@@ -16,18 +16,18 @@ constexpr std::array<MessageKey, 3> kDesertStatus{MessageKey::StatusCreateDesert
 }  // namespace
 
 void CreateMountainRanges(Generator& g) {
-  g.host->ShowProgress(true);
+  ShowBar(g, true);
   g.ranges.Clear();
 
   RegionAmounts(g, Mountain);
-  g.host->SetStatus(MessageKey::StatusCreateMountainRanges);
+  ShowStatus(g, MessageKey::StatusCreateMountainRanges);
   if (!RegionWalk(g, Mountain, kMountainRangeUse)) return;
   EndStep(g);
   RunCoastPasses(g, kMountainFoot);
   RunCoastPasses(g, kMountainMeadows);
 
   RegionAmounts(g, Desert);
-  g.host->SetStatus(kDesertStatus[g.run.LandscapeType]);
+  ShowStatus(g, kDesertStatus[g.run.LandscapeType]);
   if (!RegionWalk(g, Desert, kDryRegionUse)) return;
   EndStep(g);
   RunCoastPasses(g, kDesertEdges);

@@ -25,9 +25,12 @@ void InsertOases(Generator& g) {
   SweepStep(g, g.run.LandscapeType == Gruenland ? MessageKey::StatusInsertOases : MessageKey::None,
             WholeMapByColumns(g), [&](int x, int y) {
               if (g.grid(x, y, TerrainLayerA) != Desert) return;
-              const int n = CountClassNear5(g, x, y, Desert, Steppe, Savanna);
+              // The block is counted only for the few cells the draw lets through: the
+              // draw changes nothing the count reads.
               const int r = RandomInt(g, 0, 200);
-              if (n == 25 && r < 5) BuildOasis(g, x, y);
+              if (r < 5 && CountClassNear5(g, x, y, Desert, Steppe, Savanna) == 25) {
+                BuildOasis(g, x, y);
+              }
             });
 }
 

@@ -139,9 +139,9 @@ bool RegionWalk(Generator& g, int c, const RegionUse& use) {
   const double count = g.amounts.RegionCount[c];
   for (int k = 0; k <= count; ++k) {
     GrowRegion(g, c, use, ranges);
-    if (count > 0) g.host->SetProgress(Percent(k, count));
-    g.host->RefreshPreview();
-    g.host->Yield();
+    if (count > 0) SetBar(g, Percent(k, count));
+    RefreshPreview(g);
+    YieldToUser(g);
     if (CancelRequested(g)) return false;
   }
   return true;

@@ -42,11 +42,11 @@ void RoughenMountains(Generator& g) {
       smallest = std::min<int>(smallest, run[static_cast<std::size_t>(x) + std::size_t(w) * y]);
     depth[static_cast<std::size_t>(x) + kGridSide * y] = smallest;
   });
-  g.host->ShowProgress(false);
+  ShowBar(g, false);
 
-  g.host->SetStatus(g.run.LandscapeType == Oedland ? MessageKey::StatusCreateLavaFields
-                                                   : MessageKey::StatusCreateSnowFields);
-  g.host->ShowProgress(true);
+  ShowStatus(g, g.run.LandscapeType == Oedland ? MessageKey::StatusCreateLavaFields
+                                               : MessageKey::StatusCreateSnowFields);
+  ShowBar(g, true);
   // The peaks: snow, lava in Ödland, and in Winterland class 9, its snow; the preview shows
   // them all in class 8's colour.
   const int top_class = g.run.LandscapeType == Winterland ? MountainMeadow : Snow;

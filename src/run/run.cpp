@@ -24,6 +24,7 @@
 #include "model/amount_tables.hpp"
 #include "model/class_tables.hpp"
 #include "model/primitives.hpp"
+#include "model/progress.hpp"
 #include "model/settings_check.hpp"
 #include "objects/object_steps.hpp"
 #include "regions/region_steps.hpp"
@@ -58,6 +59,7 @@ void PrepareGeneration(Generator& g) {
 }
 
 void EndGeneration(Generator& g) {
+  SendHeldDisplay(g);
   g.host->RunEnded();
 }
 
@@ -210,6 +212,7 @@ RunOutcome RunGeneration(Generator& g) {
   if (Message problem = CheckSettings(g.settings); !problem.empty()) {
     return Refused(g, std::move(problem));
   }
+  SendHeldDisplay(g);  // left over from steps run on their own
   DeriveRunSettings(g);
   const RunSettings& s = g.run;
   g.ranges.Clear();

@@ -35,10 +35,10 @@ double EllipseAngleStep(const RunSettings& s) {
 // After each angle step of a figure. True when the cancel key is held: the figure stops
 // at once and leaves the progress display as it is.
 bool AngleStepCancelled(Generator& g, double t, double end) {
-  g.host->SetProgress(Percent(t, end));
-  g.host->RefreshPreview();
+  SetBar(g, Percent(t, end));
+  RefreshPreview(g);
   if (CancelRequested(g)) return true;
-  g.host->Yield();
+  YieldToUser(g);
   return false;
 }
 
@@ -75,11 +75,16 @@ bool CarveEllipseBand(Generator& g, double inner, double outer) {
 
 void BuildIsland(Generator& g) {
   const RunSettings& s = g.run;
+  // Every cell the sweep below reaches, and on a symmetric base its mirror, is reset. The
+  // layers that do not depend on the class are reset row by row first, the same for every
+  // cell, which spares the column sweep ten of its fourteen writes per cell.
+  ResetObjectLayers(g, 0, s.MapWidth, 0, s.RowLimit);
+  if (s.symmetric) ResetObjectLayers(g, 0, s.MapWidth, s.MapHeight - s.RowLimit, s.MapHeight);
   // Up to and including column MapWidth; on a symmetric base the mirror takes the class
   // decided for the cell, and a later write overwrites an earlier one.
   SweepStep(g, kStatus, Columns({0, s.MapWidth}, {0, s.RowLimit}), [&](int x, int y) {
     const int c = InsideMargin(s, x, y) ? OpenLand : Water;
-    ForCellAndMirror(g, x, y, [&](int cx, int cy) { ResetCell(g, cx, cy, c); });
+    ForCellAndMirror(g, x, y, [&](int cx, int cy) { SetCellClass(g, cx, cy, c); });
   });
 }
 
@@ -89,8 +94,11 @@ void BuildShapedBase(Generator& g) {
     BuildPictureBase(g);
     return;
   }
+  // The whole map and the spare column and row turn to sea; the layers that do not depend
+  // on the class are reset row by row first (see BuildIsland).
+  ResetObjectLayers(g, 0, s.MapWidth, 0, s.MapHeight);
   SweepStep(g, kStatus, Columns({0, s.MapWidth}, {0, s.MapHeight}),
-            [&](int x, int y) { ResetCell(g, x, y, Water); });
+            [&](int x, int y) { SetCellClass(g, x, y, Water); });
   if (s.shape == BaseShape::Spiral || s.shape == BaseShape::SpiralWithRing) {
     if (s.MapWidth == s.MapHeight) {
       CarveSquareSpiral(g);

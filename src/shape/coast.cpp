@@ -1,3 +1,4 @@
+#include "model/neighbour_counts.hpp"
 #include "model/primitives.hpp"
 #include "model/sweep.hpp"
 #include "shape/coast_passes.hpp"
@@ -5,30 +6,25 @@
 
 namespace swd {
 
-namespace {
-
-// Of the eight neighbours, wrapped round the map edges, those of class c.
-int NeighboursOfClass(const Generator& g, int x, int y, int c) {
-  return CountNeighbours(g, x, y, kRing1,
-                         [&](int nx, int ny) { return g.grid(nx, ny, TerrainLayerA) == c; });
-}
-
-}  // namespace
+// Both rules ask of most cells how many of their neighbours hold one class, and change few
+// cells: the neighbour counts of the class are made once per pass and kept in step.
 
 void AdaptToSurroundings(Generator& g, int a, int b, int c) {
+  NeighbourCounts near_b(g, b);
   SweepStep(g, MessageKey::StatusMatchSurroundings, WorkingPass(g).StopOnCancel(),
             [&](int x, int y) {
-              if (g.grid(x, y, TerrainLayerA) == a && NeighboursOfClass(g, x, y, b) > 4) {
-                SetCellClassMirrored(g, x, y, c);
+              if (g.grid(x, y, TerrainLayerA) == a && near_b.At(x, y) > 4) {
+                SetCellClassMirrored(g, near_b, x, y, c);
               }
             });
 }
 
 void MatchEdges(Generator& g, int a, int b, int n, int c1, int c2) {
+  NeighbourCounts near_n(g, n);
   SweepStep(g, MessageKey::StatusMatchEdges, WorkingPass(g).StopOnCancel(), [&](int x, int y) {
     const int k = g.grid(x, y, TerrainLayerA);
-    if ((k == a || k == b) && NeighboursOfClass(g, x, y, n) >= 1) {
-      SetCellClassMirrored(g, x, y, RandomInt(g, 0, 2) == 0 ? c1 : c2);
+    if ((k == a || k == b) && near_n.At(x, y) >= 1) {
+      SetCellClassMirrored(g, near_n, x, y, RandomInt(g, 0, 2) == 0 ? c1 : c2);
     }
   });
 }

@@ -35,7 +35,7 @@ int PictureIndex(const Generator& g, int x, int y) {
 template <class Lay>
 void PicturePhase(Generator& g, MessageKey status, Lay&& lay) {
   BeginStep(g, status);
-  g.host->SetProgress(0);
+  SetBar(g, 0);
   Sweep(g, WholeMapByRows(g), [&](int x, int y) { lay(x, y, PictureIndex(g, x, y)); });
 }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "model/class_tables.hpp"
 #include "model/primitives.hpp"
@@ -34,9 +37,14 @@ TEST(Random, UsesTheTopBitsOfOneEngineOutputPerDraw) {
     ASSERT_LT(v, 1.0f);
   }
   EXPECT_EQ(r.Draws(), 1000u);
-  r.Seed(1);
-  reference.seed(1);
-  EXPECT_EQ(r.Next(), float(reference() >> 8) / 16777216.0f);
+  // The engine keeps its words in 32 bits: over several refills of its state and from
+  // seeds at both ends it still gives std::mt19937's outputs.
+  for (const std::uint32_t seed : {0u, 1u, 4294967295u}) {
+    r.Seed(seed);
+    reference.seed(seed);
+    for (int i = 0; i < 2000; ++i)
+      ASSERT_EQ(r.NextBits(), reference() >> 8) << "seed " << seed << " draw " << i;
+  }
 }
 
 TEST(RandomInt, CoversBothEndsAndTakesFractionalBounds) {
@@ -62,10 +70,40 @@ TEST(RandomInt, CoversBothEndsAndTakesFractionalBounds) {
   EXPECT_EQ(f.g->rng.Draws(), 5200u);
 }
 
+// The integer form of whole bounds must give exactly what the double formula gives, for
+// every draw: empty and reversed ranges, negative bounds, and bounds at the form's limits.
+TEST(RandomInt, WholeBoundsDrawWhatTheDoubleFormulaDraws) {
+  Fixture f;
+  std::mt19937 reference(5489);
+  const auto expected = [&](double lo, double hi) {
+    const double r = float(reference() >> 8) / 16777216.0f;
+    return static_cast<int>(std::floor(lo + r * (hi - lo + 1)));
+  };
+  constexpr int kEdge = kWholeDrawBound - 1;
+  const std::pair<int, int> bounds[] = {
+      {0, 0},          {0, 1},         {0, 8},         {-1, 1},  {11, 14},
+      {3, -7},         {-200, -100},   {0, 999},       {5, 250}, {-kEdge, kEdge},
+      {kEdge, -kEdge}, {0, kEdge + 1}, {-kEdge - 1, 0}};
+  for (const auto& [lo, hi] : bounds) {
+    for (int i = 0; i < 2000; ++i) {
+      ASSERT_EQ(RandomInt(*f.g, lo, hi), expected(lo, hi)) << lo << ".." << hi << " draw " << i;
+      // Whole bounds held as doubles, as the decoration ranges are.
+      ASSERT_EQ(RandomInt(*f.g, double(lo), double(hi)), expected(lo, hi)) << lo << ".." << hi;
+    }
+  }
+  for (int i = 0; i < 2000; ++i)
+    ASSERT_EQ(RandomInt(*f.g, 0.0, 3e9), expected(0.0, 3e9));
+}
+
 TEST(Wrap, NeighbourCountsWrapRoundEveryEdge) {
   EXPECT_EQ(WrapIndex(-1, 32), 31);
+  EXPECT_EQ(WrapIndex(-32, 32), 0);
   EXPECT_EQ(WrapIndex(-33, 32), 31);
+  EXPECT_EQ(WrapIndex(-70, 32), 26);
   EXPECT_EQ(WrapIndex(32, 32), 0);
+  EXPECT_EQ(WrapIndex(63, 32), 31);
+  EXPECT_EQ(WrapIndex(64, 32), 0);
+  EXPECT_EQ(WrapIndex(100, 32), 4);
   EXPECT_EQ(WrapIndex(5, 32), 5);
 
   Fixture f;
@@ -78,6 +116,32 @@ TEST(Wrap, NeighbourCountsWrapRoundEveryEdge) {
   EXPECT_EQ(CountClassNear5(*f.g, 16, 16, 7, 7, 7), 0);
   // Class 0 fills the rest of the 7x7 block.
   EXPECT_EQ(CountClassNear7(*f.g, 0, 0, 0, 0, 7), 49);
+}
+
+// Cells away from the edges are counted without wrapping: every cell, at the edges, next to
+// them and inside, must count what the wrapped blocks hold.
+TEST(Wrap, CountsInsideAndAtTheEdgesAgreeWithTheWrappedBlocks) {
+  Fixture f(24, 17);
+  std::mt19937 fill(3);
+  for (int y = 0; y < kGridSide; ++y)
+    for (int x = 0; x < kGridSide; ++x)
+      f.g->grid(x, y, TerrainLayerA) = static_cast<std::uint8_t>(fill() % 4);
+  const auto wrapped = [&](int x, int y, int last, int c1, int c2) {
+    int n = 0;
+    for (int i = 0; i <= last; ++i) {
+      const int k =
+          f.g->grid((x + RingOffsetX[i] + 24) % 24, (y + RingOffsetY[i] + 17) % 17, TerrainLayerA);
+      n += k == c1 || k == c2;
+    }
+    return n;
+  };
+  for (int y = 0; y < 17; ++y) {
+    for (int x = 0; x < 24; ++x) {
+      ASSERT_EQ(CountClassNear5(*f.g, x, y, 1, 2, 2), wrapped(x, y, 24, 1, 2)) << x << "," << y;
+      ASSERT_EQ(CountClassNear7(*f.g, x, y, 3, 0, 3), wrapped(x, y, 48, 3, 0)) << x << "," << y;
+      ASSERT_EQ(CountClassInBlock(*f.g, x, y, 1, 2, 3, 2), wrapped(x, y, 8, 2, 3)) << x << "," << y;
+    }
+  }
 }
 
 TEST(Mirror, SymmetricWritesLandInTheSpareColumnAndRow) {
@@ -122,6 +186,41 @@ TEST(Factors, SliderAndDensityAtTheirEnds) {
   v = 60;
   ClampToInterior(v, 64);
   EXPECT_EQ(v, 58);
+}
+
+// Records the display calls in order.
+class DisplayLog : public RecordingHost {
+ public:
+  void SetStatus(const Message& text) override { calls.push_back("status " + text.German()); }
+  void ShowProgress(bool visible) override { calls.push_back(visible ? "show" : "hide"); }
+  void SetProgress(int value) override { calls.push_back("bar " + std::to_string(value)); }
+  void RefreshPreview() override { calls.push_back("preview"); }
+  void Yield() override { calls.push_back("yield"); }
+  std::vector<std::string> calls;
+};
+
+// Between two steps the bar is not hidden and shown again; a hide that is held back goes out
+// before anything but a status text, so that the front end shows at every turn what it
+// would have shown.
+TEST(Progress, TheBarStaysBetweenStepsAndAHeldHideGoesOutBeforeTheNextTurn) {
+  DisplayLog host;
+  auto g = std::make_unique<Generator>(host);
+  BeginStep(*g, MessageKey::StatusCreateLakes);
+  ReportProgress(*g, 40);
+  EndStep(*g);
+  BeginStep(*g, MessageKey::StatusCreateMoors);
+  EndStep(*g);
+  YieldToUser(*g);
+  EndStep(*g);
+  SetBar(*g, 7);
+  BeginStep(*g, MessageKey::StatusFillForests);
+  EndStep(*g);
+  RefreshPreview(*g);
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{
+                "show", "status Seen werden geschaffen", "bar 40", "preview", "yield", "status ",
+                "status Moore werden geschaffen", "status ", "hide", "yield", "status ", "hide",
+                "bar 7", "show", "status Fülle Wald mit Bäumen", "status ", "hide", "preview"}));
 }
 
 TEST(Progress, PercentRoundsHalvesUp) {
