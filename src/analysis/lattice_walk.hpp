@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace swd {
@@ -34,5 +35,11 @@ inline constexpr int kMostWalkStarts = 8;  // one bit of `owners` each
 // on from its own vertex whether it is passable or not. At most kMostWalkStarts starts.
 LatticeWalk WalkLattice(int width, int height, const std::vector<std::uint8_t>& passable,
                         const std::vector<VertexPos>& starts, int limit);
+
+// The steps from `from` to the nearest vertex marked in `targets` (index x + width * y),
+// walking as WalkLattice does without a limit; none if no marked vertex can be reached.
+// The walk ends at the first marked vertex it meets: it meets them nearest first.
+std::optional<int> StepsToNearest(int width, int height, const std::vector<std::uint8_t>& passable,
+                                  VertexPos from, const std::vector<std::uint8_t>& targets);
 
 }  // namespace swd

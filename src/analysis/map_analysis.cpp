@@ -99,14 +99,16 @@ MapAnalysis AnalyzeMap(const SwdMap& map, int radius) {
   const int h = map.Height();
   CountAreas(map, sites, WalkLattice(w, h, walkable, starts, radius), a.starts);
 
+  // How many starts stand on each vertex: the rivals of a start are all but itself.
+  std::vector<std::uint8_t> rivals(walkable.size(), 0);
+  for (const VertexPos& s : starts)
+    ++rivals[VertexIndex(w, s.x, s.y)];
   for (std::size_t i = 0; i < starts.size(); ++i) {
-    const LatticeWalk alone = WalkLattice(w, h, walkable, {starts[i]}, kNoStepLimit);
+    const std::size_t own = VertexIndex(w, starts[i].x, starts[i].y);
+    --rivals[own];
     StartReport& report = a.starts[i];
-    for (std::size_t j = 0; j < starts.size(); ++j) {
-      const int d = alone.distance[VertexIndex(w, starts[j].x, starts[j].y)];
-      if (j == i || d < 0) continue;
-      if (!report.nearest_rival || d < *report.nearest_rival) report.nearest_rival = d;
-    }
+    report.nearest_rival = StepsToNearest(w, h, walkable, starts[i], rivals);
+    ++rivals[own];
     // Beyond twice the radius rivals do not meet before their areas are settled; separate
     // islands count as that far apart.
     report.figures[fig::RivalDistance] =

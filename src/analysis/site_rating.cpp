@@ -10,25 +10,46 @@ namespace swd {
 
 namespace {
 
-// The twelve vertices two steps away: the neighbours' neighbours that are neither the vertex
-// nor one of its neighbours; on every map of the game's sizes they are twelve distinct ones.
-std::vector<std::pair<int, int>> TwoStepsAway(int x, int y, int w, int h) {
+// The vertices two steps away: the neighbours' neighbours that are neither the vertex nor
+// one of its neighbours; on every map of the game's sizes they are twelve distinct ones.
+struct Ring {
+  std::array<std::pair<int, int>, 12> at{};
+  int count = 0;
+};
+
+Ring TwoStepsAway(int x, int y, int w, int h) {
   std::array<std::pair<int, int>, 7> near{};
   near[0] = {x, y};
   for (int d = 0; d < 6; ++d)
     near[d + 1] = LatticeNeighbour(x, y, kDirections[d], w, h);
-  std::vector<std::pair<int, int>> ring;
+  Ring ring;
   for (int d = 1; d < 7; ++d) {
     for (const Direction e : kDirections) {
       const auto v = LatticeNeighbour(near[d].first, near[d].second, e, w, h);
-      if (std::find(near.begin(), near.end(), v) == near.end() &&
-          std::find(ring.begin(), ring.end(), v) == ring.end()) {
-        ring.push_back(v);
+      const auto end = ring.at.begin() + ring.count;
+      if (ring.count < 12 && std::find(near.begin(), near.end(), v) == near.end() &&
+          std::find(ring.at.begin(), end, v) == end) {
+        ring.at[ring.count++] = v;
       }
     }
   }
   return ring;
 }
+
+// The ring as offsets, for even and odd rows: away from the edges, where nothing wraps, the
+// ring of (x, y) is that of a vertex in a row of the same parity, moved.
+const std::array<Ring, 2> kRingOffsets = [] {
+  std::array<Ring, 2> offsets;
+  for (int odd = 0; odd < 2; ++odd) {
+    constexpr int kSide = 8;
+    offsets[odd] = TwoStepsAway(2, 2 + odd, kSide, kSide);
+    for (int i = 0; i < offsets[odd].count; ++i) {
+      offsets[odd].at[i].first -= 2;
+      offsets[odd].at[i].second -= 2 + odd;
+    }
+  }
+  return offsets;
+}();
 
 SiteSize AtMost(SiteSize size, SiteSize cap) {
   if (size == SiteSize::Mine || size <= cap) return size;
@@ -62,8 +83,11 @@ class SiteRater {
         const auto [nx, ny] = Neighbour(x, y, d);
         if (std::abs(Height(nx, ny) - height) > 3) return SiteSize::Flag;
       }
-      for (const auto& [rx, ry] : TwoStepsAway(x, y, w_, h_)) {
-        if (std::abs(Height(rx, ry) - height) > 2) size = SiteSize::Small;
+      const Ring ring = RingAround(x, y);
+      for (int i = 0; i < ring.count; ++i) {
+        if (std::abs(Height(ring.at[i].first, ring.at[i].second) - height) > 2) {
+          size = SiteSize::Small;
+        }
       }
     }
 
@@ -81,6 +105,15 @@ class SiteRater {
   }
 
  private:
+  Ring RingAround(int x, int y) const {
+    if (x < 2 || y < 2 || x >= w_ - 2 || y >= h_ - 2) return TwoStepsAway(x, y, w_, h_);
+    Ring ring = kRingOffsets[y % 2];
+    for (int i = 0; i < ring.count; ++i) {
+      ring.at[i].first += x;
+      ring.at[i].second += y;
+    }
+    return ring;
+  }
   std::pair<int, int> Neighbour(int x, int y, Direction d) const {
     return LatticeNeighbour(x, y, d, w_, h_);
   }

@@ -40,12 +40,18 @@ constexpr LatticeStep StepTowards(Direction d, int y) {
   return {0, 0};
 }
 
+// A coordinate one step outside 0..size-1 brought back in from the other edge: a branch,
+// not a division, as walks over the whole map ask it for every neighbour.
+inline int WrapStep(int c, int size) {
+  if (c < 0) return c + size;
+  if (c >= size) return c - size;
+  return c;
+}
+
 // The neighbour of (x, y) in direction d on a width x height map, wrapped round the edges.
 inline std::pair<int, int> LatticeNeighbour(int x, int y, Direction d, int width, int height) {
   const LatticeStep s = StepTowards(d, y);
-  const int nx = (x + s.dx) % width;
-  const int ny = (y + s.dy) % height;
-  return {nx < 0 ? nx + width : nx, ny < 0 ? ny + height : ny};
+  return {WrapStep(x + s.dx, width), WrapStep(y + s.dy, height)};
 }
 
 // One of the six triangles that touch a vertex: its layer and the vertex that owns it.

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "analysis/map_analysis.hpp"
@@ -160,7 +161,11 @@ void GenerationPage::Start() {
       if (const QString note = PlayersNote(); !note.isEmpty()) {
         status_->showMessage(status_->currentMessage() + "  " + note);
       }
-      ShowResult();
+      // The run ends with the map saved; what the map offers the players is read from it
+      // at the window's next turn, once the finished preview is on screen.
+      QTimer::singleShot(0, this, [this] {
+        if (!running_) ShowResult();
+      });
       break;
     case RunOutcome::Status::Cancelled:
       // A step stopped inside its loop leaves its own name behind.

@@ -101,5 +101,31 @@ TEST(LatticeWalk, TwoStartsShareWhatTheyReachAtTheSameDistance) {
   EXPECT_EQ(a.starts[0].nearest_rival, 5);  // one step more, round the tree
 }
 
+// The walk to the nearest rival ends early; what it finds is what the whole walk finds.
+TEST(LatticeWalk, TheNearestTargetIsTheNearestOfTheWholeWalk) {
+  SwdMap map = FlatMap(kSide, kSide);
+  for (int y = 0; y < kSide; ++y)
+    PutObject(map, 10, y, 0xC5, 0);
+  const std::vector<std::uint8_t> walkable = WalkableVertices(FactsOfVertices(map));
+  std::vector<std::uint8_t> targets(walkable.size(), 0);
+  const auto steps = [&] { return StepsToNearest(kSide, kSide, walkable, {5, 5}, targets); };
+  EXPECT_EQ(steps(), std::nullopt);
+  const LatticeWalk whole = Walk(map, {{5, 5}});
+  targets[15 + kSide * 5] = 1;  // round the map: 22 steps
+  targets[20 + kSide * 20] = 1;
+  EXPECT_EQ(steps(), std::min(At(whole.distance, 15, 5), At(whole.distance, 20, 20)));
+  targets[10 + kSide * 9] = 1;  // behind a tree: reached, not walked over
+  EXPECT_EQ(steps(), At(whole.distance, 10, 9));
+  targets[5 + kSide * 5] = 1;
+  EXPECT_EQ(steps(), 0);
+  // Walled in on both sides, a target beyond the walls is never reached.
+  for (int y = 0; y < kSide; ++y)
+    PutObject(map, 0, y, 0xC5, 0);
+  std::fill(targets.begin(), targets.end(), 0);
+  targets[15 + kSide * 5] = 1;
+  EXPECT_EQ(StepsToNearest(kSide, kSide, WalkableVertices(FactsOfVertices(map)), {5, 5}, targets),
+            std::nullopt);
+}
+
 }  // namespace
 }  // namespace swd

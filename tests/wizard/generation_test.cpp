@@ -164,8 +164,9 @@ class GenerationTest : public QObject {
     QCOMPARE(on_status_bar, note);
     QCOMPARE(page.StatusBar()->currentMessage(), "Fertig !!!  " + note);
     // The window shows what the map offers; the index compares the six starts.
-    QVERIFY2(page.ResultLabel()->text().startsWith("Spieler platziert: 6 von 7   Fairness-Index: "),
-             qPrintable(page.ResultLabel()->text()));
+    QTRY_VERIFY2(
+        page.ResultLabel()->text().startsWith("Spieler platziert: 6 von 7   Fairness-Index: "),
+        qPrintable(page.ResultLabel()->text()));
     QCOMPARE(page.Preview()->Markers().size(), std::size_t{6});
 
     QCOMPARE(PlayersPlacedNote(1, 5), QString("Nur 1 von 5 Spielern konnte platziert werden."));
@@ -225,8 +226,8 @@ class GenerationTest : public QObject {
     const QByteArray saved = bytes("Zwei.swd");
     const SwdMapRead map = ReadSwdMap(std::vector<std::uint8_t>(saved.begin(), saved.end()));
     QVERIFY(map.map.has_value());
+    QTRY_COMPARE(page.Preview()->Markers().size(), std::size_t{2});
     const auto& markers = page.Preview()->Markers();
-    QCOMPARE(markers.size(), std::size_t{2});
     for (const auto& m : markers) {
       QCOMPARE(m.vertex.x(), int(map.map->header.hq_x[m.player].value_or(999)));
       QCOMPARE(m.vertex.y(), int(map.map->header.hq_y[m.player].value_or(999)));
