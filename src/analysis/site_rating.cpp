@@ -11,9 +11,11 @@ namespace swd {
 namespace {
 
 // The vertices two steps away: the neighbours' neighbours that are neither the vertex nor
-// one of its neighbours; on every map of the game's sizes they are twelve distinct ones.
+// one of its neighbours. On every map of the game's sizes they are twelve distinct ones; a
+// map of odd height breaks the rows' alternation where it wraps, so room is kept for all
+// six neighbours' six.
 struct Ring {
-  std::array<std::pair<int, int>, 12> at{};
+  std::array<std::pair<int, int>, 36> at{};
   int count = 0;
 };
 
@@ -27,7 +29,7 @@ Ring TwoStepsAway(int x, int y, int w, int h) {
     for (const Direction e : kDirections) {
       const auto v = LatticeNeighbour(near[d].first, near[d].second, e, w, h);
       const auto end = ring.at.begin() + ring.count;
-      if (ring.count < 12 && std::find(near.begin(), near.end(), v) == near.end() &&
+      if (std::find(near.begin(), near.end(), v) == near.end() &&
           std::find(ring.at.begin(), end, v) == end) {
         ring.at[ring.count++] = v;
       }
