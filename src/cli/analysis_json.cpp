@@ -117,4 +117,11 @@ std::string FormatNumber(double value, int decimals) {
   return s == "-0" ? "0" : s;
 }
 
+std::string WithDecimalComma(std::string number) {
+  for (char& c : number) {
+    if (c == '.') c = ',';
+  }
+  return number;
+}
+
 }  // namespace swd::cli

@@ -50,5 +50,7 @@ const char* LandscapeTypeKey(int landscape_type);
 
 // `value` with at most `decimals` decimals and no trailing zeros: 12, 12.5, 0.333.
 std::string FormatNumber(double value, int decimals);
+// A number as German readers write it, with a decimal comma: "0.870" becomes "0,870".
+std::string WithDecimalComma(std::string number);
 
 }  // namespace swd::cli

@@ -52,11 +52,8 @@ class ProgressLine {
     const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
     if (done > 0 && seconds > 0) {
       const double rate = done / seconds;
-      std::string per_second = FormatNumber(rate, rate < 10 ? 1 : 0);
-      for (char& c : per_second) {
-        if (c == '.') c = ',';
-      }
-      line += ", " + per_second + " Karten/s, noch " + TimeLeft((count_ - done) / rate);
+      line += ", " + WithDecimalComma(FormatNumber(rate, rate < 10 ? 1 : 0)) + " Karten/s, noch " +
+              TimeLeft((count_ - done) / rate);
     }
     std::fputs(line.c_str(), stderr);
     open_ = true;

@@ -6,9 +6,8 @@
 #include "cli/analysis_output.hpp"
 #include "cli/commands.hpp"
 #include "cli/generate_run.hpp"
+#include "cli/render_command.hpp"
 #include "files/atomic_files.hpp"
-#include "files/png.hpp"
-#include "render/map_picture.hpp"
 
 namespace swd::cli {
 
@@ -81,13 +80,10 @@ BatchMapResult MakeBatchMap(const GenerateRequest& request, const BatchNames& na
       m.fairness = analysis.fairness;
     }
     if (request.png) {
-      std::vector<std::uint8_t> png = EncodePng(RenderMap(*read.map, {}));
-      if (png.empty())
-        return Failed(
-            "the picture of seed " + std::to_string(seed) + " could not be encoded as PNG",
-            kExitWriteFailed);
-      m.picture = names.MapFile(seed, ".png");
-      files.push_back({*m.picture, std::move(png)});
+      MapPictureFile picture = EncodeMapPicture(*read.map, {}, names.MapFile(seed, ".png"));
+      if (!picture.problem.empty()) return Failed(picture.problem, kExitWriteFailed);
+      m.picture = picture.file.path;
+      files.push_back(std::move(picture.file));
     }
     if (request.sheet) m.thumbnail = MakeThumbnail(*read.map);
   }

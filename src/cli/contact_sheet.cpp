@@ -37,11 +37,7 @@ std::string Link(const std::filesystem::path& folder, const std::filesystem::pat
 std::string Decimal(double value, int decimals) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-  std::string s = buf;
-  for (char& c : s) {
-    if (c == '.') c = ',';
-  }
-  return s;
+  return WithDecimalComma(buf);
 }
 
 constexpr const char* kStyle = R"(

@@ -75,11 +75,18 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 }  // namespace
 
+MapPictureFile EncodeMapPicture(const SwdMap& map, const RenderOptions& options,
+                                const std::filesystem::path& png) {
+  std::vector<std::uint8_t> bytes = EncodePng(RenderMap(map, options));
+  if (bytes.empty()) return {{}, "Das Bild " + png.string() + " ließ sich nicht als PNG kodieren."};
+  return {{png, std::move(bytes)}, {}};
+}
+
 std::string WriteMapPicture(const SwdMap& map, const RenderOptions& options,
                             const std::filesystem::path& png) {
-  std::vector<std::uint8_t> bytes = EncodePng(RenderMap(map, options));
-  if (bytes.empty()) return "Das Bild " + png.string() + " ließ sich nicht als PNG kodieren.";
-  return WriteFilesAtomically({{png, std::move(bytes)}}).German();
+  MapPictureFile picture = EncodeMapPicture(map, options, png);
+  if (!picture.problem.empty()) return picture.problem;
+  return WriteFilesAtomically({std::move(picture.file)}).German();
 }
 
 int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {

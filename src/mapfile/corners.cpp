@@ -175,8 +175,7 @@ void FillEmptyData(Generator& g) {
             [&](int x, int y) {
               std::uint8_t& resource = g.grid(x, y, ResourceLayer);
               if (resource != 0) {
-                // A resource can only be mined from mountains: every triangle around it becomes
-                // one.
+                // Only mountains can be mined: every triangle round a resource becomes one.
                 for (const TouchingTriangle& t : TrianglesAround(y)) {
                   const auto [tx, ty] = WrappedCell(g, x + t.dx, y + t.dy);
                   std::uint8_t& code = g.grid(tx, ty, t.layer);

@@ -41,17 +41,6 @@ Message Message::WithFirst(Message first) const {
   return m;
 }
 
-std::string Message::German() const {
-  if (verbatim_) return text_;
-  const MessageEntry* entry = FindMessage(key_);
-  if (entry == nullptr) return {};
-  std::vector<std::string> args;
-  args.reserve(args_.size());
-  for (const Message& arg : args_)
-    args.push_back(arg.German());
-  return FillPlaceholders(entry->german, args);
-}
-
 std::string FillPlaceholders(std::string_view pattern, const std::vector<std::string>& args) {
   std::string out;
   out.reserve(pattern.size());

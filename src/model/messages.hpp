@@ -231,6 +231,10 @@ const MessageEntry* FindMessage(MessageKey key);
 // The German of a key without arguments ("" for None), e.g. a class name for the web page.
 const char* GermanText(MessageKey key);
 
+// Puts args[0] for %1, args[1] for %2, ... into `pattern` in one pass (an argument that
+// holds "%1" stays as it is); a '%' without a digit after it is kept.
+std::string FillPlaceholders(std::string_view pattern, const std::vector<std::string>& args);
+
 // One message: a key and its arguments, each itself a message (a class name inside a
 // settings problem) or a verbatim text (a number, a path) that reads the same in every
 // language. An empty message is no message.
@@ -254,7 +258,22 @@ class Message {
   Message WithFirst(Message first) const;
 
   // The whole message in German.
-  std::string German() const;
+  std::string German() const {
+    return Render([](const MessageEntry& entry) { return entry.german; });
+  }
+  // The whole message with the pattern `pattern_of(entry)` gives for each key (its German or
+  // a translation), its arguments likewise.
+  template <class PatternOf>
+  std::string Render(PatternOf&& pattern_of) const {
+    if (verbatim_) return text_;
+    const MessageEntry* entry = FindMessage(key_);
+    if (entry == nullptr) return {};
+    std::vector<std::string> args;
+    args.reserve(args_.size());
+    for (const Message& arg : args_)
+      args.push_back(arg.Render(pattern_of));
+    return FillPlaceholders(pattern_of(*entry), args);
+  }
 
  private:
   MessageKey key_ = MessageKey::None;
@@ -262,9 +281,5 @@ class Message {
   std::string text_;
   std::vector<Message> args_;
 };
-
-// Puts args[0] for %1, args[1] for %2, ... into `pattern` in one pass (an argument that
-// holds "%1" stays as it is); a '%' without a digit after it is kept.
-std::string FillPlaceholders(std::string_view pattern, const std::vector<std::string>& args);
 
 }  // namespace swd

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "model/messages.hpp"
-
 #include "model/settings.hpp"
 
 namespace swd {

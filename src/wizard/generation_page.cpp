@@ -186,14 +186,12 @@ void GenerationPage::Start() {
 
 void GenerationPage::PrepareSeededRun(std::uint32_t seed) {
   // The command line makes every map with a new generator; what an earlier run of this one
-  // left in its grid and random source must not count.
+  // left behind must not count. The settings stay, and the generator stays the object the
+  // preview shows.
   Generator& g = *generator_;
-  g.grid.Clear();
-  g.ranges.Clear();
-  g.HqX.fill(0);
-  g.HqY.fill(0);
-  g.picture.clear();
-  g.rng = Random{};
+  const GeneratorSettings settings = g.settings;
+  g = *std::make_unique<Generator>(*this);
+  g.settings = settings;
   PrepareGeneration(g);
   g.rng.Seed(seed);
 }

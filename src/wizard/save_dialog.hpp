@@ -17,7 +17,7 @@ namespace swd::wizard {
 // The save dialog ("Datei speichern"): title and file name of the map, and the folder it
 // goes to. "&Ok" is only offered while both fields hold text, and closes the dialog only
 // when the name, the title and the folder can be used and the user agrees to replace a map
-// of that name; otherwise the dialog says why in German. "Anderen Ordner wählen …" picks
+// of that name; otherwise the dialog says why. "Anderen Ordner wählen …" picks
 // another folder; the dialog says when the one shown cannot be written.
 // "Startpositionen als Objekte eintragen" (unticked at first) keeps its state from one save
 // to the next for the program run.

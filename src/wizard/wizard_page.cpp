@@ -28,7 +28,7 @@ void WizardPage::SetBackButton(QPushButton* button) {
 void WizardPage::AddButtons(int buttons) {
   auto* row = new QHBoxLayout;
   if (buttons & Help) {
-    // tr("&Hilfe") has no action.
+    // "&Hilfe" has no action.
     row->addWidget(MakeButton(tr("&Hilfe"), "Command_Hilfe", this));
   }
   row->addStretch(1);
