@@ -8,11 +8,13 @@
 
 namespace {
 
-// Runs from seed 1 on, a new seed each time, at side x side.
-void RunMaps(benchmark::State& state, swd::Host& host) {
+// Runs from seed 1 on, a new seed each time, at side x side; the default settings, and
+// with `fair_starts` the starts chosen fair.
+void RunMaps(benchmark::State& state, swd::Host& host, bool fair_starts = false) {
   auto g = std::make_unique<swd::Generator>(host);
   const auto side = static_cast<std::int16_t>(state.range(0));
   g->settings.MapWidth = g->settings.MapHeight = side;
+  g->settings.fair_starts = fair_starts;
   std::uint32_t seed = 1;
   for (auto _ : state) {
     swd::PrepareGeneration(*g);
@@ -37,8 +39,25 @@ void FullRunInMemory(benchmark::State& state) {
   RunMaps(state, host);
 }
 
+// With "Faire Startpositionen": at most twice the plain run's time, so that choosing the
+// fairest of several seeds with fair starts stays cheap.
+void FairStartsRun(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() / "swdgen-bench-fair";
+  std::filesystem::create_directories(folder);
+  swd::bench::SavingHost host(folder);
+  RunMaps(state, host, true);
+  std::filesystem::remove_all(folder);
+}
+
+void FairStartsRunInMemory(benchmark::State& state) {
+  swd::bench::InMemoryHost host;
+  RunMaps(state, host, true);
+}
+
 }  // namespace
 
 BENCHMARK(FullRun)->Arg(64)->Arg(128)->Arg(256)->Unit(benchmark::kMillisecond);
 BENCHMARK(FullRunInMemory)->Arg(64)->Arg(128)->Arg(256)->Unit(benchmark::kMillisecond);
+BENCHMARK(FairStartsRun)->Arg(128)->Arg(256)->Unit(benchmark::kMillisecond);
+BENCHMARK(FairStartsRunInMemory)->Arg(128)->Arg(256)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

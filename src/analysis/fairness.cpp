@@ -6,36 +6,23 @@
 
 namespace swd {
 
-double GiniCoefficient(const std::vector<double>& values) {
-  const double n = static_cast<double>(values.size());
-  const double sum = std::accumulate(values.begin(), values.end(), 0.0);
-  if (values.empty() || sum <= 0) return 0;
-  double differences = 0;
-  for (const double a : values) {
-    for (const double b : values)
-      differences += std::abs(a - b);
-  }
-  return differences / (2 * n * sum);
+double FigureCredit(const FigureRow& row, double value) {
+  const double share = value / row.level;
+  if (share <= 1) return std::max(share, 0.0);
+  return 1 + kBeyondLevel * (1 - std::exp(-(share - 1)));
 }
 
-std::vector<double> StartScores(const std::vector<FigureValues>& starts) {
-  std::vector<double> scores(starts.size(), 0.0);
+double StartScore(const FigureValues& start) {
+  double sum = 0;
   double weights = 0;
+  double essentials = 1;
   for (const FigureRow& row : kFigures) {
-    double mean = 0;
-    for (const FigureValues& s : starts)
-      mean += s[row.figure];
-    mean /= static_cast<double>(starts.size());
-    if (mean <= 0) continue;
+    const double credit = FigureCredit(row, start[row.figure]);
+    sum += row.weight * credit;
     weights += row.weight;
-    for (std::size_t i = 0; i < starts.size(); ++i)
-      scores[i] += row.weight * starts[i][row.figure] / mean;
+    if (row.essential) essentials *= std::sqrt(std::sqrt(std::min(credit, 1.0)));
   }
-  if (weights > 0) {
-    for (double& s : scores)
-      s /= weights;
-  }
-  return scores;
+  return sum / weights * essentials;
 }
 
 std::optional<Fairness> RateFairness(const std::vector<FigureValues>& starts) {
@@ -48,8 +35,12 @@ std::optional<Fairness> RateFairness(const std::vector<FigureValues>& starts) {
     const double top = (*most)[row.figure];
     f.ratios[row.figure] = top > 0 ? (*least)[row.figure] / top : 1.0;
   }
-  f.scores = StartScores(starts);
-  f.index = 1 - GiniCoefficient(f.scores);
+  for (const FigureValues& s : starts)
+    f.scores.push_back(StartScore(s));
+  const double mean =
+      std::accumulate(f.scores.begin(), f.scores.end(), 0.0) / static_cast<double>(starts.size());
+  const double weakest = *std::min_element(f.scores.begin(), f.scores.end());
+  f.index = mean > 0 ? std::min(weakest / mean, 1.0) : 1.0;
   return f;
 }
 

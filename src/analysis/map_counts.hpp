@@ -3,10 +3,10 @@
 #include <array>
 #include <vector>
 
-#include "analysis/site_rating.hpp"
 #include "mapfile/object_codes.hpp"
 #include "mapfile/swd_map.hpp"
 #include "mapfile/terrain_codes.hpp"
+#include "rules/site_rating.hpp"
 
 namespace swd {
 

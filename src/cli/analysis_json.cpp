@@ -54,6 +54,7 @@ void WriteStart(std::ostream& out, const StartReport& s, const std::optional<Fai
       << ", \"y\": " << s.start.at.y << ", \"area\": " << FormatNumber(s.area, 2)
       << ", \"nearest_rival\": "
       << (s.nearest_rival ? std::to_string(*s.nearest_rival) : std::string("null"))
+      << ", \"reach\": " << (s.reach ? JsonString(NameOf(*s.reach).key) : std::string("null"))
       << ",\n     \"figures\": ";
   JsonObject(out, kFigures, [&](std::size_t f) { return FormatNumber(s.figures[f], 2); });
   out << ",\n     \"score\": "
@@ -67,7 +68,7 @@ void WriteAnalysisJson(const SwdHeader& header, const MapAnalysis& a, std::ostre
   int triangles = 0;
   for (const int n : c.triangles)
     triangles += n;
-  out << "{\n  \"format\": \"swdgen-analysis\", \"version\": 1,\n"
+  out << "{\n  \"format\": \"swdgen-analysis\", \"version\": 2,\n"
       << "  \"map\": {\"title\": " << JsonString(Cp437ToUtf8(header.title_cp437))
       << ", \"width\": " << header.width << ", \"height\": " << header.height
       << ", \"type\": " << JsonString(LandscapeTypeKey(header.landscape_type))
@@ -88,7 +89,12 @@ void WriteAnalysisJson(const SwdHeader& header, const MapAnalysis& a, std::ostre
   out << ",\n  \"sites\": ";
   JsonObject(out, kSiteSizeNames,
              [&](std::size_t k) { return c.sites[static_cast<int>(kSiteSizeNames[k].size)]; });
-  out << ",\n  \"starts_from\": " << (a.starts_from_objects ? "\"objects\"" : "\"header\"")
+  out << ",\n  \"harbours\": [";
+  for (std::size_t i = 0; i < a.harbours.size(); ++i) {
+    out << (i == 0 ? "" : ", ") << "{\"x\": " << a.harbours[i].at.x
+        << ", \"y\": " << a.harbours[i].at.y << '}';
+  }
+  out << "],\n  \"starts_from\": " << (a.starts_from_objects ? "\"objects\"" : "\"header\"")
       << ",\n  \"starts\": [";
   for (std::size_t i = 0; i < a.starts.size(); ++i) {
     out << (i == 0 ? "\n" : ",\n");

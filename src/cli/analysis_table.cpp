@@ -64,7 +64,7 @@ void WriteStarts(const MapAnalysis& a, std::ostream& out) {
   }
   Row(out, "nearest rival", Cells(a, [&](std::size_t i) -> std::string {
         if (starts[i].nearest_rival) return std::to_string(*starts[i].nearest_rival);
-        return starts.size() > 1 ? "unerreichbar" : "-";
+        return "-";
       }));
   if (a.fairness) {
     Row(out, "score",
@@ -107,11 +107,20 @@ void WriteAnalysisTable(const SwdHeader& header, const MapAnalysis& a, std::ostr
       << '\n'
       << "starts     " << a.starts.size() << ", "
       << (a.starts_from_objects ? "from the start-position objects" : "from the header")
-      << ", areas of radius " << a.radius << '\n';
+      << ", areas of radius " << a.radius << '\n'
+      << "harbours   " << a.harbours.size() << " harbour places the game keeps\n";
   if (!a.starts.empty()) WriteStarts(a, out);
+  if (a.starts.size() > 1) {
+    out << "reach     ";
+    for (std::size_t i = 0; i < a.starts.size(); ++i) {
+      out << (i == 0 ? " " : ", ") << "player " << a.starts[i].start.player << ' '
+          << Message(NameOf(*a.starts[i].reach).text).German();
+    }
+    out << '\n';
+  }
   if (a.fairness) {
     out << "fairness   " << FormatNumber(a.fairness->index, 3)
-        << " (1 - Gini of the scores; 1 means even starts)\n";
+        << " (the weakest start's score over the mean score; 1 means even starts)\n";
   } else {
     out << "fairness   none: fewer than two start positions\n";
   }

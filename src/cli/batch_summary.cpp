@@ -99,6 +99,8 @@ std::vector<Setting> SettingsOf(const GenerateRequest& r) {
       Plain("tree_groups", Number(s.SliderBaumgruppen)),
       animals,
       Plain("start_objects", Flag(r.start_objects)),
+      Plain("harbours", Flag(s.harbours)),
+      Plain("fair_starts", Flag(s.fair_starts)),
   };
 }
 

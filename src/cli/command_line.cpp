@@ -49,8 +49,15 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
           ->expected(0, 1)
           ->type_name("[FILE]");
   gen->add_flag("--start-objects", a.start_objects,
-                "write the start positions as objects too (engines such as Return to the Roots "
-                "start a game only with them)");
+                "write the start positions as objects too, as the game's editor does (the "
+                "default; engines such as Return to the Roots start a game only with them)");
+  gen->add_flag("--no-start-objects", a.no_start_objects,
+                "leave the start positions out of the object layers");
+  gen->add_flag("--no-harbours", a.no_harbours,
+                "no harbour places, even where the sea parts the players");
+  gen->add_flag("--fair-starts", a.fair_starts,
+                "choose the start positions on the finished landscape to make them fair, and "
+                "add wood and stone where a start lacks them");
   gen->add_option("--best-of", a.best_of,
                   "N: make the seeds S..S+N-1 and save the fairest, N 1..1000");
   gen->add_flag("--timing", a.timing, "print each row's time after the run (on stdout)");

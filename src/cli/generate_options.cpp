@@ -261,7 +261,9 @@ GenerateRequest Check(const GenerateArgs& a) {
   }
   CheckBatch(a, r);
   r.quiet = a.quiet;
-  r.start_objects = a.start_objects;
+  r.start_objects = !a.no_start_objects;
+  r.settings.harbours = !a.no_harbours;
+  r.settings.fair_starts = a.fair_starts;
   return r;
 }
 

@@ -19,7 +19,8 @@ struct GenerateArgs {
   std::optional<std::string> count, jobs, sheet;  // none: not given
   std::vector<std::string> amount, size, decoration;
   bool no_island = false, extended = false, area_variant = false, quiet = false,
-       start_objects = false, timing = false, analyze = false, csv = false;
+       start_objects = false, no_start_objects = false, no_harbours = false, fair_starts = false, timing = false,
+       analyze = false, csv = false;
 };
 
 // The checked result: the wizard settings plus the command line's own choices.
@@ -32,7 +33,7 @@ struct GenerateRequest {
   // The picture to write as well; an empty path puts it beside the map, under its name.
   std::optional<std::filesystem::path> png;
   bool quiet = false;
-  bool start_objects = false;
+  bool start_objects = true;
   bool timing = false;  // each row's time after the run
   int best_of = 0;      // candidates to choose from; 0: just the one run
   // The batch: `count` maps (0: none, just the one run) on `jobs` threads, each analysed

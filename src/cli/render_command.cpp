@@ -3,12 +3,12 @@
 #include <ostream>
 #include <system_error>
 
-#include "analysis/site_rating.hpp"
 #include "cli/commands.hpp"
 #include "cli/generate_options.hpp"
 #include "cli/map_input.hpp"
 #include "files/atomic_files.hpp"
 #include "files/png.hpp"
+#include "rules/site_rating.hpp"
 
 namespace swd::cli {
 

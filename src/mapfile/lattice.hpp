@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -52,6 +53,27 @@ inline int WrapStep(int c, int size) {
 inline std::pair<int, int> LatticeNeighbour(int x, int y, Direction d, int width, int height) {
   const LatticeStep s = StepTowards(d, y);
   return {WrapStep(x + s.dx, width), WrapStep(y + s.dy, height)};
+}
+
+// Steps between the vertices (x1, y1) and (x2, y2) of a width x height map, wrapped round
+// every edge: the fewest steps from one to the other over open land. The map's height is
+// even, as on every map of the game's sizes, so that the rows' alternation holds across
+// the edge.
+inline int LatticeDistance(int x1, int y1, int x2, int y2, int width, int height) {
+  // Columns of a lattice whose rows are not staggered: each row down shifts them half a
+  // vertex to the left.
+  const auto column = [](int x, int y) { return x - (y - (y & 1)) / 2; };
+  int best = width + height;
+  for (const int oy : {-height, 0, height}) {
+    for (const int ox : {-width, 0, width}) {
+      const int dq = column(x2 + ox, y2 + oy) - column(x1, y1);
+      const int dr = y2 + oy - y1;
+      const int far =
+          std::max({dq < 0 ? -dq : dq, dr < 0 ? -dr : dr, (dq + dr) < 0 ? -(dq + dr) : dq + dr});
+      best = std::min(best, far);
+    }
+  }
+  return best;
 }
 
 // One of the six triangles that touch a vertex: its layer and the vertex that owns it.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/grid.hpp"
@@ -63,6 +64,8 @@ struct Generator {
   std::vector<std::uint8_t> picture;  // palette index per cell of the "Spezial" shape
   Host* host;
   bool bar_hide_held = false;  // the progress bar's hide, held back (progress.hpp)
+  // With fair starts: how fair the random placement was on the same landscape.
+  std::optional<double> fairness_before;
 };
 
 }  // namespace swd

@@ -70,6 +70,9 @@ namespace swd {
   X(StatusShift, "Verschieben")                                                               \
   X(StatusSmoothCorners, "Winkel ausbügeln")                                                  \
   X(StatusFillEmptyData, "Auffüllen leerer Daten")                                            \
+  X(StatusChooseFairStarts, "Faire Startpositionen werden gesucht")                           \
+  X(StatusPrepareHarbours, "Hafenplätze werden angelegt")                                     \
+  X(StatusBalanceStarts, "Startgebiete werden ausgeglichen")                                  \
   X(StatusWriting, "Ausgabe in Datei")                                                        \
   X(StatusDone, "Fertig !!!")                                                                 \
   /* The hint line, before, during and after a run. */                                        \
@@ -88,6 +91,16 @@ namespace swd {
   X(OnePlayerPlaced, "Nur 1 von %1 Spielern konnte platziert werden.")                        \
   /* %1 placed, %2 asked for. */                                                              \
   X(SomePlayersPlaced, "Nur %1 von %2 Spielern konnten platziert werden.")                    \
+  /* How a start gets to its nearest rival (the analysis). */                                 \
+  X(ReachWalk, "erreichbar")                                                                  \
+  X(ReachAfterClearing, "erst nach Holzfällen oder Steinabbau")                               \
+  X(ReachShipOnly, "nur per Schiff")                                                          \
+  X(ReachNone, "unerreichbar")                                                                \
+  /* After a run: %1 the players (numbers) who can reach no rival, not even by ship. */       \
+  X(OneStartCutOff, "Spieler %1 kann keinen Gegner erreichen.")                               \
+  X(StartsCutOff, "Die Spieler %1 können keinen Gegner erreichen.")                           \
+  /* After a run: %1 harbour places the game keeps. */                                        \
+  X(HarbourPlaces, "Hafenplätze: %1")                                                         \
   /* The checks of a map's file name and title. */                                            \
   X(NameMissing, "Bitte einen Dateinamen eingeben.")                                          \
   X(NameTooLong, "Der Dateiname darf höchstens 8 Zeichen lang sein.")                         \

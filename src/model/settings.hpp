@@ -43,6 +43,10 @@ struct GeneratorSettings {
   int SliderKlGranitAus = 7;
   int SliderBaumgruppen = 4;
   std::array<int, 7> SliderTiere{0, 2, 2, 2, 2, 2, 2};  // species 1..6, entry 0 unused
+  // "Hafenplätze anlegen": harbour places where the sea parts the starts (finish/).
+  bool harbours = true;
+  // "Faire Startpositionen": the starts chosen on the finished landscape (finish/).
+  bool fair_starts = false;
 };
 
 // The base shape a run builds: the island (plain or point-symmetric), the figures carved

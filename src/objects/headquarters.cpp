@@ -38,6 +38,10 @@ double NearestHeadquarters(const Generator& g, int x, int y, int placed) {
 
 }  // namespace
 
+float HeadquartersDistance(const RunSettings& s) {
+  return static_cast<float>(s.MapWidth) / 16.0f + static_cast<float>(s.MapHeight) / 16.0f + 16.0f;
+}
+
 void PlaceHeadquarters(Generator& g) {
   BeginStep(g, MessageKey::StatusFindHeadquarters);
   RunSettings& s = g.run;
@@ -46,7 +50,7 @@ void PlaceHeadquarters(Generator& g) {
   const bool symmetric = s.symmetric;
   // Players come in mirrored pairs on a symmetric map.
   if (symmetric) s.PlayerCount = static_cast<std::uint8_t>(s.PlayerCount / 2 * 2);
-  const float min_distance = static_cast<float>(w) / 16.0f + static_cast<float>(h) / 16.0f + 16.0f;
+  const float min_distance = HeadquartersDistance(s);
 
   for (int p = 1; p <= s.PlayerCount;) {
     int x = 0;
@@ -68,7 +72,9 @@ void PlaceHeadquarters(Generator& g) {
     }
     g.HqX[p] = static_cast<std::uint8_t>(x);
     g.HqY[p] = static_cast<std::uint8_t>(y);
-    ClearSite(g, x, y);
+    // Fair starts choose their sites on the finished landscape and prepare them there; this
+    // placement, with its draws, only says how many players the landscape holds.
+    if (!s.fair_starts) ClearSite(g, x, y);
     int placed = p;
     if (symmetric) {
       const auto [mx, my] = MirrorCell(g, x, y);

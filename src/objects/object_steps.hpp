@@ -29,5 +29,8 @@ void DecorateMountainsLate(Generator& g);
 
 void PlaceAnimals(Generator& g);
 void PlaceHeadquarters(Generator& g);
+// The distance two headquarters keep at least: a sixteenth of the map's width and of its
+// height, and 16.
+float HeadquartersDistance(const RunSettings& s);
 
 }  // namespace swd

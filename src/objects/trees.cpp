@@ -9,14 +9,6 @@ namespace swd {
 
 namespace {
 
-// The four tree kinds, equally likely: object type and the range of object numbers.
-struct TreeKind {
-  std::uint8_t type;
-  int first, last;
-};
-constexpr std::array<TreeKind, 4> kTreeKinds{
-    {{196, 48, 53}, {198, 48, 53}, {196, 112, 117}, {196, 176, 181}}};
-
 // Plants a tree on every forest cell; `only_free` leaves cells that carry an object.
 void PlantForests(Generator& g, MessageKey status, bool only_free) {
   BeginStep(g, status);

@@ -9,8 +9,10 @@
 //   rows  9-24  objects/  resources, forests, granite, decorations, animals; regions/
 //                         roughens the mountains and lays the peaks in row 23
 //   rows 25-29  regions/  heights and smoothing; objects/ the headquarters in row 27
-//   rows 30-37  mapfile/  game codes and corner smoothing, then WriteMapFile saves the map
-//                         and its bitmap.
+//   rows 30-37  mapfile/  game codes and corner smoothing
+//   rows 38-40  finish/   fair starts chosen on the finished map, harbour places where the
+//                         sea parts the starts, the fair starts' wood and stone balanced;
+//                         then WriteMapFile saves the map and its bitmap.
 // A row number names a slot of the table: the step trace (--dump-steps) reports each step
 // under it, and a slot whose condition does not hold leaves a gap. After a slot the run
 // checks the cancel key and, while it is held, stops without writing anything. What all
@@ -20,6 +22,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "finish/fair_starts.hpp"
+#include "finish/harbour_places.hpp"
 #include "mapfile/mapfile_steps.hpp"
 #include "model/amount_tables.hpp"
 #include "model/class_tables.hpp"
@@ -110,6 +114,8 @@ enum class When {
   Oedland,
   Winterland,
   NotWinterland,
+  Harbours,    // "Hafenplätze anlegen"
+  FairStarts,  // "Faire Startpositionen"
 };
 
 bool Holds(When when, const RunSettings& s) {
@@ -136,6 +142,10 @@ bool Holds(When when, const RunSettings& s) {
       return s.LandscapeType == Winterland;
     case When::NotWinterland:
       return s.LandscapeType != Winterland;
+    case When::Harbours:
+      return s.harbours;
+    case When::FairStarts:
+      return s.fair_starts;
   }
   return false;
 }
@@ -194,6 +204,9 @@ constexpr Row kRows[] = {
     {35, "FillEmptyData", FillEmptyData},
     {36, "SmoothCorners3", SmoothCorners3, When::NotWinterland},
     {37, "SmoothCorners4", SmoothCorners4, When::NotWinterland, kNoCheck},
+    {38, "ChooseFairStarts", ChooseFairStarts, When::FairStarts},
+    {39, "PrepareHarbourPlaces", PrepareHarbourPlaces, When::Harbours},
+    {40, "BalanceStarts", BalanceStarts, When::FairStarts},
 };
 
 // Ends a run that never started: the status bar says why.
@@ -216,6 +229,7 @@ RunOutcome RunGeneration(Generator& g) {
   DeriveRunSettings(g);
   const RunSettings& s = g.run;
   g.ranges.Clear();
+  g.fairness_before.reset();
   g.rng.ResetDrawCount();
   if (s.shape == BaseShape::Picture) {
     if (Message problem = LoadPicture(g); !problem.empty()) {
@@ -239,6 +253,7 @@ RunOutcome RunGeneration(Generator& g) {
     }
   }
   out.players_placed = g.run.PlayerCount;
+  out.fairness_before = g.fairness_before;
   g.host->SetHint(HintText(3));
   const WriteResult written = WriteMapFile(g);
   out.status = written.written ? RunOutcome::Status::Written : RunOutcome::Status::SaveCancelled;

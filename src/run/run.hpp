@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "model/generator.hpp"
@@ -23,6 +24,8 @@ struct RunOutcome {
   std::filesystem::path bitmap_path;
   int players_requested = 0;
   int players_placed = 0;
+  // With fair starts: the fairness index of the random placement on the same landscape.
+  std::optional<double> fairness_before;
 };
 
 // The note when the map had room for fewer headquarters than players were asked for,

@@ -14,40 +14,62 @@
 namespace swd {
 namespace {
 
-TEST(Fairness, GiniAndTheWeightedScores) {
-  EXPECT_DOUBLE_EQ(GiniCoefficient({2, 2, 2}), 0);
-  EXPECT_DOUBLE_EQ(GiniCoefficient({1, 3}), 0.25);
-  EXPECT_DOUBLE_EQ(GiniCoefficient({0, 0, 1}), 2.0 / 3);
-  EXPECT_DOUBLE_EQ(GiniCoefficient({0, 0}), 0);
+// A start with exactly what it needs of every figure.
+FigureValues AtLevels() {
+  FigureValues v{};
+  for (const FigureRow& row : kFigures)
+    v[row.figure] = row.level;
+  return v;
+}
 
-  FigureValues even{};
-  even[fig::LargeSites] = 12;
-  even[fig::Trees] = 40;
-  const auto same = RateFairness({even, even, even});
-  ASSERT_TRUE(same);
-  EXPECT_DOUBLE_EQ(same->index, 1);
-  EXPECT_DOUBLE_EQ(same->ratios[fig::Trees], 1);
-  EXPECT_DOUBLE_EQ(same->ratios[fig::Coal], 1);  // nobody has any: even as well
+TEST(Fairness, FiguresCountUpToTheirLevelAndLittleBeyond) {
+  const FigureRow& trees = kFigures[fig::Trees];
+  EXPECT_DOUBLE_EQ(FigureCredit(trees, 0), 0);
+  EXPECT_DOUBLE_EQ(FigureCredit(trees, trees.level / 4), 0.25);
+  EXPECT_DOUBLE_EQ(FigureCredit(trees, trees.level), 1);
+  const double twice = FigureCredit(trees, 2 * trees.level);
+  const double sixfold = FigureCredit(trees, 6 * trees.level);
+  EXPECT_GT(twice, 1);
+  EXPECT_GT(sixfold, twice);
+  EXPECT_LT(sixfold - twice, twice - 1);  // less and less
+  EXPECT_LE(sixfold, 1 + kBeyondLevel);
 
-  // Large sites 30 and 10 alone: scores 1.5 and 0.5 of the mean, Gini 0.25.
-  FigureValues a{}, b{};
-  a[fig::LargeSites] = 30;
-  b[fig::LargeSites] = 10;
-  auto f = RateFairness({a, b});
-  ASSERT_TRUE(f);
-  EXPECT_DOUBLE_EQ(f->ratios[fig::LargeSites], 1.0 / 3);
-  EXPECT_DOUBLE_EQ(f->index, 0.75);
-  // Trees the other way round, weighted 1.5 against 3: scores (3 * 1.5 + 1.5 * 0.5) / 4.5 and
-  // (3 * 0.5 + 1.5 * 1.5) / 4.5, that is 7/6 and 5/6, Gini 1/12.
-  a[fig::Trees] = 10;
-  b[fig::Trees] = 30;
-  f = RateFairness({a, b});
-  EXPECT_DOUBLE_EQ(f->scores[0], 7.0 / 6);
-  EXPECT_DOUBLE_EQ(f->scores[1], 5.0 / 6);
-  EXPECT_DOUBLE_EQ(f->index, 1 - 1.0 / 12);
+  EXPECT_DOUBLE_EQ(StartScore(AtLevels()), 1);
+  FigureValues rich = AtLevels();
+  for (double& v : rich)
+    v *= 6;
+  EXPECT_LE(StartScore(rich), 1 + kBeyondLevel);  // plenty is not much better than enough
+  const auto even = RateFairness({AtLevels(), rich});
+  ASSERT_TRUE(even);
+  EXPECT_GT(even->index, 0.9);
+  EXPECT_DOUBLE_EQ(even->ratios[fig::Coal], 1.0 / 6);
 
-  EXPECT_FALSE(RateFairness({a}));
+  EXPECT_FALSE(RateFairness({AtLevels()}));
   EXPECT_FALSE(RateFairness({}));
+}
+
+TEST(Fairness, SmallFiguresCannotSwingTheIndexButMissingWoodOrStoneDoes) {
+  // Four medium sites against none, the rest alike.
+  FigureValues none = AtLevels();
+  FigureValues four = AtLevels();
+  none[fig::MediumSites] = 0;
+  four[fig::MediumSites] = 4;
+  EXPECT_GE(RateFairness({none, four})->index, 0.99);
+
+  // Without wood or without stone a start cannot get going, however many players there are.
+  for (const Figure essential : {fig::Trees, fig::Granite}) {
+    std::vector<FigureValues> starts(7, AtLevels());
+    starts[3][essential] = 0;
+    EXPECT_LT(RateFairness(starts)->index, 0.8) << kFigures[essential].key;
+    starts.resize(2);
+    starts[1][essential] = 0;
+    EXPECT_LT(RateFairness(starts)->index, 0.8) << kFigures[essential].key;
+  }
+
+  // A rival out of reach is the worst distance, not the best.
+  FigureValues cut_off = AtLevels();
+  cut_off[fig::RivalDistance] = 0;
+  EXPECT_LT(StartScore(cut_off), StartScore(AtLevels()));
 }
 
 SwdMap SymmetricIsland(std::uint32_t seed) {

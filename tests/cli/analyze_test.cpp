@@ -3,11 +3,11 @@
 
 #include <regex>
 
-#include "analysis/start_positions.hpp"
 #include "cli/commands.hpp"
 #include "mapfile/object_codes.hpp"
 #include "mapfile/swd_map.hpp"
 #include "model/grid.hpp"
+#include "rules/start_positions.hpp"
 #include "support/in_process.hpp"
 #include "support/recording_host.hpp"
 
@@ -29,11 +29,15 @@ TEST(StartObjects, MarkEveryPlacedHeadquartersAndNothingElse) {
   const std::vector<std::string> run = {"generate", "--seed", "8",         "--width", "96",
                                         "--height", "64",     "--players", "5",       "--quiet"};
   auto plain = run;
-  plain.insert(plain.end(), {"--out", (dir.path() / "plain.swd").string()});
-  auto marked = run;
-  marked.insert(marked.end(), {"--start-objects", "--out", (dir.path() / "marked.swd").string()});
+  plain.insert(plain.end(), {"--no-start-objects", "--out", (dir.path() / "plain.swd").string()});
+  auto marked = run;  // the objects are written by default
+  marked.insert(marked.end(), {"--out", (dir.path() / "marked.swd").string()});
+  auto asked = run;
+  asked.insert(asked.end(), {"--start-objects", "--out", (dir.path() / "asked.swd").string()});
   ASSERT_EQ(RunSwdgen(plain).status, kExitOk);
   ASSERT_EQ(RunSwdgen(marked).status, kExitOk);
+  ASSERT_EQ(RunSwdgen(asked).status, kExitOk);
+  EXPECT_EQ(ReadFile(dir.path() / "marked.swd"), ReadFile(dir.path() / "asked.swd"));
 
   const SwdMap a = Read(dir.path() / "plain.swd");
   const SwdMap b = Read(dir.path() / "marked.swd");
@@ -71,15 +75,19 @@ TEST(Analyze, ReportsAnyMapAsTableOrJsonAndRefusesABadRadius) {
   ASSERT_EQ(table.status, kExitOk) << table.err;
   EXPECT_NE(table.out.find("from the start-position objects"), std::string::npos) << table.out;
   EXPECT_NE(table.out.find("large sites"), std::string::npos);
-  EXPECT_NE(table.out.find("\nfairness   0."), std::string::npos) << table.out;
+  EXPECT_TRUE(std::regex_search(table.out, std::regex("\nfairness   (0\\.\\d+|1) "))) << table.out;
+  EXPECT_NE(table.out.find("player 1 erreichbar"), std::string::npos) << table.out;
 
   const auto json = RunSwdgen({"analyze", map, "--json", "--radius", "10"});
   ASSERT_EQ(json.status, kExitOk) << json.err;
-  EXPECT_EQ(json.out.rfind("{\n  \"format\": \"swdgen-analysis\", \"version\": 1,", 0), 0u);
+  EXPECT_EQ(json.out.rfind("{\n  \"format\": \"swdgen-analysis\", \"version\": 2,", 0), 0u);
   EXPECT_NE(json.out.find("\"radius\": 10,"), std::string::npos);
   EXPECT_NE(json.out.find("\"starts_from\": \"objects\""), std::string::npos);
-  EXPECT_TRUE(std::regex_search(json.out, std::regex("\"fairness\": \\{\"index\": 0\\.\\d+, ")))
+  EXPECT_TRUE(
+      std::regex_search(json.out, std::regex("\"fairness\": \\{\"index\": [01](\\.\\d+)?, ")))
       << json.out;
+  EXPECT_TRUE(std::regex_search(json.out, std::regex("\"reach\": \"walk\""))) << json.out;
+  EXPECT_NE(json.out.find("\"harbours\": ["), std::string::npos);
 
   for (const char* bad : {"0", "257", "2x", ""}) {
     const auto refused = RunSwdgen({"analyze", map, "--radius", bad});

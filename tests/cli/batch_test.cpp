@@ -255,9 +255,9 @@ TEST(Generate, TimingListsEveryRowAndAPictureWithoutAFileGoesBesideTheMap) {
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_TRUE(std::filesystem::exists(dir.path() / "t.png"));
   const auto rows = All(run.out, "\ntime ([ \\d]\\d [A-Za-z0-9]+) +\\d+\\.\\d{3} ms");
-  ASSERT_EQ(rows.size(), 35u) << run.out;  // the rows the step trace lists
+  ASSERT_EQ(rows.size(), 36u) << run.out;  // the rows the step trace lists
   EXPECT_EQ(rows.front(), " 1 BuildIsland");
-  EXPECT_EQ(rows.back(), "37 SmoothCorners4");
+  EXPECT_EQ(rows.back(), "39 PrepareHarbourPlaces");
   std::ifstream steps(dir.path() / "trace" / "steps.txt");
   std::size_t i = 0;
   for (std::string line; std::getline(steps, line); ++i) {

@@ -213,6 +213,10 @@ std::string Outcome(const std::string& text) {
   a.out = (dir.path() / "guard.swd").string();
   a.dump_steps = (dir.path() / "steps").string();
   a.quiet = true;
+  // The marks the recorded runs were made without, which are on by default now: they add
+  // to a map's bytes and leave the rest of it as it is.
+  a.no_harbours = true;
+  a.no_start_objects = true;
   std::ostringstream out, err;
   const int status = RunGenerate(a, out, err);
   EXPECT_EQ(status, kExitOk) << text << ": " << err.str();

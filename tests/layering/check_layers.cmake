@@ -6,12 +6,16 @@
 #   0    model                         grid, settings, tables, random source, primitives
 #   1    io                            byte reading and writing, whole-file reading
 #   2    shape regions objects mapfile the subsystems of the core
-#   3    run render analysis           on top of the core: the road of one landscape, and
-#                                      what reads a finished map (its picture, its fairness)
-#   4    files                         writing files for the front ends
-#   5    cli wizard web                the front ends
-set(FLOORS "model:0" "io:1" "shape:2" "regions:2" "objects:2" "mapfile:2" "run:3"
-  "render:3" "analysis:3" "files:4" "cli:5" "wizard:5" "web:5")
+#   3    rules                         the game's rules on a finished map: building sites,
+#                                      walking, seas and harbour places, start positions
+#   4    analysis render               what reads a finished map (its fairness, its picture)
+#   5    finish                        the steps that make a finished map playable: harbour
+#                                      places, fair starts
+#   6    run                           the road of one landscape
+#   7    files                         writing files for the front ends
+#   8    cli wizard web                the front ends
+set(FLOORS "model:0" "io:1" "shape:2" "regions:2" "objects:2" "mapfile:2" "rules:3"
+  "analysis:4" "render:4" "finish:5" "run:6" "files:7" "cli:8" "wizard:8" "web:8")
 # Sideways within a floor: the region steps finish their regions with the coast rules.
 set(SIDEWAYS "regions>shape")
 

@@ -48,7 +48,7 @@ TEST(RunRows, ThePlainIslandRunsEveryRowButTheSpecialOnes) {
   TempDir dir;
   TestRun r(dir, "plain", nullptr);
   EXPECT_EQ(r.outcome.status, RunOutcome::Status::Written);
-  EXPECT_EQ(r.host.rows, Concat({{1, 2}, Range(4, 5), Range(7, 37)}));
+  EXPECT_EQ(r.host.rows, Concat({{1, 2}, Range(4, 5), Range(7, 37), {39}}));
   EXPECT_EQ(r.host.names.front(), "BuildIsland");
   EXPECT_EQ(r.host.names[1], "FrayIslandEdges");
   EXPECT_EQ(r.host.names[14], "DecorateSteppe");
@@ -64,7 +64,7 @@ TEST(RunRows, ThePlainIslandRunsEveryRowButTheSpecialOnes) {
 TEST(RunRows, ShapesTypesAndTheIslandBoxChooseTheRows) {
   TempDir dir;
   TestRun no_island(dir, "a", [](GeneratorSettings& s) { s.CheckInsel = false; });
-  EXPECT_EQ(no_island.host.rows, Concat({{1}, Range(4, 5), Range(7, 37)}));
+  EXPECT_EQ(no_island.host.rows, Concat({{1}, Range(4, 5), Range(7, 37), {39}}));
 
   TestRun spiral(dir, "b", [](GeneratorSettings& s) {
     s.CheckErwEinst = true;
@@ -72,7 +72,7 @@ TEST(RunRows, ShapesTypesAndTheIslandBoxChooseTheRows) {
     s.ShapeCode = 1;
   });
   EXPECT_EQ(spiral.host.names.front(), "BuildShapedBase");
-  EXPECT_EQ(spiral.host.rows, Concat({{1, 5}, Range(7, 37)}));
+  EXPECT_EQ(spiral.host.rows, Concat({{1, 5}, Range(7, 37), {39}}));
 
   // Shape choices without "Erweiterte Einstellungen" do not count.
   TestRun unticked(dir, "c", [](GeneratorSettings& s) {
@@ -82,8 +82,15 @@ TEST(RunRows, ShapesTypesAndTheIslandBoxChooseTheRows) {
   EXPECT_EQ(unticked.host.names.front(), "BuildIsland");
 
   TestRun winter(dir, "d", [](GeneratorSettings& s) { s.LandscapeType = Winterland; });
-  EXPECT_EQ(winter.host.rows, Concat({{1, 2}, Range(4, 5), Range(7, 16), {20}, Range(22, 35)}));
+  EXPECT_EQ(winter.host.rows,
+            Concat({{1, 2}, Range(4, 5), Range(7, 16), {20}, Range(22, 35), {39}}));
   EXPECT_EQ(winter.host.names[14], "DecorateTundra");
+
+  // The finishing rows: harbour places by default, fair starts round them when asked for.
+  TestRun fair(dir, "f", [](GeneratorSettings& s) { s.fair_starts = true; });
+  EXPECT_EQ(fair.host.rows, Concat({{1, 2}, Range(4, 5), Range(7, 40)}));
+  TestRun bare(dir, "g", [](GeneratorSettings& s) { s.harbours = false; });
+  EXPECT_EQ(bare.host.rows, Concat({{1, 2}, Range(4, 5), Range(7, 37)}));
 
   TestRun waste(dir, "e", [](GeneratorSettings& s) { s.LandscapeType = Oedland; });
   EXPECT_EQ(waste.host.names[14], "DecorateWastelandA");

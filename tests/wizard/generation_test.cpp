@@ -211,7 +211,7 @@ class GenerationTest : public QObject {
       QStringList arguments{"generate", "--seed",   seed,    "--width",
                             "64",       "--height", "64",    "--players",
                             "2",        "--quiet",  "--out", folder.filePath("cli.swd")};
-      if (objects) arguments << "--start-objects";
+      if (!objects) arguments << "--no-start-objects";
       QProcess cli;
       cli.start(SWDGEN_CLI, arguments);
       QVERIFY(cli.waitForFinished(120000));

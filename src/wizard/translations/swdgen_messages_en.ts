@@ -227,6 +227,18 @@
         <source>Auffüllen leerer Daten</source>
         <translation>Filling empty data</translation>
     </message>
+    <message id="StatusChooseFairStarts">
+        <source>Faire Startpositionen werden gesucht</source>
+        <translation>Looking for fair start positions</translation>
+    </message>
+    <message id="StatusPrepareHarbours">
+        <source>Hafenplätze werden angelegt</source>
+        <translation>Preparing harbour places</translation>
+    </message>
+    <message id="StatusBalanceStarts">
+        <source>Startgebiete werden ausgeglichen</source>
+        <translation>Balancing the start areas</translation>
+    </message>
     <message id="StatusWriting">
         <source>Ausgabe in Datei</source>
         <translation>Writing the file</translation>
@@ -262,6 +274,34 @@
     <message id="SomePlayersPlaced">
         <source>Nur %1 von %2 Spielern konnten platziert werden.</source>
         <translation>Only %1 of %2 players could be placed.</translation>
+    </message>
+    <message id="ReachWalk">
+        <source>erreichbar</source>
+        <translation>reachable</translation>
+    </message>
+    <message id="ReachAfterClearing">
+        <source>erst nach Holzfällen oder Steinabbau</source>
+        <translation>only after felling or quarrying</translation>
+    </message>
+    <message id="ReachShipOnly">
+        <source>nur per Schiff</source>
+        <translation>by ship only</translation>
+    </message>
+    <message id="ReachNone">
+        <source>unerreichbar</source>
+        <translation>out of reach</translation>
+    </message>
+    <message id="OneStartCutOff">
+        <source>Spieler %1 kann keinen Gegner erreichen.</source>
+        <translation>Player %1 cannot reach any rival.</translation>
+    </message>
+    <message id="StartsCutOff">
+        <source>Die Spieler %1 können keinen Gegner erreichen.</source>
+        <translation>Players %1 cannot reach any rival.</translation>
+    </message>
+    <message id="HarbourPlaces">
+        <source>Hafenplätze: %1</source>
+        <translation>Harbour places: %1</translation>
     </message>
     <message id="NameMissing">
         <source>Bitte einen Dateinamen eingeben.</source>

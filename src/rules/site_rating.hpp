@@ -2,10 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
-#include "analysis/vertex_facts.hpp"
 #include "mapfile/swd_map.hpp"
+#include "rules/vertex_facts.hpp"
 
 namespace swd {
 
@@ -28,6 +29,16 @@ inline constexpr std::array<SiteSizeName, kSiteSizeCount> kSiteSizeNames{
      {SiteSize::Flag, "flag"},
      {SiteSize::Nothing, "nothing"}}};
 
+// The vertices two steps away from (x, y): the neighbours' neighbours that are neither the
+// vertex nor one of its neighbours. On every map of the game's sizes they are twelve distinct
+// ones; a map of odd height breaks the rows' alternation where it wraps, so room is kept for
+// all six neighbours' six.
+struct StepRing {
+  std::array<std::pair<int, int>, 36> at{};
+  int count = 0;
+};
+StepRing VerticesTwoStepsAway(int x, int y, int w, int h);
+
 // The rating of every vertex, row by row (index x + width * y), as the game computes it:
 //  1. a solid object on the vertex: nothing;
 //  2. snow or lava among its six triangles: nothing; all six building terrain: a large
@@ -42,5 +53,8 @@ inline constexpr std::array<SiteSizeName, kSiteSizeCount> kSiteSizeNames{
 //     the vertex holds a flag only.
 std::vector<SiteSize> RateBuildingSites(const SwdMap& map, const std::vector<VertexFacts>& facts);
 std::vector<SiteSize> RateBuildingSites(const SwdMap& map);
+
+// The rating of the one vertex (x, y), for a step that prepares a site and checks it.
+SiteSize RateSite(const SwdMap& map, int x, int y);
 
 }  // namespace swd

@@ -1,4 +1,4 @@
-#include "analysis/start_positions.hpp"
+#include "rules/start_positions.hpp"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "analysis/map_maker.hpp"
-#include "analysis/site_rating.hpp"
+#include "rules/site_rating.hpp"
 
 namespace swd {
 namespace {

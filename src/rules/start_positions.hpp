@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "analysis/lattice_walk.hpp"
 #include "mapfile/swd_map.hpp"
+#include "rules/lattice_walk.hpp"
 
 namespace swd {
 

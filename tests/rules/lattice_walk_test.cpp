@@ -1,12 +1,13 @@
 // The walk over the vertex lattice on hand-made maps: round the map's edges, stopped by
-// terrain and by solid objects, and shared where two starts arrive at once.
+// terrain and by blocking objects, and shared where two starts arrive at once.
 #include <gtest/gtest.h>
 
-#include "analysis/lattice_walk.hpp"
 #include "analysis/map_analysis.hpp"
 #include "analysis/map_maker.hpp"
-#include "analysis/vertex_facts.hpp"
 #include "mapfile/object_codes.hpp"
+#include "rules/lattice_walk.hpp"
+#include "rules/vertex_facts.hpp"
+#include "rules/walking.hpp"
 
 namespace swd {
 namespace {
@@ -16,9 +17,12 @@ using test::PutObject;
 
 constexpr int kSide = 32;
 
+WalkGraph OnFoot(const SwdMap& map) {
+  return BuildWalkGraph(FactsOfVertices(map), map.Width(), map.Height(), WalkRule::GameStart);
+}
+
 LatticeWalk Walk(const SwdMap& map, std::vector<VertexPos> starts, int limit = kNoStepLimit) {
-  return WalkLattice(map.Width(), map.Height(), WalkableVertices(FactsOfVertices(map)), starts,
-                     limit);
+  return WalkLattice(OnFoot(map), starts, limit);
 }
 
 int At(const std::vector<int>& v, int x, int y) {
@@ -41,12 +45,12 @@ TEST(LatticeWalk, TerrainAndSolidObjectsStopItButWhatIsNextToIt) {
   SwdMap open = FlatMap(kSide, kSide);
   EXPECT_EQ(through(open), 10);
 
-  // A wall of trees down column 10 makes the walk go the other way round the map.
-  SwdMap trees = open;
+  // A wall of granite down column 10 makes the walk go the other way round the map.
+  SwdMap rocks = open;
   for (int y = 0; y < kSide; ++y)
-    PutObject(trees, 10, y, 0xC5, 0);
-  EXPECT_EQ(through(trees), 22);
-  EXPECT_EQ(At(Walk(trees, {{5, 5}}).distance, 10, 5), 5);  // reached, not walked over
+    PutObject(rocks, 10, y, 0xCC, 4);
+  EXPECT_EQ(through(rocks), 22);
+  EXPECT_EQ(At(Walk(rocks, {{5, 5}}).distance, 10, 5), 5);  // reached, not walked over
 
   // Decorations a walker steps over do not.
   SwdMap flowers = open;
@@ -54,7 +58,8 @@ TEST(LatticeWalk, TerrainAndSolidObjectsStopItButWhatIsNextToIt) {
     PutObject(flowers, 10, y, 0xC8, 0x01);
   EXPECT_EQ(through(flowers), 10);
 
-  // Nor does a vertex with one walkable triangle; one with none does.
+  // A column of vertices with one meadow triangle each in a band of water: each vertex can
+  // be entered, but no step across the band has land beside it.
   SwdMap shore = open;
   SwdMap sea = open;
   for (int y = 0; y < kSide; ++y) {
@@ -62,13 +67,13 @@ TEST(LatticeWalk, TerrainAndSolidObjectsStopItButWhatIsNextToIt) {
     shore.At(TerrainLayerB, 10, y) = test::kMeadow;
     test::SetTrianglesAround(sea, 10, y, test::kWater);
   }
-  EXPECT_EQ(through(shore), 10);
+  EXPECT_EQ(through(shore), 22);
   EXPECT_EQ(through(sea), 22);
 
   // Closed in on both sides, the other side cannot be reached at all.
   for (int y = 0; y < kSide; ++y)
-    PutObject(trees, 0, y, 0xC5, 0);
-  EXPECT_EQ(through(trees), -1);
+    PutObject(rocks, 0, y, 0xCC, 4);
+  EXPECT_EQ(through(rocks), -1);
 }
 
 TEST(LatticeWalk, TwoStartsShareWhatTheyReachAtTheSameDistance) {
@@ -87,7 +92,7 @@ TEST(LatticeWalk, TwoStartsShareWhatTheyReachAtTheSameDistance) {
   // In the analysis each of the two counts half of a shared vertex and of what lies on it.
   PutObject(map, 5, 5, kStartPositionObject, 0);
   PutObject(map, 9, 5, kStartPositionObject, 1);
-  PutObject(map, 7, 5, 0xC4, 0);  // a tree where they meet
+  PutObject(map, 7, 5, 0xC4, 0);  // a tree where they meet, which nobody has to go round
   const MapAnalysis a = AnalyzeMap(map, 3);
   ASSERT_EQ(a.starts.size(), 2u);
   EXPECT_TRUE(a.starts_from_objects);
@@ -98,33 +103,32 @@ TEST(LatticeWalk, TwoStartsShareWhatTheyReachAtTheSameDistance) {
   for (const int d : Walk(map, {{5, 5}, {9, 5}}, 3).distance)
     reached += d >= 0 ? 1 : 0;
   EXPECT_DOUBLE_EQ(a.starts[0].area + a.starts[1].area, reached);
-  EXPECT_EQ(a.starts[0].nearest_rival, 5);  // one step more, round the tree
+  EXPECT_EQ(a.starts[0].nearest_rival, 4);
 }
 
 // The walk to the nearest rival ends early; what it finds is what the whole walk finds.
 TEST(LatticeWalk, TheNearestTargetIsTheNearestOfTheWholeWalk) {
   SwdMap map = FlatMap(kSide, kSide);
   for (int y = 0; y < kSide; ++y)
-    PutObject(map, 10, y, 0xC5, 0);
-  const std::vector<std::uint8_t> walkable = WalkableVertices(FactsOfVertices(map));
-  std::vector<std::uint8_t> targets(walkable.size(), 0);
-  const auto steps = [&] { return StepsToNearest(kSide, kSide, walkable, {5, 5}, targets); };
+    PutObject(map, 10, y, 0xCC, 4);
+  const WalkGraph graph = OnFoot(map);
+  std::vector<std::uint8_t> targets(graph.enterable.size(), 0);
+  const auto steps = [&] { return StepsToNearest(graph, {5, 5}, targets); };
   EXPECT_EQ(steps(), std::nullopt);
   const LatticeWalk whole = Walk(map, {{5, 5}});
   targets[15 + kSide * 5] = 1;  // round the map: 22 steps
   targets[20 + kSide * 20] = 1;
   EXPECT_EQ(steps(), std::min(At(whole.distance, 15, 5), At(whole.distance, 20, 20)));
-  targets[10 + kSide * 9] = 1;  // behind a tree: reached, not walked over
+  targets[10 + kSide * 9] = 1;  // a goal in the wall: entered, though nobody could pass it
   EXPECT_EQ(steps(), At(whole.distance, 10, 9));
   targets[5 + kSide * 5] = 1;
   EXPECT_EQ(steps(), 0);
   // Walled in on both sides, a target beyond the walls is never reached.
   for (int y = 0; y < kSide; ++y)
-    PutObject(map, 0, y, 0xC5, 0);
+    PutObject(map, 0, y, 0xCC, 4);
   std::fill(targets.begin(), targets.end(), 0);
   targets[15 + kSide * 5] = 1;
-  EXPECT_EQ(StepsToNearest(kSide, kSide, WalkableVertices(FactsOfVertices(map)), {5, 5}, targets),
-            std::nullopt);
+  EXPECT_EQ(StepsToNearest(OnFoot(map), {5, 5}, targets), std::nullopt);
 }
 
 }  // namespace

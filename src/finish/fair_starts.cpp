@@ -1,0 +1,378 @@
+#include "finish/fair_starts.hpp"
+
+#include <algorithm>
+#include <bit>
+#include <numeric>
+
+#include "analysis/fairness.hpp"
+#include "analysis/map_analysis.hpp"
+#include "analysis/start_areas.hpp"
+#include "finish/start_ground.hpp"
+#include "mapfile/grid_map.hpp"
+#include "mapfile/lattice.hpp"
+#include "mapfile/object_codes.hpp"
+#include "model/progress.hpp"
+#include "objects/object_steps.hpp"
+#include "rules/seas.hpp"
+
+namespace swd {
+
+namespace {
+
+// How far the search looks: placements grown from the best few candidates, then the
+// weakest start of the best moved to the best few other places, a few times over.
+constexpr int kSeeds = 8;
+constexpr int kMoveRounds = 4;
+constexpr int kMovesTried = 8;
+// Of placements about as fair, the one whose weakest start is strongest: an even game on
+// empty land is no prize.
+constexpr double kWeakestWeight = 0.5;
+
+// What the balance can add to a start's wood and stone where its area has open ground: a
+// tree on every second open vertex, a rock of middling size on every fourth.
+FigureValues AfterBalance(FigureValues f, double open) {
+  const auto raise = [&](Figure figure, double room) {
+    const double level = kFigures[figure].level;
+    if (f[figure] < level) f[figure] = std::min(level, f[figure] + room);
+  };
+  raise(fig::Trees, open / 2);
+  raise(fig::Granite, open / 4 * 3);
+  return f;
+}
+
+struct Rating {
+  int placed = 0;
+  double index = 0;
+  double weakest = 0;
+  std::vector<double> scores;
+  double Value() const { return index + kWeakestWeight * weakest; }
+  bool Beats(const Rating& other) const {
+    if (placed != other.placed) return placed > other.placed;
+    return Value() > other.Value();
+  }
+};
+
+class StartFinder {
+ public:
+  StartFinder(const SwdMap& map, const StartSearch& search)
+      : map_(map), search_(search), ground_(ReadStartGround(map)) {
+    open_.reserve(ground_.facts.size());
+    for (std::size_t i = 0; i < ground_.facts.size(); ++i) {
+      const VertexPos v{static_cast<int>(i) % ground_.width, static_cast<int>(i) / ground_.width};
+      open_.push_back(ground_.facts[i].all_buildable && map.At(ObjectTypeLayer, v.x, v.y) == 0);
+    }
+    FindGroups();
+    FindCandidates();
+  }
+
+  StartChoice Choose() {
+    StartChoice choice;
+    if (search_.fallback.size() >= 2) choice.index_before = Rate(search_.fallback, false).index;
+    std::vector<VertexPos> best;
+    Rating best_rating;
+    for (std::size_t s = 0; s < candidates_.size() && s < kSeeds; ++s) {
+      std::vector<VertexPos> starts = Grow(candidates_[s].at);
+      const Rating rating = Rate(starts, true);
+      if (best.empty() || rating.Beats(best_rating)) {
+        best = std::move(starts);
+        best_rating = rating;
+      }
+    }
+    Improve(best, best_rating);
+    if (best.size() < search_.fallback.size()) best = search_.fallback;
+    choice.starts = best;
+    return choice;
+  }
+
+ private:
+  struct Candidate {
+    VertexPos at;
+    double solo = 0;  // its score alone on the map
+  };
+
+  int Group(VertexPos v) const { return group_[ground_.Index(v)]; }
+  // A vertex the balance could put a tree or a rock on: open buildable ground.
+  bool OpenGround(std::size_t i) const { return open_[i] != 0; }
+  int Distance(VertexPos a, VertexPos b) const {
+    return LatticeDistance(a.x, a.y, b.x, b.y, ground_.width, ground_.height);
+  }
+  bool FarEnough(VertexPos a, VertexPos b) const {
+    return static_cast<float>(Distance(a, b)) >= search_.min_distance;
+  }
+  VertexPos Mirror(VertexPos v) const { return Mirrored(ground_.width, ground_.height, v); }
+
+  // Land masses that can reach each other: on foot over the land, and by ship where
+  // harbour places will join land masses on a common sea.
+  void FindGroups() {
+    const WalkParts parts = SplitIntoParts(ground_.land);
+    std::vector<int> link(static_cast<std::size_t>(parts.count), -1);
+    std::iota(link.begin(), link.end(), 0);
+    const auto root = [&](int p) {
+      while (link[static_cast<std::size_t>(p)] != p)
+        p = link[static_cast<std::size_t>(p)];
+      return p;
+    };
+    if (search_.by_ship) {
+      const Seas seas = FindSeas(ground_.facts, ground_.width, ground_.height);
+      const Coast coast(ground_.facts, seas, ground_.width, ground_.height);
+      // Each sea joins the land masses next to its coast.
+      std::vector<int> port(seas.size.size(), -1);  // per sea: a land mass at its coast
+      for (int y = 0; y < ground_.height; ++y) {
+        for (int x = 0; x < ground_.width; ++x) {
+          const auto& at_coast = coast.SeasAt(ground_.Index({x, y}));
+          if (at_coast[0] < 0) continue;
+          for (const Direction d : kDirections) {
+            const auto [nx, ny] = LatticeNeighbour(x, y, d, ground_.width, ground_.height);
+            const int part = parts.part[ground_.Index({nx, ny})];
+            if (part < 0) continue;
+            for (const int sea : at_coast) {
+              if (sea < 0) continue;
+              int& other = port[static_cast<std::size_t>(sea)];
+              if (other < 0) {
+                other = part;
+              } else {
+                link[static_cast<std::size_t>(root(part))] = root(other);
+              }
+            }
+          }
+        }
+      }
+    }
+    group_.assign(parts.part.size(), -1);
+    for (std::size_t i = 0; i < group_.size(); ++i) {
+      if (parts.part[i] >= 0) group_[i] = root(parts.part[i]);
+    }
+  }
+
+  // Where a start could stand: the centre of a 5 x 5 block of land that a start's
+  // preparation, levelling it and clearing it, makes a large site, so buildable ground at
+  // the centre and round it. One candidate for each tile of the map (the nearest the tile's
+  // middle), best alone first.
+  void FindCandidates() {
+    const int w = ground_.width;
+    const int h = ground_.height;
+    const auto clearable = [&](VertexPos v) {
+      const auto kind = KindOfObject(map_.At(ObjectTypeLayer, v.x, v.y));
+      return kind == ObjectKind::None || kind == ObjectKind::Tree || kind == ObjectKind::Granite ||
+             kind == ObjectKind::Decoration;
+    };
+    // Land in a row of five round each vertex.
+    std::vector<std::uint8_t> row_land(ground_.facts.size(), 0);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        bool ok = true;
+        for (int dx = -kBlockReach; dx <= kBlockReach && ok; ++dx) {
+          const VertexPos v{(x + dx + w) % w, y};
+          const VertexFacts& f = ground_.facts[ground_.Index(v)];
+          ok = !f.any_snow_or_lava && f.any_walkable && clearable(v);
+        }
+        row_land[ground_.Index({x, y})] = ok ? 1 : 0;
+      }
+    }
+    const auto block_ok = [&](VertexPos c) {
+      if (Group(c) < 0 || !ground_.facts[ground_.Index(c)].all_buildable) return false;
+      for (const Direction d : kDirections) {
+        const auto [nx, ny] = LatticeNeighbour(c.x, c.y, d, w, h);
+        if (!ground_.facts[ground_.Index({nx, ny})].all_buildable) return false;
+      }
+      for (int dy = -kBlockReach; dy <= kBlockReach; ++dy) {
+        if (row_land[ground_.Index({c.x, (c.y + dy + h) % h})] == 0) return false;
+      }
+      return true;
+    };
+    const int tile = std::max(4, static_cast<int>(search_.min_distance) / 3);
+    // The places of a tile, nearest its middle first.
+    std::vector<VertexPos> order;
+    for (int y = 0; y < tile; ++y) {
+      for (int x = 0; x < tile; ++x)
+        order.push_back({x, y});
+    }
+    const auto gap = [tile](VertexPos o) {
+      return std::abs(2 * o.x + 1 - tile) + std::abs(2 * o.y + 1 - tile);
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](VertexPos a, VertexPos b) { return gap(a) < gap(b); });
+    for (int ty = 0; ty < h; ty += tile) {
+      for (int tx = 0; tx < w; tx += tile) {
+        for (const VertexPos o : order) {
+          const VertexPos c{tx + o.x, ty + o.y};
+          if (c.x >= w || c.y >= h || !block_ok(c)) continue;
+          if (search_.symmetric) {
+            const VertexPos m = Mirror(c);
+            if (!block_ok(m) || Group(m) != Group(c) || !FarEnough(c, m)) continue;
+          }
+          candidates_.push_back({c, SoloScore(c)});
+          break;
+        }
+      }
+    }
+    std::stable_sort(candidates_.begin(), candidates_.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.solo > b.solo; });
+  }
+
+  // A start's score with the map to itself, after the balance, as the half of its area
+  // nearest to it promises: asked of every candidate, it walks a quarter of the vertices, and
+  // what it finds counts for the whole area as it would if the land went on alike.
+  double SoloScore(VertexPos c) const {
+    constexpr int kNear = kDefaultRadius / 2;
+    const auto ball = [](double r) { return 3 * r * r + 3 * r + 1; };  // vertices within r steps
+    const double whole = ball(kDefaultRadius) / ball(kNear);
+    WalkLattice(ground_.land, {c}, kNear, walk_);
+    FigureValues sum{};
+    double open = 0;
+    for (const std::size_t i : walk_.reached) {
+      ground_.here[i].AddTo(sum, whole);
+      open += OpenGround(i) ? whole : 0;
+    }
+    sum[fig::RivalDistance] = kFigures[fig::RivalDistance].level;
+    return StartScore(AfterBalance(sum, open));
+  }
+
+  // The starts' figures as the analysis counts them, the rival distance as the crow flies
+  // over the lattice (the walk is never shorter), and, with `balanced`, what the balance
+  // can add.
+  Rating Rate(const std::vector<VertexPos>& starts, bool balanced) const {
+    Rating r;
+    r.placed = static_cast<int>(starts.size());
+    if (starts.empty()) return r;
+    LatticeWalk& walk = walk_;
+    WalkLattice(ground_.land, starts, kDefaultRadius, walk);
+    const AreaSums sums = SumAreas(walk, ground_.here, starts.size());
+    std::vector<double> open(starts.size(), 0.0);
+    if (balanced) {
+      for (const std::size_t i : walk.reached) {
+        const unsigned owners = walk.owners[i];
+        if ((owners & (owners - 1)) != 0) continue;  // shared: no one's room
+        if (OpenGround(i)) open[static_cast<std::size_t>(std::countr_zero(owners))] += 1;
+      }
+    }
+    std::vector<FigureValues> values;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+      FigureValues f = sums.figures[i];
+      int nearest = 2 * kDefaultRadius;
+      for (std::size_t j = 0; j < starts.size(); ++j) {
+        if (j != i) nearest = std::min(nearest, Distance(starts[i], starts[j]));
+      }
+      f[fig::RivalDistance] = nearest;
+      values.push_back(balanced ? AfterBalance(f, open[i]) : f);
+      r.scores.push_back(StartScore(values.back()));
+    }
+    r.weakest = *std::min_element(r.scores.begin(), r.scores.end());
+    r.index = starts.size() < 2 ? 1.0 : RateFairness(values)->index;
+    return r;
+  }
+
+  // Whether a start at c keeps its distance from the others (and, on a symmetric map, its
+  // mirror from them and from itself).
+  bool Fits(VertexPos c, const std::vector<VertexPos>& others) const {
+    const auto apart = [&](VertexPos p) {
+      return std::all_of(others.begin(), others.end(),
+                         [&](VertexPos o) { return FarEnough(p, o); });
+    };
+    return apart(c) && (!search_.symmetric || apart(Mirror(c)));
+  }
+
+  void Add(std::vector<VertexPos>& starts, VertexPos c) const {
+    starts.push_back(c);
+    if (search_.symmetric) starts.push_back(Mirror(c));
+  }
+
+  // Starts round `seed`: the best candidates alone that keep their distance, on land masses
+  // the seed's can reach.
+  std::vector<VertexPos> Grow(VertexPos seed) const {
+    std::vector<VertexPos> starts;
+    Add(starts, seed);
+    for (const Candidate& c : candidates_) {
+      if (static_cast<int>(starts.size()) >= search_.wanted) break;
+      if (Group(c.at) == Group(seed) && Fits(c.at, starts)) Add(starts, c.at);
+    }
+    return starts;
+  }
+
+  // Moves the weakest start (with its mirror) to where the starts are fairer, while that
+  // helps.
+  void Improve(std::vector<VertexPos>& starts, Rating& rating) const {
+    const std::size_t unit = search_.symmetric ? 2 : 1;
+    for (int round = 0; round < kMoveRounds && starts.size() > unit; ++round) {
+      const auto weakest = static_cast<std::size_t>(
+          std::min_element(rating.scores.begin(), rating.scores.end()) - rating.scores.begin());
+      const std::size_t first = weakest / unit * unit;
+      std::vector<VertexPos> others;
+      for (std::size_t i = 0; i < starts.size(); ++i) {
+        if (i / unit != first / unit) others.push_back(starts[i]);
+      }
+      std::vector<VertexPos> best_move;
+      Rating best_move_rating = rating;
+      int tried = 0;
+      for (const Candidate& c : candidates_) {
+        if (tried >= kMovesTried) break;
+        if (Group(c.at) != Group(starts[0]) || !Fits(c.at, others)) continue;
+        ++tried;
+        std::vector<VertexPos> moved(starts.begin(), starts.begin() + first);
+        Add(moved, c.at);
+        moved.insert(moved.end(), starts.begin() + first + unit, starts.end());
+        const Rating r = Rate(moved, true);
+        if (r.Beats(best_move_rating)) {
+          best_move = std::move(moved);
+          best_move_rating = r;
+        }
+      }
+      if (best_move.empty()) return;
+      starts = std::move(best_move);
+      rating = best_move_rating;
+    }
+  }
+
+  const SwdMap& map_;
+  const StartSearch& search_;
+  StartGround ground_;
+  std::vector<int> group_;  // per vertex: the land masses it can reach, -1 off the land
+  std::vector<Candidate> candidates_;
+  std::vector<std::uint8_t> open_;  // per vertex: open ground for the balance
+  mutable LatticeWalk walk_;        // the room of the walks, used again and again
+};
+
+// The start's block as the random placement prepares it: level with the start, no tree,
+// rock or decoration on it. The terrain stays.
+void PrepareBlock(SwdMap& map, VertexPos centre, std::uint8_t property) {
+  const std::uint8_t height = map.At(HeightLayer, centre.x, centre.y);
+  ForEachInBlock(map.Width(), map.Height(), centre, [&](VertexPos v) {
+    map.At(HeightLayer, v.x, v.y) = height;
+    map.At(ObjectTypeLayer, v.x, v.y) = 0;
+    map.At(ObjectIndexLayer, v.x, v.y) = 0;
+    map.At(PropertyLayer, v.x, v.y) = property;
+  });
+}
+
+}  // namespace
+
+StartChoice ChooseStarts(SwdMap& map, const StartSearch& search) {
+  StartChoice choice = StartFinder(map, search).Choose();
+  for (const VertexPos s : choice.starts)
+    PrepareBlock(map, s, search.open_property);
+  map.header.player_count = static_cast<int>(choice.starts.size());
+  for (std::size_t i = 0; i < choice.starts.size() && i < 7; ++i) {
+    map.header.hq_x[i + 1] = static_cast<std::uint16_t>(choice.starts[i].x);
+    map.header.hq_y[i + 1] = static_cast<std::uint16_t>(choice.starts[i].y);
+  }
+  return choice;
+}
+
+void ChooseFairStarts(Generator& g) {
+  BeginStep(g, MessageKey::StatusChooseFairStarts);
+  SwdMap map = MapOfGrid(g);
+  StartSearch search;
+  search.symmetric = g.run.symmetric;
+  search.wanted = search.symmetric ? g.settings.PlayerCount / 2 * 2 : g.settings.PlayerCount;
+  for (int p = 1; p <= g.run.PlayerCount && p <= 7; ++p)
+    search.fallback.push_back({g.HqX[p], g.HqY[p]});
+  search.min_distance = HeadquartersDistance(g.run);
+  search.by_ship = g.run.harbours;
+  search.open_property = g.tables.ClassPropertyCode[OpenLand];
+  const StartChoice choice = ChooseStarts(map, search);
+  StoreInGrid(g, map);
+  g.fairness_before = choice.index_before;
+  EndStep(g);
+}
+
+}  // namespace swd

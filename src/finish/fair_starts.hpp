@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "analysis/figures.hpp"
+#include "mapfile/swd_map.hpp"
+#include "model/generator.hpp"
+#include "rules/lattice_walk.hpp"
+
+namespace swd {
+
+// What the search for fair starts is asked for.
+struct StartSearch {
+  int wanted = 0;                   // players asked for
+  std::vector<VertexPos> fallback;  // the random placement, kept where the search places fewer
+  float min_distance = 0;           // steps between two starts at least
+  bool symmetric = false;           // starts in mirrored pairs through (W - x, H - y)
+  bool by_ship = false;             // harbour places will join land masses the sea parts
+  std::uint8_t open_property = 0;   // PropertyLayer of a prepared block, as the random
+                                    // placement leaves it
+};
+
+struct StartChoice {
+  std::vector<VertexPos> starts;       // prepared, by player
+  std::optional<double> index_before;  // fairness of the fallback on the same landscape
+};
+
+// Chooses the starts on a finished map to make the starts as fair as the landscape allows,
+// and prepares a flat, empty 5 x 5 block round each, which the game then rates a large
+// site. Deterministic: the same map and search give the same starts.
+StartChoice ChooseStarts(SwdMap& map, const StartSearch& search);
+
+// The run's steps, with "Faire Startpositionen": the choice on the finished map (before
+// the harbour places, which join the starts' land masses), and after the harbour places the
+// balance of wood and stone, drawn from the map's random source.
+void ChooseFairStarts(Generator& g);
+void BalanceStarts(Generator& g);
+
+}  // namespace swd

@@ -1,0 +1,153 @@
+#include <algorithm>
+
+#include "analysis/map_analysis.hpp"
+#include "analysis/start_areas.hpp"
+#include "finish/fair_starts.hpp"
+#include "finish/start_ground.hpp"
+#include "mapfile/grid_map.hpp"
+#include "mapfile/object_codes.hpp"
+#include "model/primitives.hpp"
+#include "model/progress.hpp"
+#include "objects/object_cells.hpp"
+#include "objects/object_steps.hpp"
+#include "rules/seas.hpp"
+
+namespace swd {
+
+namespace {
+
+// Where the balance may add a tree or a rock for a start: free ground that only this start's
+// area holds, outside every start's block, a step away from the start's own block and two
+// from any harbour place, so that the start and the harbours stay large sites. The outer
+// half of the area comes first: a wood at the edge of a start's land takes no room from the
+// buildings round its headquarters.
+struct Room {
+  std::vector<VertexPos> spare;  // in the outer half of the area
+  std::vector<VertexPos> other;
+};
+
+bool NearHarbour(const SwdMap& map, VertexPos v) {
+  for (int dy = -2; dy <= 2; ++dy) {
+    for (int dx = -2; dx <= 2; ++dx) {
+      const int x = (v.x + dx + map.Width()) % map.Width();
+      const int y = (v.y + dy + map.Height()) % map.Height();
+      if (MarksHarbour(map, x, y)) return true;
+    }
+  }
+  return false;
+}
+
+template <class Ground>
+Room RoomOf(const SwdMap& map, const StartGround& g, const LatticeWalk& walk, std::size_t start,
+            const std::vector<VertexPos>& starts, Ground ground) {
+  Room room;
+  const VertexPos own = starts[start];
+  for (const std::size_t i : walk.reached) {
+    const int x = static_cast<int>(i % static_cast<std::size_t>(g.width));
+    const int y = static_cast<int>(i / static_cast<std::size_t>(g.width));
+    const VertexPos v{x, y};
+    if (walk.owners[i] != (1u << start) || !ground(g.facts[i]) ||
+        map.At(ObjectTypeLayer, x, y) != 0 || InAnyBlock(g.width, g.height, v, starts) ||
+        LatticeDistance(x, y, own.x, own.y, g.width, g.height) <= kBlockReach + 1 ||
+        NearHarbour(map, v)) {
+      continue;
+    }
+    (walk.distance[i] > kDefaultRadius / 2 ? room.spare : room.other).push_back(v);
+  }
+  return room;
+}
+
+// Draws a vertex of the room, spare ground first, and takes it out of the room.
+std::optional<VertexPos> Draw(Generator& g, Room& room) {
+  std::vector<VertexPos>& from = room.spare.empty() ? room.other : room.spare;
+  if (from.empty()) return std::nullopt;
+  const int k = RandomInt(g, 0, static_cast<int>(from.size()) - 1);
+  const VertexPos v = from[static_cast<std::size_t>(k)];
+  from.erase(from.begin() + k);
+  return v;
+}
+
+bool Taken(const Generator& g, VertexPos v) {
+  return g.grid(v.x, v.y, ObjectTypeLayer) != 0;
+}
+
+// Trees grow on buildable ground; rocks lie on any land.
+bool TreeGround(const VertexFacts& f) {
+  return f.all_buildable;
+}
+bool RockGround(const VertexFacts& f) {
+  return CanEnter(f, WalkRule::GameStart);
+}
+
+// A rock blocks the way until it is quarried: it goes only where every neighbour can be
+// walked and holds no rock, so that no rock closes a narrow pass.
+bool RockFits(const Generator& g, const StartGround& ground, VertexPos v) {
+  for (const Direction d : kDirections) {
+    const auto [nx, ny] = LatticeNeighbour(v.x, v.y, d, ground.width, ground.height);
+    const std::size_t n = ground.Index({nx, ny});
+    if (!RockGround(ground.facts[n]) || ground.facts[n].granite ||
+        KindOfObject(g.grid(nx, ny, ObjectTypeLayer)) == ObjectKind::Granite) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+void BalanceStarts(Generator& g) {
+  BeginStep(g, MessageKey::StatusBalanceStarts);
+  const SwdMap map = MapOfGrid(g);
+  const StartGround ground = ReadStartGround(map, false);
+  std::vector<VertexPos> starts;
+  for (int p = 1; p <= g.run.PlayerCount && p <= 7; ++p)
+    starts.push_back({g.HqX[p], g.HqY[p]});
+  const LatticeWalk walk = WalkLattice(ground.land, starts, kDefaultRadius);
+  // Wood and stone as the analysis counts them; the sites play no part.
+  const AreaSums sums = SumAreas(
+      walk, FiguresOfVertices(map, std::vector<SiteSize>(walk.owners.size())), starts.size());
+  const double tree_level = kFigures[fig::Trees].level;
+  const double rock_level = kFigures[fig::Granite].level;
+
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    double trees = sums.figures[i][fig::Trees];
+    double rocks = sums.figures[i][fig::Granite];
+    if (trees >= tree_level && rocks >= rock_level) continue;
+    // Wood in small groups: a tree and, on a coin's throw, each open neighbour.
+    Room room = RoomOf(map, ground, walk, i, starts, TreeGround);
+    while (trees < tree_level) {
+      const auto v = Draw(g, room);
+      if (!v) break;
+      if (Taken(g, *v)) continue;
+      std::vector<VertexPos> group{*v};
+      for (const Direction d : kDirections) {
+        const auto [nx, ny] = LatticeNeighbour(v->x, v->y, d, ground.width, ground.height);
+        const VertexPos n{nx, ny};
+        const bool open = std::find(room.spare.begin(), room.spare.end(), n) != room.spare.end() ||
+                          std::find(room.other.begin(), room.other.end(), n) != room.other.end();
+        if (open && !Taken(g, n) && RandomInt(g, 0, 1) == 1) group.push_back(n);
+      }
+      for (const VertexPos t : group) {
+        const TreeKind& kind = kTreeKinds[static_cast<std::size_t>(RandomInt(g, 0, 3))];
+        PlantTree(g, t.x, t.y, kind.type, kind.first, kind.last, false);
+        trees += 1;
+      }
+    }
+    // Stone in single rocks of the sizes the granite fields have.
+    room = RoomOf(map, ground, walk, i, starts, RockGround);
+    while (rocks < rock_level) {
+      const auto v = Draw(g, room);
+      if (!v) break;
+      if (Taken(g, *v) || !RockFits(g, ground, *v)) continue;
+      const int size = GraniteSizeClass(g);
+      g.grid(v->x, v->y, ObjectTypeLayer) = static_cast<std::uint8_t>(204 + RandomInt(g, 0, 1));
+      g.grid(v->x, v->y, ObjectIndexLayer) = static_cast<std::uint8_t>(size);
+      g.grid(v->x, v->y, PropertyLayer) = kOccupied;
+      rocks += size;
+    }
+    ReportProgress(g, Percent(static_cast<double>(i + 1), static_cast<double>(starts.size())));
+  }
+  EndStep(g);
+}
+
+}  // namespace swd

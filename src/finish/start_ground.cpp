@@ -1,0 +1,30 @@
+#include "finish/start_ground.hpp"
+
+#include <algorithm>
+
+namespace swd {
+
+StartGround ReadStartGround(const SwdMap& map, bool with_sites) {
+  StartGround g;
+  g.width = map.Width();
+  g.height = map.Height();
+  g.facts = FactsOfVertices(map);
+  g.land = BuildWalkGraph(g.facts, g.width, g.height, WalkRule::OverLand);
+  if (with_sites) {
+    g.sites = RateBuildingSites(map, g.facts);
+    g.here = FiguresOfVertices(map, g.sites);
+  }
+  return g;
+}
+
+bool InAnyBlock(int width, int height, VertexPos v, const std::vector<VertexPos>& starts) {
+  return std::any_of(starts.begin(), starts.end(), [&](VertexPos s) {
+    const auto gap = [](int a, int b, int size) {
+      const int d = a > b ? a - b : b - a;
+      return std::min(d, size - d);
+    };
+    return gap(v.x, s.x, width) <= kBlockReach && gap(v.y, s.y, height) <= kBlockReach;
+  });
+}
+
+}  // namespace swd
