@@ -83,11 +83,16 @@ bool SameOutput(const std::filesystem::path& a, const std::filesystem::path& b) 
   // Two names of one file that is there already, hard links among them.
   std::error_code ec;
   if (std::filesystem::equivalent(a, b, ec)) return true;
-  std::error_code ea, eb;
-  const auto ca = std::filesystem::weakly_canonical(std::filesystem::absolute(FollowLinks(a)), ea);
-  const auto cb = std::filesystem::weakly_canonical(std::filesystem::absolute(FollowLinks(b)), eb);
-  if (ea || eb) return FollowLinks(a).lexically_normal() == FollowLinks(b).lexically_normal();
-  return ca == cb;
+  // Else where each would be, resolved as far as it exists; where the current folder is
+  // gone, by the names alone.
+  const auto place = [](const std::filesystem::path& path) {
+    const std::filesystem::path target = FollowLinks(path);
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(target, error);
+    const auto resolved = error ? target : std::filesystem::weakly_canonical(absolute, error);
+    return error ? target.lexically_normal() : resolved;
+  };
+  return place(a) == place(b);
 }
 
 }  // namespace swd
