@@ -324,8 +324,8 @@
         <translation>The file %1 could not be saved in the folder %2: a socket is in its place.</translation>
     </message>
     <message id="SaveInterrupted">
-        <source>Das Speichern wurde abgebrochen; keine der Dateien wurde geschrieben.</source>
-        <translation>Saving was stopped; none of the files was written.</translation>
+        <source>Das Speichern wurde abgebrochen; keine Datei wurde geschrieben.</source>
+        <translation>Saving was stopped; no file was written.</translation>
     </message>
     <message id="SameFileTwice">
         <source>%1 und %2 wären dieselbe Datei; ein Lauf ersetzt nicht, was er selbst schreibt.</source>
@@ -388,16 +388,16 @@
         <translation>The map is %1 x %2; the game only loads maps whose sides are even numbers from %3 to %4.</translation>
     </message>
     <message id="MapHeadquartersMissing">
-        <source>Die Karte nennt %2 Spieler, aber für Spieler %1 kein Hauptquartier.</source>
-        <translation>The map names %2 players, but no headquarters for player %1.</translation>
+        <source>Spieler %1 von %2 hat kein Hauptquartier.</source>
+        <translation>Player %1 of %2 has no headquarters.</translation>
     </message>
     <message id="MapHeadquartersOutside">
         <source>Das Hauptquartier von Spieler %1 liegt bei %2, %3, außerhalb der %4 x %5 großen Karte.</source>
         <translation>The headquarters of player %1 lies at %2, %3, outside the %4 x %5 map.</translation>
     </message>
     <message id="MapStartDropped">
-        <source>%1; dieser Start fehlt in der Auswertung.</source>
-        <translation>%1; this start is missing from the analysis.</translation>
+        <source>%1 Dieser Start fehlt in der Auswertung.</source>
+        <translation>%1 This start is missing from the analysis.</translation>
     </message>
     <message id="RenderTooLarge">
         <source>Mit --scale %1 hätte das Bild der %2 x %3 großen Karte %4 x %5 Punkte, mehr als die %6 Punkte (4096 x 2048), die render höchstens zeichnet.</source>
