@@ -8,6 +8,7 @@
 
 #include "cli/output_options.hpp"
 #include "cli/render_command.hpp"
+#include "files/file_writer.hpp"
 #include "mapfile/save_names.hpp"
 #include "model/settings_check.hpp"
 #include "shape/picture_reader.hpp"
@@ -136,10 +137,16 @@ void CheckBatch(const GenerateArgs& a, GenerateRequest& r) {
 }
 
 // Every file the run will write can be written, and none replaces another of the run. The
-// map's name is drawn in the run where --out gives none: its files are checked when saved.
-void CheckOutputs(const GenerateRequest& r) {
+// map's name is drawn in the run where --out gives none, and a batch's maps are named by
+// their seeds: their files are checked when saved, their folder here.
+void CheckOutputs(const GenerateRequest& r, bool batch) {
   std::vector<NamedOutput> outputs;
-  if (r.out) {
+  if (r.out && batch) {
+    const std::filesystem::path folder = r.out->has_filename() ? FolderOf(*r.out) : *r.out;
+    if (const auto problem = OutputOptionProblem("--out", folder / ""); !problem.empty()) {
+      throw BadValue{problem};
+    }
+  } else if (r.out) {
     if (r.out->has_filename()) {
       outputs.push_back({"--out", *r.out});
       outputs.push_back({"--out", std::filesystem::path(*r.out).replace_extension(".bmp")});
@@ -147,7 +154,7 @@ void CheckOutputs(const GenerateRequest& r) {
       throw BadValue{problem};
     }
   }
-  if (r.png) {
+  if (r.png && !batch) {
     if (r.png->has_filename()) {
       outputs.push_back({"--png", *r.png});
     } else if (r.out && r.out->has_filename()) {
@@ -292,7 +299,7 @@ GenerateRequest Check(const GenerateArgs& a) {
   }
   if (a.png) r.png = a.png->empty() ? std::filesystem::path() : OutputPath(*a.png);
   if (!a.dump_steps.empty()) r.dump_dir = a.dump_steps;
-  CheckOutputs(r);
+  CheckOutputs(r, a.count.has_value());
   if (!a.best_of.empty()) {
     r.best_of = static_cast<int>(
         ParseWhole("--best-of", a.best_of, 1, kMostCandidates, "a whole number 1 to 1000"));
