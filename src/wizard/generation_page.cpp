@@ -147,8 +147,8 @@ void GenerationPage::Start() {
   running_ = true;
   stop_requested_ = false;
   stopped_at_save_ = false;
-  seeded_run_ = start_value.seed.has_value();
-  if (seeded_run_) PrepareSeededRun(*start_value.seed);
+  last_seed_ = start_value.seed ? *start_value.seed : services_.draw_seed();
+  PrepareSeededRun(last_seed_);
   ClearResult();
   saved_map_.clear();
   last_outcome_ = RunGeneration(*generator_);
@@ -212,7 +212,7 @@ void GenerationPage::ShowResult() {
       analysis.fairness ? tr("Fairness-Index: %1 (1 = gleich gute Starts)")
                               .arg(services_.language.toString(analysis.fairness->index, 'f', 2))
                         : tr("Fairness-Index: keiner (weniger als zwei Starts)");
-  result_->setText(players + "   " + fairness);
+  result_->setText(players + "   " + fairness + "   " + tr("Startwert: %1").arg(last_seed_));
 }
 
 void GenerationPage::ClearResult() {
@@ -320,11 +320,6 @@ Message GenerationPage::WriteFiles(const std::vector<FileContent>& files) {
   // The map comes first; what it offers the players is shown once the run has ended.
   if (problem.empty() && !files.empty()) saved_map_ = files.front().bytes;
   return problem;
-}
-
-std::optional<std::uint32_t> GenerationPage::ClockSeed() {
-  if (seeded_run_ || !services_.clock_seed) return std::nullopt;
-  return services_.clock_seed();
 }
 
 }  // namespace swd::wizard

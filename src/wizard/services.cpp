@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QSettings>
-#include <QTime>
+#include <random>
 
 namespace swd::wizard {
 
@@ -37,6 +37,10 @@ std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* parent, const QString& st
   return dialog;
 }
 
+std::uint32_t DrawSystemSeed() {
+  return static_cast<std::uint32_t>(std::random_device{}());
+}
+
 WizardServices DefaultServices() {
   WizardServices s;
   s.program_folder = QCoreApplication::applicationDirPath();
@@ -47,10 +51,6 @@ WizardServices DefaultServices() {
   };
   s.choose_folder = [](QWidget* parent, const QString& start) {
     return Chosen(*MakeFolderDialog(parent, start));
-  };
-  // Milliseconds since midnight: every run frays the coast differently.
-  s.clock_seed = [] {
-    return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay());
   };
   return s;
 }

@@ -20,7 +20,7 @@ TestWizard::TestWizard(std::shared_ptr<QSettings> settings) {
   services.choose_folder = [this](QWidget*, const QString&) {
     return folder_answers.isEmpty() ? QString() : folder_answers.takeFirst();
   };
-  services.clock_seed = [] { return 12345u; };
+  services.draw_seed = [] { return 12345u; };
   window = std::make_unique<WizardWindow>(services);
   window->Begin();
 }

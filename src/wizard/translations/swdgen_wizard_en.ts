@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Der Fairness-Index vergleicht die Starts der Spieler: Bauplätze, Bäume, Granit, Rohstoffe, Fische und Wasser im Umkreis von 24 Schritten und den Abstand zum nächsten Gegner, wie „swdgen analyze“ sie zählt. 1 heißt gleich gute Starts.</source>
-        <translation>The fairness index compares the players' starts: building sites, trees, granite, resources, fish and water within 24 steps, and the distance to the nearest rival, as “swdgen analyze” counts them. 1 means equally good starts.</translation>
+        <translation>The fairness index compares the players&apos; starts: building sites, trees, granite, resources, fish and water within 24 steps, and the distance to the nearest rival, as “swdgen analyze” counts them. 1 means equally good starts.</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
@@ -150,6 +150,10 @@
     <message>
         <source>Phantasia-Zufall</source>
         <translation>Fantasia-Random</translation>
+    </message>
+    <message>
+        <source>Startwert: %1</source>
+        <translation>Seed: %1</translation>
     </message>
 </context>
 <context>
