@@ -172,8 +172,12 @@ void GenerationPage::Start() {
       status_->showMessage(tr(kRunStopped));
       break;
     case RunOutcome::Status::SaveCancelled:
-      // Nothing was saved: the window starts afresh, as when it is shown again.
+      // Nothing was saved: the window starts afresh, as when it is shown again, and says
+      // how to get the map back.
       Activate();
+      status_->showMessage(tr("Nichts gespeichert. Mit dem Startwert %1 und denselben "
+                              "Einstellungen entsteht dieselbe Karte noch einmal.")
+                               .arg(last_seed_));
       break;
     case RunOutcome::Status::Failed:
       // A run that could not start (an unusable picture) says why where the user looks;
@@ -305,10 +309,6 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
   preview_->Flush();
   save_->KeepClear(preview_->PictureOnScreen());
   auto answer = save_->Ask(offered, Text(problem), note);
-  if (answer) {
-    save_folder_ = QString::fromStdString(answer->folder.string());
-    RememberSaveFolder(services_.settings.get(), save_folder_);
-  }
   // The run goes on with its tables and its finished preview, which becomes the bitmap;
   // only the hint line starts over.
   SetHint(HintText(1));
@@ -317,8 +317,14 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
 
 Message GenerationPage::WriteFiles(const std::vector<FileContent>& files) {
   Message problem = WriteFilesAtomically(files);
-  // The map comes first; what it offers the players is shown once the run has ended.
-  if (problem.empty() && !files.empty()) saved_map_ = files.front().bytes;
+  if (problem.empty() && !files.empty()) {
+    // The map comes first; what it offers the players is shown once the run has ended.
+    saved_map_ = files.front().bytes;
+    // Only a folder the map went into is where the next map goes: one it could not be
+    // written to would greet the next save with the same failure.
+    save_folder_ = QString::fromStdString(files.front().path.parent_path().string());
+    RememberSaveFolder(services_.settings.get(), save_folder_);
+  }
   return problem;
 }
 

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "wizard/pictures.hpp"
+
 namespace swd::wizard {
 
 namespace {
@@ -99,9 +101,14 @@ void PreviewView::PaintMarkers(QPainter& painter, const QRect& picture) const {
     const QPoint centre(picture.left() + m.vertex.x() * zoom + zoom / 2,
                         picture.top() + m.vertex.y() * zoom + zoom / 2);
     const QRect disc(centre - QPoint(radius, radius), QSize(2 * radius, 2 * radius));
+    // In the player's colour, as on the players page and in `swdgen render`'s flags; the
+    // number dark on the light colours, white on the dark ones.
+    const QColor colour = PlayerColour(m.player);
     painter.setPen(QPen(QColor(0, 0, 0), 2));
-    painter.setBrush(QColor(255, 255, 255));
+    painter.setBrush(colour);
     painter.drawEllipse(disc);
+    const int luma = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+    painter.setPen(luma > 140 ? QColor(0, 0, 0) : QColor(255, 255, 255));
     painter.drawText(disc, Qt::AlignCenter, QString::number(m.player));
   }
   painter.setRenderHint(QPainter::Antialiasing, false);

@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "mapfile/swd_map.hpp"
+#include "render/vertex_marks.hpp"
 #include "wizard/generation_page.hpp"
 #include "wizard/page_texts.hpp"
 #include "wizard/preview_view.hpp"
@@ -168,6 +169,17 @@ class GenerationTest : public QObject {
         page.ResultLabel()->text().startsWith("Spieler platziert: 6 von 7   Fairness-Index: "),
         qPrintable(page.ResultLabel()->text()));
     QCOMPARE(page.Preview()->Markers().size(), std::size_t{6});
+    // Each start's disc has the player's colour, that of `swdgen render`'s flags.
+    const PreviewView& view = *page.Preview();
+    const QImage shot = page.Preview()->grab().toImage();
+    const int zoom = view.Zoom();
+    const int radius = std::clamp(zoom * 2, 8, 14);
+    for (const auto& m : view.Markers()) {
+      const QPoint centre(view.PictureRect().left() + m.vertex.x() * zoom + zoom / 2,
+                          view.PictureRect().top() + m.vertex.y() * zoom + zoom / 2);
+      const Rgb want = swd::PlayerColour(m.player);
+      QCOMPARE(shot.pixelColor(centre - QPoint(radius - 3, 0)), QColor(want.r, want.g, want.b));
+    }
 
     QCOMPARE(PlayersPlacedNote(1, 5), QString("Nur 1 von 5 Spielern konnte platziert werden."));
     QCOMPARE(PlayersPlacedNote(0, 4), QString("Keiner der 4 Spieler konnte platziert werden."));
@@ -316,8 +328,30 @@ class GenerationTest : public QObject {
     QCOMPARE(page.LastOutcome().status, RunOutcome::Status::SaveCancelled);
     QVERIFY(FilesIn(t.folder.path()).isEmpty());
     QVERIFY(AllBackground(page.generator().preview));
-    QVERIFY(page.StatusBar()->currentMessage().isEmpty());
+    // The map is gone, but not without a word: the seed the run drew makes it again.
+    QCOMPARE(page.StatusBar()->currentMessage(),
+             QString("Nichts gespeichert. Mit dem Startwert 12345 und denselben Einstellungen "
+                     "entsteht dieselbe Karte noch einmal."));
     QVERIFY(ButtonsEnabled(page));
+  }
+
+  void EscapeThatClosedTheSaveDialogDoesNotStopTheNextRun() {
+    TestWizard t;
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    SaveDialog& save = page.Save();
+    // Escape closes the save dialog; its release never comes back, as when a window
+    // manager has handed the focus on before the key went up.
+    {
+      WhenShown escape(save, [&] { QTest::keyPress(save.NameField(), Qt::Key_Escape); });
+      page.StartButton()->click();
+      QVERIFY(escape.Done());
+    }
+    QCOMPARE(page.LastOutcome().status, RunOutcome::Status::SaveCancelled);
+    WhenShown ok(save, [&] { save.OkButton()->click(); });
+    page.StartButton()->click();
+    QVERIFY(ok.Done());
+    QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Written);
   }
 
   void AFailedWriteReturnsToTheDialog() {
@@ -373,6 +407,39 @@ class GenerationTest : public QObject {
     }
     TestWizard second(std::make_shared<QSettings>(file, QSettings::IniFormat));
     QCOMPARE(second.window->Generation().SaveFolder(), chosen.path());
+  }
+
+  void AFolderTheMapCouldNotGoToIsNotRemembered() {
+    QTemporaryDir settings_folder;
+    QTemporaryDir chosen;
+    const QString file = settings_folder.filePath("swdgen-wizard.conf");
+    // The folder can be written, but the map's name is taken by a folder.
+    QVERIFY(QDir(chosen.path()).mkdir("Besetzt.swd"));
+    TestWizard t(std::make_shared<QSettings>(file, QSettings::IniFormat));
+    t.folder_answers = {chosen.path()};
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    SaveDialog& save = page.Save();
+    int shown = 0;
+    std::unique_ptr<WhenShown> watch;
+    std::function<void()> answer = [&] {
+      if (++shown == 1) {
+        save.FolderButton()->click();
+        save.NameField()->setText("Besetzt");
+        watch = std::make_unique<WhenShown>(save, answer);
+        save.OkButton()->click();
+      } else {
+        QCOMPARE(save.Folder(), chosen.path());  // the same run offers it again
+        save.CancelButton()->click();
+      }
+    };
+    watch = std::make_unique<WhenShown>(save, answer);
+    page.StartButton()->click();
+    QCOMPARE(shown, 2);
+    QCOMPARE(page.LastOutcome().status, RunOutcome::Status::SaveCancelled);
+    QCOMPARE(page.SaveFolder(), t.folder.path());
+    TestWizard next(std::make_shared<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(next.window->Generation().SaveFolder(), next.folder.path());
   }
 
   void AnUnusablePictureIsReportedAndNothingWritten() {

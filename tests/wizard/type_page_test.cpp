@@ -2,6 +2,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "render/vertex_marks.hpp"
+#include "wizard/pictures.hpp"
 #include "wizard/type_page.hpp"
 
 namespace swd::wizard {
@@ -35,6 +37,16 @@ class TypePageTest : public QObject {
     page.NextButton()->click();
     QCOMPARE(s.LandscapeType, 1);
     QCOMPARE(s.PlayerCount, 7);
+  }
+
+  void TheFlagsHaveTheColoursOfRendersFlags() {
+    const QSize size(150, 112);
+    const QImage picture = PlayersPicture(7, size);
+    for (int p = 1; p <= 7; ++p) {
+      const Rgb want = swd::PlayerColour(p);
+      QCOMPARE(picture.pixelColor(PlayersFlagCentre(p, size).toPoint()),
+               QColor(want.r, want.g, want.b));
+    }
   }
 
   void ShowsTheSizeOnEveryActivation() {

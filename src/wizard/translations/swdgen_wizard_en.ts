@@ -155,6 +155,10 @@
         <source>Startwert: %1</source>
         <translation>Seed: %1</translation>
     </message>
+    <message>
+        <source>Nichts gespeichert. Mit dem Startwert %1 und denselben Einstellungen entsteht dieselbe Karte noch einmal.</source>
+        <translation>Nothing saved. The seed %1 with the same settings makes the same map again.</translation>
+    </message>
 </context>
 <context>
     <name>swd::wizard::GraniteDialog</name>
@@ -523,10 +527,6 @@
 <context>
     <name>swd::wizard::TreeGroupDialog</name>
     <message>
-        <source>Häufigkeit kleiner Baumguppen festlegen</source>
-        <translation>Set the frequency of small tree groups</translation>
-    </message>
-    <message>
         <source>Kleine Baumgruppen</source>
         <translation>Small tree groups</translation>
     </message>
@@ -537,6 +537,10 @@
     <message>
         <source>sehr viele</source>
         <translation>very many</translation>
+    </message>
+    <message>
+        <source>Häufigkeit kleiner Baumgruppen festlegen</source>
+        <translation>Set the frequency of small tree groups</translation>
     </message>
 </context>
 <context>
