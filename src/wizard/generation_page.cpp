@@ -73,7 +73,7 @@ GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
   Content()->addWidget(hint_);
 
   auto* row = new QHBoxLayout;
-  row->addWidget(MakeButton(tr("&Hilfe"), "Command_Hilfe", this));
+  row->addWidget(MakeHelpButton());
   row->addStretch(1);
   auto* back = MakeButton(tr("<< &Zurück"), "Command_Zurueck", this);
   SetBackButton(back);

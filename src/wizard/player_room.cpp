@@ -1,0 +1,196 @@
+#include "wizard/player_room.hpp"
+
+#include <QCoreApplication>
+#include <array>
+#include <cmath>
+
+#include "wizard/shape_page.hpp"
+
+namespace swd::wizard {
+
+namespace {
+
+struct RoomRow {
+  BaseShape shape;
+  int side;  // the measured maps are side x side
+  // percent of the maps on which 1, 2, ..., 7 players all found room
+  std::array<int, 7> percent_with_room;
+};
+
+// Measured by player_room_measure.sh: 100 maps (seeds 1000 to 1099) of each shape and
+// square side, with the default settings and 7 players asked for, made by `swdgen
+// generate --count`; a map that placed k players counts for 1..k. The headquarters need
+// 5 x 5 vertices of open land and (width + height) / 16 + 16 vertices between them, and
+// "Insel (sym.)" places them in mirrored pairs, so it never holds 7.
+constexpr RoomRow kRoom[] = {
+    {BaseShape::NoIsland, 32, {96, 64, 8, 0, 0, 0, 0}},
+    {BaseShape::NoIsland, 48, {100, 100, 100, 72, 0, 0, 0}},
+    {BaseShape::NoIsland, 64, {100, 100, 100, 96, 76, 12, 0}},
+    {BaseShape::NoIsland, 80, {100, 100, 100, 100, 100, 100, 52}},
+    {BaseShape::NoIsland, 96, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 112, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 128, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 144, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 160, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 176, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 192, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 208, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 224, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 240, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::NoIsland, 256, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Island, 32, {72, 0, 0, 0, 0, 0, 0}},
+    {BaseShape::Island, 48, {96, 24, 0, 0, 0, 0, 0}},
+    {BaseShape::Island, 64, {100, 96, 68, 12, 0, 0, 0}},
+    {BaseShape::Island, 80, {100, 100, 100, 80, 16, 0, 0}},
+    {BaseShape::Island, 96, {100, 100, 100, 100, 88, 44, 4}},
+    {BaseShape::Island, 112, {100, 100, 100, 100, 96, 92, 72}},
+    {BaseShape::Island, 128, {100, 100, 100, 100, 100, 100, 96}},
+    {BaseShape::Island, 144, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Island, 160, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Island, 176, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Island, 192, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Island, 208, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Island, 224, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Island, 240, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Island, 256, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::IslandSymmetric, 32, {40, 40, 0, 0, 0, 0, 0}},
+    {BaseShape::IslandSymmetric, 48, {100, 100, 0, 0, 0, 0, 0}},
+    {BaseShape::IslandSymmetric, 64, {100, 100, 20, 20, 0, 0, 0}},
+    {BaseShape::IslandSymmetric, 80, {100, 100, 92, 92, 16, 16, 0}},
+    {BaseShape::IslandSymmetric, 96, {100, 100, 100, 100, 76, 76, 0}},
+    {BaseShape::IslandSymmetric, 112, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::IslandSymmetric, 128, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::IslandSymmetric, 144, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::IslandSymmetric, 160, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::IslandSymmetric, 176, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::IslandSymmetric, 192, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::IslandSymmetric, 208, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::IslandSymmetric, 224, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::IslandSymmetric, 240, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::IslandSymmetric, 256, {100, 100, 100, 100, 100, 100, 0}},
+    {BaseShape::Spiral, 32, {60, 0, 0, 0, 0, 0, 0}},
+    {BaseShape::Spiral, 48, {96, 16, 0, 0, 0, 0, 0}},
+    {BaseShape::Spiral, 64, {100, 100, 32, 0, 0, 0, 0}},
+    {BaseShape::Spiral, 80, {100, 100, 84, 24, 0, 0, 0}},
+    {BaseShape::Spiral, 96, {100, 100, 100, 84, 28, 0, 0}},
+    {BaseShape::Spiral, 112, {100, 100, 100, 100, 76, 40, 4}},
+    {BaseShape::Spiral, 128, {100, 100, 100, 100, 100, 88, 44}},
+    {BaseShape::Spiral, 144, {100, 100, 100, 100, 100, 100, 88}},
+    {BaseShape::Spiral, 160, {100, 100, 100, 100, 100, 100, 96}},
+    {BaseShape::Spiral, 176, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Spiral, 192, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Spiral, 208, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Spiral, 224, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Spiral, 240, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Spiral, 256, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::SpiralWithRing, 32, {40, 0, 0, 0, 0, 0, 0}},
+    {BaseShape::SpiralWithRing, 48, {100, 24, 0, 0, 0, 0, 0}},
+    {BaseShape::SpiralWithRing, 64, {100, 92, 32, 0, 0, 0, 0}},
+    {BaseShape::SpiralWithRing, 80, {100, 100, 88, 48, 4, 0, 0}},
+    {BaseShape::SpiralWithRing, 96, {100, 100, 100, 92, 44, 16, 0}},
+    {BaseShape::SpiralWithRing, 112, {100, 100, 100, 100, 100, 80, 40}},
+    {BaseShape::SpiralWithRing, 128, {100, 100, 100, 100, 100, 100, 80}},
+    {BaseShape::SpiralWithRing, 144, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::SpiralWithRing, 160, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::SpiralWithRing, 176, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::SpiralWithRing, 192, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::SpiralWithRing, 208, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::SpiralWithRing, 224, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::SpiralWithRing, 240, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::SpiralWithRing, 256, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Ring, 32, {0, 0, 0, 0, 0, 0, 0}},
+    {BaseShape::Ring, 48, {0, 0, 0, 0, 0, 0, 0}},
+    {BaseShape::Ring, 64, {36, 8, 0, 0, 0, 0, 0}},
+    {BaseShape::Ring, 80, {68, 48, 28, 8, 0, 0, 0}},
+    {BaseShape::Ring, 96, {92, 76, 68, 44, 0, 0, 0}},
+    {BaseShape::Ring, 112, {96, 88, 80, 60, 40, 8, 0}},
+    {BaseShape::Ring, 128, {100, 100, 100, 92, 68, 36, 4}},
+    {BaseShape::Ring, 144, {100, 100, 96, 84, 84, 56, 12}},
+    {BaseShape::Ring, 160, {100, 100, 96, 96, 96, 80, 44}},
+    {BaseShape::Ring, 176, {100, 100, 100, 96, 96, 96, 72}},
+    {BaseShape::Ring, 192, {100, 100, 100, 100, 100, 96, 88}},
+    {BaseShape::Ring, 208, {100, 100, 100, 100, 100, 100, 96}},
+    {BaseShape::Ring, 224, {100, 100, 100, 100, 100, 100, 96}},
+    {BaseShape::Ring, 240, {100, 100, 100, 100, 100, 100, 100}},
+    {BaseShape::Ring, 256, {100, 100, 100, 100, 100, 100, 100}},
+};
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("swd::wizard::PlayerRoom", text);
+}
+
+// The shape's name on the base-shape page.
+QString ShapeName(BaseShape shape) {
+  const int index = static_cast<int>(shape) - static_cast<int>(BaseShape::Island);
+  return QCoreApplication::translate("swd::wizard::ShapePage", kShapeChoices[index].caption);
+}
+
+}  // namespace
+
+BaseShape BaseShapeOf(const GeneratorSettings& s) {
+  if (!s.CheckInsel) return BaseShape::NoIsland;
+  if (!s.CheckErwEinst) return BaseShape::Island;
+  switch (static_cast<int>(s.ShapeCode)) {
+    case 1:
+      return BaseShape::Spiral;
+    case 2:
+      return BaseShape::Ring;
+    case 3:
+      return BaseShape::SpiralWithRing;
+    case 4:
+      return BaseShape::Picture;
+    default:
+      return s.SymmetricBase != 0 ? BaseShape::IslandSymmetric : BaseShape::Island;
+  }
+}
+
+std::optional<int> PercentWithRoom(BaseShape shape, int width, int height, int players) {
+  if (players < 1 || players > 7) return std::nullopt;
+  const int side = static_cast<int>(std::sqrt(static_cast<double>(width) * height));
+  const RoomRow* found = nullptr;
+  for (const RoomRow& row : kRoom) {
+    if (row.shape != shape) continue;
+    if (found == nullptr || row.side <= side) found = &row;
+  }
+  if (found == nullptr) return std::nullopt;
+  return found->percent_with_room[static_cast<std::size_t>(players - 1)];
+}
+
+QString PlayerRoomWarning(const GeneratorSettings& s) {
+  const BaseShape shape = BaseShapeOf(s);
+  int players = s.PlayerCount;
+  QString pairs;
+  if (shape == BaseShape::IslandSymmetric && players % 2 == 1) {
+    pairs = Tr("„Insel (sym.)“ setzt die Spieler paarweise: von %1 Spielern werden höchstens %2 "
+               "platziert.")
+                .arg(players)
+                .arg(players - 1);
+    --players;
+  }
+  const auto percent = PercentWithRoom(shape, s.MapWidth, s.MapHeight, players);
+  if (players == 0 || !percent || *percent >= 90) return pairs;
+
+  const QString where =
+      shape == BaseShape::NoIsland
+          ? Tr("Auf einer Karte von %1 x %2 ohne „Insel“").arg(s.MapWidth).arg(s.MapHeight)
+          : Tr("Auf einer Karte von %1 x %2 mit der Grundform „%3“")
+                .arg(s.MapWidth)
+                .arg(s.MapHeight)
+                .arg(ShapeName(shape));
+  const int tenths = (*percent + 5) / 10;
+  QString text = tenths == 0
+                     ? Tr("%1 finden %2 Spieler so gut wie nie alle Platz.").arg(where).arg(players)
+                     : Tr("%1 finden %2 Spieler nur bei etwa %3 von 10 Karten alle Platz.")
+                           .arg(where)
+                           .arg(players)
+                           .arg(tenths);
+  int safe = players - 1;
+  while (safe > 0 && PercentWithRoom(shape, s.MapWidth, s.MapHeight, safe).value_or(0) < 90)
+    --safe;
+  if (shape == BaseShape::IslandSymmetric) safe -= safe % 2;
+  text += " " + (safe > 0 ? Tr("Fast immer ist Platz für bis zu %1 Spieler.").arg(safe)
+                          : Tr("Eine größere Karte gibt ihnen Raum."));
+  return pairs.isEmpty() ? text : pairs + " " + text;
+}
+
+}  // namespace swd::wizard
