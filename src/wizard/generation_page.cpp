@@ -290,6 +290,16 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
     stopped_at_save_ = true;
     return std::nullopt;
   }
+  if (problem.empty() && generator_->run.PlayerCount == 0 && generator_->settings.PlayerCount > 0) {
+    // A map without a single headquarters is no map to play; it is saved only when the
+    // user says so.
+    preview_->Flush();
+    const auto answer =
+        QMessageBox::question(this, tr("Landschaft generieren"),
+                              PlayersNote() + "\n\n" + tr("Die Karte trotzdem speichern?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) return std::nullopt;
+  }
   SaveTarget offered = proposal;
   if (offered.folder.empty()) offered.folder = save_folder_.toStdString();
   if (problem.empty()) {

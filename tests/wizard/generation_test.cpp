@@ -187,6 +187,34 @@ class GenerationTest : public QObject {
     QVERIFY(PlayersPlacedNote(7, 7).isEmpty());
   }
 
+  void AMapWithoutPlayersIsSavedOnlyWhenTheUserSaysSo() {
+    TestWizard t;
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    // A "Ring" of 32 x 32 has room for no headquarters (the players page says so, too).
+    page.settings().CheckErwEinst = true;
+    page.settings().ShapedBase = 1;
+    page.settings().ShapeCode = 2;
+    page.settings().PlayerCount = 7;
+    t.window->ShowPage(PageId::Generation);
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+      QString asked;
+      OnNextMessageBox([&](QMessageBox& box) {
+        asked = box.text();
+        box.button(button)->click();
+      });
+      WhenShown ok(page.Save(), [&] { page.Save().OkButton()->click(); });
+      page.StartButton()->click();
+      QCOMPARE(asked, QString("Keiner der 7 Spieler konnte platziert werden.\n\nDie Karte "
+                              "trotzdem speichern?"));
+      QCOMPARE(ok.Done(), button == QMessageBox::Yes);
+      QCOMPARE(page.LastOutcome().status, button == QMessageBox::Yes
+                                              ? RunOutcome::Status::Written
+                                              : RunOutcome::Status::SaveCancelled);
+      QCOMPARE(FilesIn(t.folder.path()).size(), button == QMessageBox::Yes ? 2 : 0);
+    }
+  }
+
   void AStartValueRunsAsTheCommandLinesSeedDoes() {
     TestWizard t;
     // 64 x 64 for 2 players, chosen as a user would.
@@ -213,10 +241,10 @@ class GenerationTest : public QObject {
       return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
     // A run of the wizard's own first: what it leaves in the generator must not count. It
-    // draws its seed (the fixture's 12345) and is that seed's run of the command line.
+    // draws its seed (the fixture's 4) and is that seed's run of the command line.
     QVERIFY(run("", "Frei", false));
-    QCOMPARE(page.LastSeed(), 12345u);
-    QTRY_VERIFY2(page.ResultLabel()->text().endsWith("   Startwert: 12345"),
+    QCOMPARE(page.LastSeed(), 4u);
+    QTRY_VERIFY2(page.ResultLabel()->text().endsWith("   Startwert: 4"),
                  qPrintable(page.ResultLabel()->text()));
     QVERIFY(run("7", "Eins", true));
     QVERIFY(run("4294967295", "Drei", false));
@@ -224,7 +252,7 @@ class GenerationTest : public QObject {
 
     for (const auto& [seed, objects, name] :
          {std::tuple{"7", true, "Eins"}, std::tuple{"4294967295", false, "Drei"},
-          std::tuple{"12345", false, "Frei"}}) {
+          std::tuple{"4", false, "Frei"}}) {
       QStringList arguments{"generate", "--seed",   seed,    "--width",
                             "64",       "--height", "64",    "--players",
                             "2",        "--quiet",  "--out", folder.filePath("cli.swd")};
@@ -330,7 +358,7 @@ class GenerationTest : public QObject {
     QVERIFY(AllBackground(page.generator().preview));
     // The map is gone, but not without a word: the seed the run drew makes it again.
     QCOMPARE(page.StatusBar()->currentMessage(),
-             QString("Nichts gespeichert. Mit dem Startwert 12345 und denselben Einstellungen "
+             QString("Nichts gespeichert. Mit dem Startwert 4 und denselben Einstellungen "
                      "entsteht dieselbe Karte noch einmal."));
     QVERIFY(ButtonsEnabled(page));
   }

@@ -24,7 +24,10 @@ TestWizard::TestWizard(std::shared_ptr<QSettings> settings) {
   services.choose_folder = [this](QWidget*, const QString&) {
     return folder_answers.isEmpty() ? QString() : folder_answers.takeFirst();
   };
-  services.draw_seed = [] { return 12345u; };
+  // Every run without a "Startwert" is the command line's with seed 4, whose 32 x 32
+  // island holds a player: no question about a map without players comes before the
+  // save dialog.
+  services.draw_seed = [] { return 4u; };
   window = std::make_unique<WizardWindow>(services);
   window->Begin();
 }
