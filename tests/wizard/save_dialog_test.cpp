@@ -66,24 +66,49 @@ class SaveDialogTest : public QObject {
     QCOMPARE(QString::fromStdString(answer->folder.string()), f.folder.path());
   }
 
-  void TheStartObjectsBoxStartsUntickedAndKeepsItsStateFromSaveToSave() {
+  void TheStartObjectsBoxStartsTickedAndKeepsItsStateFromSaveToSave() {
     Fixture f;
-    const auto answer = [&f](bool tick) {
+    const auto answer = [&f](std::optional<bool> tick) {
       WhenShown ok(f.dialog, [&f, tick] {
-        if (tick) f.dialog.StartObjectsBox()->setChecked(true);
+        if (tick) f.dialog.StartObjectsBox()->setChecked(*tick);
         f.dialog.OkButton()->click();
       });
       const auto target = f.dialog.Ask(f.Proposal(), "");
       return target && target->start_objects;
     };
     QCOMPARE(f.dialog.StartObjectsBox()->text(), QString("Startpositionen als Objekte eintragen"));
+    QVERIFY(answer(std::nullopt));
     QVERIFY(!answer(false));
-    QVERIFY(answer(true));
     // The next save of the program run asks with the box as the user left it.
-    QVERIFY(answer(false));
+    QVERIFY(!answer(std::nullopt));
+    QVERIFY(answer(true));
+    QVERIFY(answer(std::nullopt));
     const auto* use = f.dialog.findChild<QLabel*>("Label_Startobjekte");
     QVERIFY(use != nullptr);
     QVERIFY(use->text().contains("Return to the Roots"));
+  }
+
+  void OffersTheGamesMapsFolderWhereItExists() {
+    QTemporaryDir user_data;
+    qputenv("RTTR_USERDATA_DIR", user_data.path().toLocal8Bit());
+    Fixture f;
+    const auto shown = [&f] {
+      bool visible = false;
+      WhenShown cancel(f.dialog, [&] {
+        visible = f.dialog.GameFolderButton()->isVisible();
+        if (visible) f.dialog.GameFolderButton()->click();
+        f.dialog.OkButton()->click();
+      });
+      const auto target = f.dialog.Ask(f.Proposal(), "");
+      return std::pair{visible, target ? QString::fromStdString(target->folder.string()) : ""};
+    };
+    QCOMPARE(shown(), std::pair(false, f.folder.path()));
+    QVERIFY(QDir(user_data.path()).mkdir("WORLDS"));
+    const QString worlds = QDir(user_data.path()).filePath("WORLDS");
+    QCOMPARE(shown(), std::pair(true, worlds));
+    QCOMPARE(f.dialog.GameFolderButton()->text(),
+             QString("In den Kartenordner von Return to the Roots"));
+    qunsetenv("RTTR_USERDATA_DIR");
   }
 
   void OkOnlyWhenBothFieldsHoldText() {
