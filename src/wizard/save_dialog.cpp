@@ -84,8 +84,8 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
   auto* buttons = new QHBoxLayout;
   choose_folder_ = MakeButton(tr("Anderen O&rdner wählen …"), "Command_Ordner", this);
   buttons->addWidget(choose_folder_);
-  game_folder_ = MakeButton(tr("In den Kartenordner von Return to the Roots"),
-                            "Command_Spielordner", this);
+  game_folder_ =
+      MakeButton(tr("In den Kartenordner von Return to the Roots"), "Command_Spielordner", this);
   buttons->addWidget(game_folder_);
   buttons->addStretch(1);
   ok_ = MakeButton(tr("&Ok"), "Command_Ok", this);

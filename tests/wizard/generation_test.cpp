@@ -98,8 +98,10 @@ class GenerationTest : public QObject {
     TestWizard t;
     GoToGeneration(t);
     const PreviewView& view = *t.window->Generation().Preview();
-    QCOMPARE(view.Zoom(), PreviewView::WholeZoom(view.size() - QSize(4, 4), {36, 36}));
+    // The map alone, without the image's border of background to the right and below.
+    QCOMPARE(view.Zoom(), PreviewView::WholeZoom(view.size() - QSize(4, 4), {32, 32}));
     QVERIFY(view.Zoom() >= 2);
+    QCOMPARE(view.PictureRect().size(), QSize(32, 32) * view.Zoom());
   }
 
   void AWholeRunWritesTheMapAndKeepsItsPreviewAndTables() {

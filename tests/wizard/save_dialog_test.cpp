@@ -1,15 +1,18 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
 #include "wizard/save_dialog.hpp"
 #include "wizard/save_folder.hpp"
+#include "wizard/services.hpp"
 #include "wizard/window_placement.hpp"
 #include "wizard_fixture.hpp"
 
@@ -109,6 +112,36 @@ class SaveDialogTest : public QObject {
     QCOMPARE(f.dialog.GameFolderButton()->text(),
              QString("In den Kartenordner von Return to the Roots"));
     qunsetenv("RTTR_USERDATA_DIR");
+  }
+
+  void QtsFileDialogsShowWholeSizesAndDates() {
+    QTemporaryDir folder;
+    QFile file(QDir(folder.path()).filePath("Karte.bmp"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(17 * 1024 + 3, 'x'));
+    file.close();
+    QVERIFY(QDir(folder.path()).mkdir("Unterordner"));
+    for (const auto& dialog :
+         {MakePictureDialog(nullptr, folder.path()), MakeFolderDialog(nullptr, folder.path())}) {
+      dialog->setViewMode(QFileDialog::Detail);
+      dialog->show();
+      auto* tree = dialog->findChild<QTreeView*>("treeView");
+      QVERIFY(tree != nullptr);
+      QTRY_VERIFY(tree->model()->rowCount(tree->rootIndex()) > 0);
+      QTest::qWait(50);
+      const QAbstractItemModel& model = *tree->model();
+      for (int row = 0; row < model.rowCount(tree->rootIndex()); ++row) {
+        for (const int column : {1, 3}) {  // size and date
+          const QModelIndex cell = model.index(row, column, tree->rootIndex());
+          QVERIFY2(tree->columnWidth(column) >= tree->sizeHintForIndex(cell).width(),
+                   qPrintable(QString("%1: %2 < %3")
+                                  .arg(model.data(cell).toString())
+                                  .arg(tree->columnWidth(column))
+                                  .arg(tree->sizeHintForIndex(cell).width())));
+        }
+      }
+      dialog->hide();
+    }
   }
 
   void OkOnlyWhenBothFieldsHoldText() {
