@@ -161,10 +161,13 @@ QString PlayerRoomWarning(const GeneratorSettings& s) {
   int players = s.PlayerCount;
   QString pairs;
   if (shape == BaseShape::IslandSymmetric && players % 2 == 1) {
-    pairs = Tr("„Insel (sym.)“ setzt die Spieler paarweise: von %1 Spielern werden höchstens %2 "
-               "platziert.")
-                .arg(players)
-                .arg(players - 1);
+    pairs =
+        Tr(QT_TRANSLATE_NOOP(
+               "swd::wizard::PlayerRoom",
+               "„Insel (sym.)“ setzt die Spieler paarweise: von %1 Spielern werden höchstens %2 "
+               "platziert."))
+            .arg(players)
+            .arg(players - 1);
     --players;
   }
   const auto percent = PercentWithRoom(shape, s.MapWidth, s.MapHeight, players);
@@ -172,24 +175,36 @@ QString PlayerRoomWarning(const GeneratorSettings& s) {
 
   const QString where =
       shape == BaseShape::NoIsland
-          ? Tr("Auf einer Karte von %1 x %2 ohne „Insel“").arg(s.MapWidth).arg(s.MapHeight)
-          : Tr("Auf einer Karte von %1 x %2 mit der Grundform „%3“")
+          ? Tr(QT_TRANSLATE_NOOP("swd::wizard::PlayerRoom",
+                                 "Auf einer Karte von %1 x %2 ohne „Insel“"))
+                .arg(s.MapWidth)
+                .arg(s.MapHeight)
+          : Tr(QT_TRANSLATE_NOOP("swd::wizard::PlayerRoom",
+                                 "Auf einer Karte von %1 x %2 mit der Grundform „%3“"))
                 .arg(s.MapWidth)
                 .arg(s.MapHeight)
                 .arg(ShapeName(shape));
   const int tenths = (*percent + 5) / 10;
-  QString text = *percent < 10
-                     ? Tr("%1 finden %2 Spieler so gut wie nie alle Platz.").arg(where).arg(players)
-                     : Tr("%1 finden %2 Spieler nur bei etwa %3 von 10 Karten alle Platz.")
-                           .arg(where)
-                           .arg(players)
-                           .arg(tenths);
+  QString text =
+      *percent < 10
+          ? Tr(QT_TRANSLATE_NOOP("swd::wizard::PlayerRoom",
+                                 "%1 finden %2 Spieler so gut wie nie alle Platz."))
+                .arg(where)
+                .arg(players)
+          : Tr(QT_TRANSLATE_NOOP("swd::wizard::PlayerRoom",
+                                 "%1 finden %2 Spieler nur bei etwa %3 von 10 Karten alle Platz."))
+                .arg(where)
+                .arg(players)
+                .arg(tenths);
   int safe = players - 1;
   while (safe > 0 && PercentWithRoom(shape, s.MapWidth, s.MapHeight, safe).value_or(0) < 90)
     --safe;
   if (shape == BaseShape::IslandSymmetric) safe -= safe % 2;
-  text += " " + (safe > 0 ? Tr("Fast immer ist Platz für bis zu %1 Spieler.").arg(safe)
-                          : Tr("Eine größere Karte gibt ihnen Raum."));
+  text += " " + (safe > 0 ? Tr(QT_TRANSLATE_NOOP("swd::wizard::PlayerRoom",
+                                                 "Fast immer ist Platz für bis zu %1 Spieler."))
+                                .arg(safe)
+                          : Tr(QT_TRANSLATE_NOOP("swd::wizard::PlayerRoom",
+                                                 "Eine größere Karte gibt ihnen Raum.")));
   return pairs.isEmpty() ? text : pairs + " " + text;
 }
 
