@@ -198,7 +198,8 @@ class NavigationTest : public QObject {
     // Alt+S starts; in the save dialog the name field has the focus, and Enter saves.
     SaveDialog& save = w.Generation().Save();
     WhenShown type_name(save, [&] {
-      QCOMPARE(QApplication::focusWidget(), save.NameField());
+      QVERIFY(QTest::qWaitForWindowActive(&save));
+      QTRY_COMPARE(QApplication::focusWidget(), save.NameField());
       press(Qt::Key_A, Qt::ControlModifier);
       QTest::keyClicks(QApplication::focusWidget(), "Tasten");
       press(Qt::Key_Return);
