@@ -1,11 +1,25 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of swd_reader_fuzz: small sound maps and damaged ones.
+"""Writes the seed corpus of swd_reader_fuzz: small sound maps and damaged ones, and, given
+the swdgen program, a few maps it generates.
 
-The maps are synthetic, as small as the reader allows, so that the committed corpus stays
-small and the fuzzer starts from files whose every part it has seen."""
+The synthetic maps are as small as the reader allows, so that the fuzzer starts from files
+whose every part it has seen; the generated ones are larger, with the terrain, objects,
+resources and start positions of real maps, and few, so that the committed corpus stays
+small:  make_map_corpus.py [FOLDER [SWDGEN]]"""
 import os
+import shutil
+import subprocess
 import struct
 import sys
+import tempfile
+
+# The generated seeds: name, and the options of `swdgen generate` that make them.
+GENERATED = {
+    'sound-64x64-start-objects': ['--seed', '7', '--width', '64', '--height', '64',
+                                  '--players', '2', '--start-objects'],
+    'sound-48x80-oedland-ring': ['--seed', '9', '--width', '48', '--height', '80',
+                                 '--type', 'oedland', '--players', '4', '--shape', 'ring'],
+}
 
 
 def header(width, height, kind=0, players=2, title=b'Seed', author=b'swdgen', tail=None):
@@ -56,6 +70,18 @@ def main(folder):
             f.write(data)
 
 
+def generate(folder, swdgen):
+    with tempfile.TemporaryDirectory() as work:
+        for name, options in GENERATED.items():
+            out = os.path.join(work, 'seed.swd')
+            subprocess.run([swdgen, 'generate', '--quiet', '--out', out] + options, check=True,
+                           stdout=subprocess.DEVNULL)
+            shutil.copyfile(out, os.path.join(folder, name))
+
+
 if __name__ == '__main__':
-    main(sys.argv[1] if len(sys.argv) > 1 else
-         os.path.join(os.path.dirname(os.path.abspath(__file__)), 'corpus', 'swd_reader'))
+    target = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), 'corpus', 'swd_reader')
+    main(target)
+    if len(sys.argv) > 2:
+        generate(target, sys.argv[2])

@@ -23,6 +23,9 @@ def main(folder):
         'topdown': bytes([0x11]) + bmp(48, 48, top_down=True),
         'v5header': bytes([0x00]) + bmp(32, 32, header=124),
         'mismatch': bytes([0x22]) + bmp(32, 32),
+        # The size byte gives 32 + 16 * nibble: 128 x 64, and the largest map, 256 x 256.
+        'wide128x64': bytes([0x26]) + bmp(128, 64),
+        'largest256': bytes([0xEE]) + bmp(256, 256),
     }
     for name, data in seeds.items():
         with open(os.path.join(folder, name), 'wb') as f:

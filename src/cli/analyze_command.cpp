@@ -28,6 +28,14 @@ int RunAnalyze(const AnalyzeArgs& args, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
   const MapAnalysis analysis = AnalyzeMap(*input.map, static_cast<int>(radius));
+  // What the game cannot load is still analysed, as far as it goes; what is left out is said.
+  for (const MapFault& fault : FindMapFaults(input.map->header)) {
+    const bool dropped = fault.drops_start && !analysis.starts_from_objects;
+    err << "swdgen: " << args.file << ": "
+        << (dropped ? Message(MessageKey::MapStartDropped, {fault.message}) : fault.message)
+               .German()
+        << '\n';
+  }
   if (args.json) {
     WriteAnalysisJson(input.map->header, analysis, out);
   } else {

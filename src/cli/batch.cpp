@@ -230,12 +230,12 @@ int RunBatch(const GenerateRequest& request, std::uint32_t first_seed, std::ostr
   }
   int status = shared.problem.empty() ? kExitOk : shared.problem_status;
   if (!shared.problem.empty()) err << "swdgen: " << shared.problem << '\n';
-  if (InterruptRequested() && status == kExitOk && !report.complete) status = kExitInterrupted;
+  if (InterruptRequested() && status == kExitOk && !report.complete) status = InterruptedStatus();
   // Without a map there is nothing to describe, and an earlier batch's summary stays.
   if (!report.maps.empty()) status = WriteReports(report, status, out, err);
   const std::string written =
       std::to_string(report.maps.size()) + " of " + std::to_string(count) + " maps written";
-  if (status == kExitInterrupted) {
+  if (InterruptRequested() && status == InterruptedStatus()) {
     err << "swdgen: interrupted, " << written << '\n';
   } else if (!report.complete) {
     err << "swdgen: " << written << '\n';

@@ -13,6 +13,8 @@ namespace swd::cli {
 
 BatchNames BatchNames::For(const GenerateRequest& request) {
   if (!request.out) return {{}, "Karte"};
+  // Without a file name, --out names the folder.
+  if (!request.out->has_filename()) return {request.out->parent_path(), "Karte"};
   return {request.out->parent_path(), request.out->stem().string()};
 }
 
@@ -88,9 +90,12 @@ BatchMapResult MakeBatchMap(const GenerateRequest& request, const BatchNames& na
     if (request.sheet) m.thumbnail = MakeThumbnail(*read.map);
   }
 
-  // Ctrl-C, or another map's failure, stops the batch: what is not yet written stays so.
-  if (stop.load() || InterruptRequested()) return {};
-  if (const Message problem = WriteFilesAtomically(files); !problem.empty()) {
+  // Ctrl-C, or another map's failure, stops the batch: what is not yet written stays so,
+  // up to the moment the files are renamed into place.
+  const auto stopped = [&stop] { return stop.load() || InterruptRequested(); };
+  if (stopped()) return {};
+  if (const Message problem = WriteFilesAtomically(files, stopped); !problem.empty()) {
+    if (problem.key() == MessageKey::SaveInterrupted) return {};
     return Failed(problem.German(), kExitWriteFailed);
   }
   result.status = BatchMapResult::Status::Written;

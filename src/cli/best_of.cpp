@@ -9,6 +9,7 @@
 #include "cli/analysis_output.hpp"
 #include "cli/commands.hpp"
 #include "cli/generate_run.hpp"
+#include "cli/render_command.hpp"
 #include "files/atomic_files.hpp"
 
 namespace swd::cli {
@@ -64,9 +65,15 @@ int RunBestOf(const GenerateRequest& request, std::uint32_t first_seed, std::ost
     if (!best || c.BetterThan(*best)) best = std::move(c);
   }
   out << "chosen seed " << best->seed << '\n';
-  const int status =
-      ReportOutcome(best->outcome, WriteFilesAtomically(best->files).German(), out, err);
-  return ReportByProducts(status, request, {}, best->files, out, err);
+  std::string problem;
+  if (request.png) problem = AddMapPicture(best->files, *request.png);
+  if (problem.empty()) {
+    const Message saved = WriteFilesAtomically(best->files, InterruptRequested);
+    if (saved.key() == MessageKey::SaveInterrupted) return ReportOutcome({}, {}, out, err);
+    problem = saved.German();
+  }
+  const int status = ReportOutcome(best->outcome, problem, out, err);
+  return ReportByProducts(status, {}, best->files, out, err);
 }
 
 }  // namespace swd::cli

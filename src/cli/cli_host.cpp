@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "cli/render_command.hpp"
 #include "files/atomic_files.hpp"
 #include "files/file_writer.hpp"
 
@@ -14,12 +15,14 @@ namespace swd::cli {
 namespace {
 // The one piece of process-wide state: a signal handler can only talk through a flag. An
 // atomic one, since the runs of a batch read it on threads of their own; a lock-free atomic
-// may be set in a signal handler.
-std::atomic<bool> g_interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
+// may be set in a signal handler. It holds the signal that asked the command to stop, 0
+// while none has.
+std::atomic<int> g_interrupt{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
-extern "C" void OnInterrupt(int) {
-  g_interrupted.store(true);
+extern "C" void OnInterrupt(int signal) {
+  int none = 0;
+  g_interrupt.compare_exchange_strong(none, signal);
 }
 
 std::string TwoDigits(int n) {
@@ -30,10 +33,17 @@ std::string TwoDigits(int n) {
 }  // namespace
 
 void InstallInterruptHandler() {
-  std::signal(SIGINT, OnInterrupt);
+  // SIGTERM is how scripts and service managers ask a command to stop: it gets what Ctrl-C
+  // gets, an orderly end with what is written told and described.
+  for (const int signal : {SIGINT, SIGTERM})
+    std::signal(signal, OnInterrupt);
 }
 bool InterruptRequested() {
-  return g_interrupted.load();
+  return g_interrupt.load() != 0;
+}
+int InterruptedStatus() {
+  const int signal = g_interrupt.load();
+  return 128 + (signal != 0 ? signal : SIGINT);
 }
 
 CliHost::CliHost(Options options) : options_(std::move(options)) {}
@@ -76,15 +86,16 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
   // The command line has nobody to ask again: a second request means the first answer
   // could not be used, and the run ends with that reason.
   if (!problem.empty()) {
-    save_problem_ = problem.German();
+    if (!interrupted_) save_problem_ = problem.German();
     return std::nullopt;
   }
   SaveTarget target = proposal;
   target.title = options_.title;
   target.start_objects = options_.start_objects;
   if (options_.out) {
+    // Without a file name, --out names the folder the proposed name goes into.
     target.folder = options_.out->parent_path();
-    target.name = options_.out->stem().string();
+    if (options_.out->has_filename()) target.name = options_.out->stem().string();
   } else {
     // Where the current folder is gone or cannot be named, "." stands for it and the
     // writer reports what is wrong with it.
@@ -96,10 +107,19 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
 }
 
 Message CliHost::WriteFiles(const std::vector<FileContent>& files) {
-  // The files stay at hand after the save: --png draws the map from them, --best-of keeps
-  // every candidate's in memory and writes only the chosen one's.
+  // The files stay at hand after the save: --best-of keeps every candidate's in memory and
+  // writes only the chosen one's.
   files_ = files;
-  return options_.keep_files ? Message{} : WriteFilesAtomically(files);
+  if (options_.keep_files) return {};
+  if (options_.picture) {
+    // The picture is one of the set: runs saving under one name at once leave the picture
+    // of the map beside it, never another run's.
+    std::string problem = AddMapPicture(files_, *options_.picture);
+    if (!problem.empty()) return Message::Verbatim(std::move(problem));
+  }
+  Message problem = WriteFilesAtomically(files_, InterruptRequested);
+  interrupted_ = problem.key() == MessageKey::SaveInterrupted;
+  return problem;
 }
 
 void CliHost::StartClock() {
@@ -152,9 +172,17 @@ void CliHost::DumpStep(int row, std::string_view name) {
   };
   std::error_code ec;
   std::filesystem::create_directories(*options_.dump_dir, ec);
+  if (ec) {
+    trace_problem_ =
+        Message(MessageKey::FolderNotCreated,
+                {Message::Verbatim(options_.dump_dir->string()), Message::Verbatim(ec.message())})
+            .German();
+    return;
+  }
   for (const auto& file : writes) {
-    if (const int err = WriteWholeFile(file.path, file.bytes, file.mode); err != 0) {
-      trace_problem_ = SaveProblem(file.path, err).German();
+    if (const Message problem = WriteWholeFile(file.path, file.bytes, file.mode);
+        !problem.empty()) {
+      trace_problem_ = problem.German();
       return;
     }
   }

@@ -31,6 +31,8 @@ class CliHost : public Host {
     bool timing = false;  // measures each row (StartClock, row_times)
     // Keeps the files of a save in memory instead of writing them (see files).
     bool keep_files = false;
+    // Writes the picture of the map with its files, as PicturePath names it from this.
+    std::optional<std::filesystem::path> picture;
     std::string status_prefix;  // shown before the status in the progress line
   };
 
@@ -56,8 +58,10 @@ class CliHost : public Host {
   const std::vector<RowTime>& row_times() const { return row_times_; }
   std::optional<double> saving_ms() const { return saving_ms_; }
 
-  // Why the map could not be saved; empty if it was or the run ended before.
+  // Why the map could not be saved; empty if it was, the run ended before or was interrupted.
   const std::string& save_problem() const { return save_problem_; }
+  // Whether Ctrl-C (or SIGTERM) stopped the save before any of its files was replaced.
+  bool save_interrupted() const { return interrupted_; }
   // Why the step trace is incomplete; empty if it was written or not asked for.
   const std::string& trace_problem() const { return trace_problem_; }
   // The files of the last save, the map first; kept in memory only with keep_files.
@@ -77,6 +81,7 @@ class CliHost : public Host {
   int percent_ = -1;
   bool line_open_ = false;
   std::string save_problem_;
+  bool interrupted_ = false;
   std::string trace_problem_;
   std::vector<FileContent> files_;
   std::chrono::steady_clock::time_point mark_;
@@ -84,9 +89,12 @@ class CliHost : public Host {
   std::optional<double> saving_ms_;
 };
 
-// Installs the Ctrl-C handler that CancelKeyHeld reports; true once Ctrl-C was pressed. Every
-// host of the process sees it, so that one Ctrl-C stops all runs of a batch.
+// Installs the handler of Ctrl-C and SIGTERM that CancelKeyHeld reports; true once either
+// came. Every host of the process sees it, so that one Ctrl-C stops all runs of a batch.
 void InstallInterruptHandler();
 bool InterruptRequested();
+// The exit status of a command they stopped: 128 + the signal (130 for Ctrl-C, 143 for
+// SIGTERM), as a shell reports a command the signal ended.
+int InterruptedStatus();
 
 }  // namespace swd::cli

@@ -90,6 +90,23 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   analyze->add_flag("--json", analyze_args.json, "JSON instead of a table");
   analyze->add_option("--radius", analyze_args.radius, "steps of a start's area, 1..256 (24)");
 
+  // A word where the command belongs that names none: CLI11 would only say that one is
+  // missing.
+  const CLI::App& commands = app;
+  std::string known;
+  bool named = false;
+  for (const CLI::App* command : commands.get_subcommands([](const CLI::App*) { return true; })) {
+    known += (known.empty() ? "" : ", ") + command->get_name();
+    named = named || (argc > 1 && command->get_name() == argv[1]);
+  }
+  if (argc > 1 && argv[1][0] != '-' && !named) {
+    err << "swdgen: "
+        << Message(MessageKey::UnknownCommand,
+                   {Message::Verbatim(argv[1]), Message::Verbatim(known)})
+               .German()
+        << '\n';
+    return kExitBadInput;
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -31,7 +31,7 @@ int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err) 
   const RunOutcome outcome = GenerateOnce(host, req.settings, seed);
   host.FinishLine();
   int status = ReportOutcome(outcome, host.save_problem(), out, err);
-  status = ReportByProducts(status, req, host.trace_problem(), host.files(), out, err);
+  status = ReportByProducts(status, host.trace_problem(), host.files(), out, err);
   // A run stopped by Ctrl-C has no times worth showing.
   if (req.timing && outcome.status != RunOutcome::Status::Cancelled) ReportTiming(host, out);
   return status;
@@ -54,7 +54,12 @@ int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& 
       out << "hq " << p << "    " << *h.hq_x[p] << ", " << *h.hq_y[p] << '\n';
     }
   }
-  // The structure is sound, but the game refuses a map with a terrain code it does not know.
+  // The structure is sound, but the header holds what the game cannot load.
+  const std::vector<MapFault> faults = FindMapFaults(h);
+  for (const MapFault& fault : faults)
+    err << "swdgen: " << file.string() << ": " << fault.message.German() << '\n';
+  if (!faults.empty()) return kExitMapUnplayable;
+  // The game refuses a map with a terrain code it does not know.
   if (const UnknownTerrain unknown = FindUnknownTerrain(*input.map); unknown.triangles > 0) {
     err << "swdgen: " << file.string() << ": " << UnknownTerrainText(unknown)
         << "; das Spiel lädt diese Karte nicht.\n";

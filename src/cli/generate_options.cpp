@@ -6,6 +6,9 @@
 #include <system_error>
 #include <thread>
 
+#include "cli/output_options.hpp"
+#include "cli/render_command.hpp"
+#include "files/file_writer.hpp"
 #include "mapfile/save_names.hpp"
 #include "model/settings_check.hpp"
 #include "shape/picture_reader.hpp"
@@ -126,10 +129,53 @@ void CheckBatch(const GenerateArgs& a, GenerateRequest& r) {
     if (a.sheet->empty()) throw BadValue{"--sheet: '' is not valid; it accepts a file name"};
     std::filesystem::path sheet = *a.sheet;
     if (sheet.extension() != ".html" && sheet.extension() != ".htm") sheet += ".html";
-    if (const auto problem = FolderProblem(sheet); !problem.empty()) {
-      throw BadValue{"--sheet: " + problem};
+    if (const auto problem = OutputOptionProblem("--sheet", sheet); !problem.empty()) {
+      throw BadValue{problem};
     }
     r.sheet = sheet;
+  }
+}
+
+// Every file the run will write can be written, and none replaces another of the run. The
+// map's name is drawn in the run where --out gives none, and a batch's maps are named by
+// their seeds: their files are checked when saved, their folder here.
+void CheckOutputs(const GenerateRequest& r, bool batch) {
+  std::vector<NamedOutput> outputs;
+  if (r.out && batch) {
+    const std::filesystem::path folder = r.out->has_filename() ? FolderOf(*r.out) : *r.out;
+    if (const auto problem = OutputOptionProblem("--out", folder / ""); !problem.empty()) {
+      throw BadValue{problem};
+    }
+  } else if (r.out) {
+    if (r.out->has_filename()) {
+      outputs.push_back({"--out", *r.out});
+      outputs.push_back({"--out", std::filesystem::path(*r.out).replace_extension(".bmp")});
+    } else if (const auto problem = OutputOptionProblem("--out", *r.out); !problem.empty()) {
+      throw BadValue{problem};
+    }
+  }
+  if (r.png && !batch) {
+    if (r.png->has_filename()) {
+      outputs.push_back({"--png", *r.png});
+    } else if (r.out && r.out->has_filename()) {
+      outputs.push_back({"--png", PicturePath(*r.png, *r.out)});
+    } else if (const auto problem =
+                   r.png->empty() ? std::string() : OutputOptionProblem("--png", *r.png);
+               !problem.empty()) {
+      throw BadValue{problem};
+    }
+  }
+  const auto same = SameOutputProblem(outputs, r.dump_dir.value_or(std::filesystem::path()));
+  if (!same.empty()) throw BadValue{same};
+  for (const NamedOutput& output : outputs) {
+    if (const auto problem = OutputOptionProblem(output.option, output.path); !problem.empty()) {
+      throw BadValue{problem};
+    }
+  }
+  if (r.dump_dir) {
+    if (const auto problem = TraceFolderProblem(*r.dump_dir); !problem.empty()) {
+      throw BadValue{problem};
+    }
   }
 }
 
@@ -237,24 +283,23 @@ GenerateRequest Check(const GenerateArgs& a) {
   }
   r.title = a.title;
   if (!a.out.empty()) {
-    std::filesystem::path out = a.out;
-    if (out.extension() != ".swd") out += ".swd";
-    const std::string name = out.stem().string();
-    if (const auto problem = CheckMapName(name); !problem.empty()) {
-      throw BadValue{"--out: '" + a.out + "' is not valid: " + problem.German()};
+    std::filesystem::path out = OutputPath(a.out);
+    // "--out /dev/full" names a device, not a name for the map beside it.
+    if (const auto problem = OutputOptionProblem("--out", out); !problem.empty()) {
+      throw BadValue{problem};
     }
-    if (const auto problem = FolderProblem(out); !problem.empty()) {
-      throw BadValue{"--out: " + problem};
+    if (out.has_filename()) {
+      if (out.extension() != ".swd") out += ".swd";
+      const std::string name = out.stem().string();
+      if (const auto problem = CheckMapName(name); !problem.empty()) {
+        throw BadValue{"--out: '" + a.out + "' is not valid: " + problem.German()};
+      }
     }
     r.out = out;
   }
-  if (a.png && !a.png->empty()) {
-    if (const auto problem = FolderProblem(*a.png); !problem.empty()) {
-      throw BadValue{"--png: " + problem};
-    }
-  }
-  if (a.png) r.png = *a.png;
+  if (a.png) r.png = a.png->empty() ? std::filesystem::path() : OutputPath(*a.png);
   if (!a.dump_steps.empty()) r.dump_dir = a.dump_steps;
+  CheckOutputs(r, a.count.has_value());
   if (!a.best_of.empty()) {
     r.best_of = static_cast<int>(
         ParseWhole("--best-of", a.best_of, 1, kMostCandidates, "a whole number 1 to 1000"));
@@ -278,19 +323,6 @@ WholeOption ParseWholeOption(const std::string& option, const std::string& text,
     return {std::nullopt, option + ": '" + text + "' is not valid; it accepts " + accepts};
   }
   return {value, {}};
-}
-
-std::string FolderProblem(const std::filesystem::path& file) {
-  const auto folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
-  std::error_code ec;
-  const auto status = std::filesystem::status(folder, ec);
-  if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
-    return "the folder '" + folder.string() + "' cannot be used: " + ec.message();
-  }
-  if (!std::filesystem::is_directory(status)) {
-    return "the folder '" + folder.string() + "' does not exist";
-  }
-  return {};
 }
 
 Checked CheckGenerateArgs(const GenerateArgs& args) {

@@ -26,11 +26,14 @@ struct GenerateArgs {
 // The checked result: the wizard settings plus the command line's own choices.
 struct GenerateRequest {
   GeneratorSettings settings;
-  std::optional<std::filesystem::path> out;  // with ".swd"; none: the proposed name here
+  // With ".swd"; without a file name ("maps/"), the folder for the proposed name; none: the
+  // proposed name in the current folder.
+  std::optional<std::filesystem::path> out;
   std::string title;
   std::optional<std::uint32_t> seed;
   std::optional<std::filesystem::path> dump_dir;
-  // The picture to write as well; an empty path puts it beside the map, under its name.
+  // The picture to write with the map, where PicturePath puts it: an empty path beside the
+  // map, one without a file name into that folder, under the map's name.
   std::optional<std::filesystem::path> png;
   bool quiet = false;
   bool start_objects = true;
@@ -73,9 +76,5 @@ struct WholeOption {
 };
 WholeOption ParseWholeOption(const std::string& option, const std::string& text, long lo, long hi,
                              const std::string& accepts);
-
-// Why the folder a file is to be written into cannot take it ("the folder 'F' does not
-// exist"), or empty when it can.
-std::string FolderProblem(const std::filesystem::path& file);
 
 }  // namespace swd::cli

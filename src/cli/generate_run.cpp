@@ -7,8 +7,6 @@
 #include <ostream>
 
 #include "cli/commands.hpp"
-#include "cli/render_command.hpp"
-#include "mapfile/swd_map.hpp"
 
 namespace swd::cli {
 
@@ -20,6 +18,7 @@ CliHost::Options HostOptionsFor(const GenerateRequest& request) {
   options.show_progress = !request.quiet && isatty(STDERR_FILENO) == 1;
   options.start_objects = request.start_objects;
   options.timing = request.timing;
+  options.picture = request.png;
   return options;
 }
 
@@ -31,7 +30,10 @@ RunOutcome GenerateOnce(CliHost& host, const GeneratorSettings& settings, std::u
   PrepareGeneration(*g);
   g->rng.Seed(seed);
   host.StartClock();
-  return RunGeneration(*g);
+  RunOutcome outcome = RunGeneration(*g);
+  // Ctrl-C while the files were being saved stops the save before it replaces anything.
+  if (host.save_interrupted()) outcome.status = RunOutcome::Status::Cancelled;
+  return outcome;
 }
 
 int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, std::ostream& out,
@@ -51,7 +53,7 @@ int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, st
       return kExitBadInput;
     case RunOutcome::Status::Cancelled:
       err << "swdgen: interrupted, nothing written\n";
-      return kExitInterrupted;
+      return InterruptedStatus();
     case RunOutcome::Status::SaveCancelled:
       err << "swdgen: the map was not saved\n";
       break;
@@ -59,21 +61,11 @@ int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, st
   return kExitWriteFailed;
 }
 
-int ReportByProducts(int status, const GenerateRequest& request, const std::string& trace_problem,
+int ReportByProducts(int status, const std::string& trace_problem,
                      const std::vector<FileContent>& files, std::ostream& out, std::ostream& err) {
-  std::string picture_problem;
-  if (status == kExitOk && request.png && !files.empty()) {
-    const std::filesystem::path png =
-        request.png->empty() ? std::filesystem::path(files.front().path).replace_extension(".png")
-                             : *request.png;
-    const SwdMapRead saved = ReadSwdMap(files.front().bytes);
-    picture_problem = saved.map ? WriteMapPicture(*saved.map, {}, png) : saved.problem;
-    if (picture_problem.empty()) out << "picture " << png.string() << '\n';
-  }
-  for (const auto& [option, problem] :
-       {std::pair{"--dump-steps", trace_problem}, {"--png", picture_problem}}) {
-    if (problem.empty()) continue;
-    err << "swdgen: " << option << ": " << problem << '\n';
+  if (status == kExitOk && files.size() > 2) out << "picture " << files[2].path.string() << '\n';
+  if (!trace_problem.empty()) {
+    err << "swdgen: --dump-steps: " << trace_problem << '\n';
     if (status == kExitOk) status = kExitByProductFailed;
   }
   return status;

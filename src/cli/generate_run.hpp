@@ -16,7 +16,8 @@ namespace swd::cli {
 // The command line host as the request asks for it.
 CliHost::Options HostOptionsFor(const GenerateRequest& request);
 
-// One landscape from `settings` and `seed`, saved through `host`.
+// One landscape from `settings` and `seed`, saved through `host`; Cancelled as well when
+// Ctrl-C stopped the save.
 RunOutcome GenerateOnce(CliHost& host, const GeneratorSettings& settings, std::uint32_t seed);
 
 // Tells how a run ended: the files written and the players placed, or why nothing was
@@ -24,10 +25,10 @@ RunOutcome GenerateOnce(CliHost& host, const GeneratorSettings& settings, std::u
 int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, std::ostream& out,
                   std::ostream& err);
 
-// The trace and the picture are by-products: a map written without them has a status of its
-// own. The picture is drawn from the map file's bytes just saved (`files`, the map first), as
-// `render` would draw the file. Returns the status after them.
-int ReportByProducts(int status, const GenerateRequest& request, const std::string& trace_problem,
+// The picture of --png, saved with the map, gets its line; the trace is a by-product: a map
+// written without it has a status of its own. `files` are those saved, the map first and the
+// picture third. Returns the status after them.
+int ReportByProducts(int status, const std::string& trace_problem,
                      const std::vector<FileContent>& files, std::ostream& out, std::ostream& err);
 
 // With --timing: a line "time ROW NAME MS ms" per row that ran, then the time of saving the

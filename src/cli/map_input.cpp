@@ -4,36 +4,70 @@
 
 namespace swd::cli {
 
-MapInput LoadMapFile(const std::filesystem::path& file) {
-  // The largest map there is, and room beyond it for the parser to name a few bytes too many.
-  constexpr std::uintmax_t kLargestMap = SwdFileSize(256, 256);
-  const FileRead read = ReadWholeFile(file, kLargestMap + 4096);
-  std::string why;
-  switch (read.problem) {
-    case FileReadProblem::None: {
-      SwdMapRead parsed = ReadSwdMap(read.bytes);
-      if (parsed.map) return {std::move(parsed.map), {}};
-      why = parsed.problem;
+namespace {
+
+// The largest map there is.
+constexpr std::uintmax_t kLargestMap = SwdFileSize(kLargestSide, kLargestSide);
+
+// Why a file could not be read, by what the reader found.
+Message ReadProblem(FileReadProblem problem) {
+  switch (problem) {
+    case FileReadProblem::None:
       break;
-    }
     case FileReadProblem::Missing:
-      why = "Die Datei gibt es nicht.";
-      break;
+      return MessageKey::MapFileMissing;
     case FileReadProblem::NotAFile:
-      why = "Das ist keine gewöhnliche Datei, sondern ein Ordner oder ein Gerät.";
-      break;
+      return MessageKey::MapFileNotAFile;
     case FileReadProblem::TooLarge:
-      why = "Die Datei ist größer als jede Karte (höchstens " + std::to_string(kLargestMap) +
-            " Bytes).";
-      break;
+      return {MessageKey::MapFileTooLarge, {Message::Number(kLargestMap)}};
     case FileReadProblem::NoPermission:
-      why = "Die Datei lässt sich nicht lesen: keine Leseberechtigung.";
-      break;
+      return MessageKey::MapFileNoPermission;
     case FileReadProblem::Unreadable:
-      why = "Die Datei lässt sich nicht lesen.";
-      break;
+      return MessageKey::MapFileUnreadable;
   }
-  return {std::nullopt, file.string() + ": " + why};
+  return {};
+}
+
+}  // namespace
+
+MapInput LoadMapFile(const std::filesystem::path& file) {
+  if (file.empty()) return {std::nullopt, Message(MessageKey::NoFileGiven).German()};
+  // Room beyond the largest map for the parser to name a few bytes too many.
+  const FileRead read = ReadWholeFile(file, kLargestMap + 4096);
+  Message why = ReadProblem(read.problem);
+  if (why.empty()) {
+    SwdMapRead parsed = ReadSwdMap(read.bytes);
+    if (parsed.map) return {std::move(parsed.map), {}};
+    why = {MessageKey::MapFileDamaged, {Message::Verbatim(parsed.problem)}};
+  }
+  return {std::nullopt, file.string() + ": " + why.German()};
+}
+
+std::vector<MapFault> FindMapFaults(const SwdHeader& header) {
+  std::vector<MapFault> faults;
+  const auto even_in_range = [](int side) {
+    return side % 2 == 0 && side >= kSmallestSide && side <= kLargestSide;
+  };
+  if (!even_in_range(header.width) || !even_in_range(header.height)) {
+    faults.push_back({{MessageKey::MapSizeUnplayable,
+                       {Message::Number(header.width), Message::Number(header.height),
+                        Message::Number(kSmallestSide), Message::Number(kLargestSide)}}});
+  }
+  for (int p = 1; p <= header.player_count && p <= 7; ++p) {
+    const auto& x = header.hq_x[p];
+    const auto& y = header.hq_y[p];
+    if (!x || !y) {
+      faults.push_back({{MessageKey::MapHeadquartersMissing,
+                         {Message::Number(p), Message::Number(header.player_count)}},
+                        true});
+    } else if (*x >= header.width || *y >= header.height) {
+      faults.push_back({{MessageKey::MapHeadquartersOutside,
+                         {Message::Number(p), Message::Number(*x), Message::Number(*y),
+                          Message::Number(header.width), Message::Number(header.height)}},
+                        true});
+    }
+  }
+  return faults;
 }
 
 std::string UnknownTerrainText(const UnknownTerrain& unknown) {

@@ -6,6 +6,7 @@
 #include "cli/commands.hpp"
 #include "cli/generate_options.hpp"
 #include "cli/map_input.hpp"
+#include "cli/output_options.hpp"
 #include "files/atomic_files.hpp"
 #include "files/png.hpp"
 #include "rules/site_rating.hpp"
@@ -82,6 +83,22 @@ MapPictureFile EncodeMapPicture(const SwdMap& map, const RenderOptions& options,
   return {{png, std::move(bytes)}, {}};
 }
 
+std::filesystem::path PicturePath(const std::filesystem::path& png,
+                                  const std::filesystem::path& map) {
+  if (png.empty()) return std::filesystem::path(map).replace_extension(".png");
+  if (!png.has_filename()) return png / map.filename().replace_extension(".png");
+  return png;
+}
+
+std::string AddMapPicture(std::vector<FileContent>& files, const std::filesystem::path& png) {
+  const SwdMapRead read = ReadSwdMap(files.front().bytes);
+  if (!read.map) return read.problem;
+  MapPictureFile picture = EncodeMapPicture(*read.map, {}, PicturePath(png, files.front().path));
+  if (!picture.problem.empty()) return picture.problem;
+  files.push_back(std::move(picture.file));
+  return {};
+}
+
 std::string WriteMapPicture(const SwdMap& map, const RenderOptions& options,
                             const std::filesystem::path& png) {
   MapPictureFile picture = EncodeMapPicture(map, options, png);
@@ -113,11 +130,15 @@ int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {
     overlays.push_back(overlay);
   }
   const std::filesystem::path map_file = args.map;
-  const std::filesystem::path png = args.out.empty()
-                                        ? std::filesystem::path(map_file).replace_extension(".png")
-                                        : std::filesystem::path(args.out);
+  const std::filesystem::path png =
+      PicturePath(args.out.empty() ? std::filesystem::path() : OutputPath(args.out), map_file);
   if (SameFile(png, map_file)) {
     err << "swdgen: -o: '" << png.string() << "' is the map itself\n";
+    return kExitBadInput;
+  }
+  // A picture that cannot be written is found before the map is read and drawn.
+  if (const std::string problem = OutputOptionProblem("-o", png); !problem.empty()) {
+    err << "swdgen: " << problem << '\n';
     return kExitBadInput;
   }
 
@@ -131,11 +152,17 @@ int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   options.scale = scale ? static_cast<int>(*scale) : DefaultScale(map.Width(), map.Height());
   if (!ScaleFits(options.scale, map.Width(), map.Height())) {
     const PictureSize size = PictureSizeOf(map.Width(), map.Height(), options.scale);
-    err << "swdgen: --scale: '" << args.scale << "' is too large for a " << map.Width() << " x "
-        << map.Height() << " map: the picture would have " << size.width << " x " << size.height
-        << " pixels, at most " << kMaxPicturePixels << " are allowed\n";
+    err << "swdgen: --scale: "
+        << Message(MessageKey::RenderTooLarge,
+                   {Message::Number(options.scale), Message::Number(map.Width()),
+                    Message::Number(map.Height()), Message::Number(size.width),
+                    Message::Number(size.height), Message::Number(kMaxPicturePixels)})
+               .German()
+        << '\n';
     return kExitBadInput;
   }
+  for (const MapFault& fault : FindMapFaults(map.header))
+    err << "swdgen: " << map_file.string() << ": " << fault.message.German() << '\n';
   for (const Overlay* overlay : overlays) {
     const auto marks = overlay->marks(map);
     options.overlay.insert(options.overlay.end(), marks.begin(), marks.end());

@@ -28,6 +28,17 @@ struct MapPictureFile {
 MapPictureFile EncodeMapPicture(const SwdMap& map, const RenderOptions& options,
                                 const std::filesystem::path& png);
 
+// Where the picture of the map file `map` goes, for the value `png` of --png: beside the map
+// under its name when `png` is empty, into the folder `png` names under the map's name when it
+// has no file name ("dir/"), else `png` itself.
+std::filesystem::path PicturePath(const std::filesystem::path& png,
+                                  const std::filesystem::path& map);
+
+// Draws the map of files.front() (a map file's bytes) as render draws it by default and adds
+// the picture to the files, at PicturePath(png, the map's path); returns an empty string or
+// the German reason it could not be drawn.
+std::string AddMapPicture(std::vector<FileContent>& files, const std::filesystem::path& png);
+
 // Draws the map and writes the picture as a PNG file, atomically; returns an empty string or
 // the German reason it could not be written.
 std::string WriteMapPicture(const SwdMap& map, const RenderOptions& options,

@@ -1,10 +1,13 @@
 #include "files/file_writer.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <system_error>
+
+#include "files/output_path.hpp"
 
 namespace swd {
 
@@ -47,15 +50,25 @@ int WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
   return 0;
 }
 
-int WriteWholeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
-                   WriteMode mode) {
-  const int flags =
-      O_WRONLY | O_CREAT | O_CLOEXEC | (mode == WriteMode::Append ? O_APPEND : O_TRUNC);
-  const int fd = ::open(path.c_str(), flags, 0666);
-  if (fd < 0) return errno;
+Message WriteWholeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
+                       WriteMode mode) {
+  const std::filesystem::path target = FollowLinks(path);
+  if (Message problem = ReplaceProblem(target); !problem.empty()) return problem;
+  const bool append = mode == WriteMode::Append;
+  const int fd =
+      ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC), 0666);
+  if (fd < 0) return SaveProblem(target, errno);
+  struct stat before {};
+  const off_t length = append && ::fstat(fd, &before) == 0 ? before.st_size : 0;
   int err = WriteAll(fd, bytes);
+  // A full disk leaves the trace as it was before this write: no empty or half step file.
+  if (err != 0 && append) {
+    [[maybe_unused]] const int cut = ::ftruncate(fd, length);
+  } else if (err != 0) {
+    ::unlink(target.c_str());
+  }
   if (::close(fd) != 0 && err == 0) err = errno;
-  return err;
+  return err == 0 ? Message{} : SaveProblem(target, err);
 }
 
 }  // namespace swd

@@ -23,8 +23,11 @@ int WriteAll(int fd, const std::vector<std::uint8_t>& bytes);
 enum class WriteMode { Replace, Append };
 
 // Writes a file in place, without the care of WriteFilesAtomically: for traces that are
-// useful even when incomplete. Returns 0 or the errno of the failure.
-int WriteWholeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
-                   WriteMode mode);
+// useful even when incomplete. Only a regular file is replaced or appended to (a link is
+// followed); a write that fails leaves no part of its bytes behind: a replaced file is
+// removed, an appended one cut back to its length before. Returns an empty message or why
+// the file could not be written.
+Message WriteWholeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
+                       WriteMode mode);
 
 }  // namespace swd

@@ -127,6 +127,58 @@ namespace swd {
     "Stelle liegt ein Ordner.")                                                               \
   /* %3 the system's reason. */                                                               \
   X(SaveFailed, "Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: %3.")             \
+  X(SaveIsDevice,                                                                             \
+    "Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: an dieser "                   \
+    "Stelle liegt ein Gerät.")                                                                \
+  X(SaveIsFifo,                                                                               \
+    "Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: an dieser "                   \
+    "Stelle liegt eine benannte Pipe (FIFO).")                                                \
+  X(SaveIsSocket,                                                                             \
+    "Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: an dieser "                   \
+    "Stelle liegt ein Socket.")                                                               \
+  X(SaveInterrupted, "Das Speichern wurde abgebrochen; keine Datei wurde geschrieben.")       \
+  /* Two files of one save or run that are one and the same: %1 and %2 their paths. */        \
+  X(SameFileTwice,                                                                            \
+    "%1 und %2 wären dieselbe Datei; ein Lauf ersetzt nicht, was er selbst "                 \
+    "schreibt.")                                                                              \
+  /* A folder to write into, checked before anything runs: %1 the folder. */                  \
+  X(FolderMissing, "Den Ordner %1 gibt es nicht.")                                            \
+  X(FolderNoAccess, "Der Ordner %1 lässt sich nicht öffnen: keine Berechtigung.")             \
+  /* %2 the system's reason. */                                                               \
+  X(FolderUnusable, "Der Ordner %1 lässt sich nicht verwenden: %2.")                          \
+  X(FolderIsFile, "An der Stelle %1 liegt eine Datei, kein Ordner.")                          \
+  X(FolderNotCreated, "Der Ordner %1 ließ sich nicht anlegen: %2.")                           \
+  /* The command line's commands and the map files they read. */                              \
+  /* %1 the command as given, %2 the commands there are. */                                   \
+  X(UnknownCommand, "Den Befehl „%1“ gibt es nicht; swdgen kennt %2.")                        \
+  X(NoFileGiven, "Es ist keine Datei angegeben.")                                             \
+  X(MapFileMissing, "Die Datei gibt es nicht.")                                               \
+  X(MapFileNotAFile,                                                                          \
+    "Das ist keine gewöhnliche Datei, sondern ein Ordner oder ein "                          \
+    "Gerät.")                                                                                 \
+  /* %1 the largest map's size in bytes. */                                                   \
+  X(MapFileTooLarge, "Die Datei ist größer als jede Karte (höchstens %1 Bytes).")             \
+  X(MapFileNoPermission, "Die Datei lässt sich nicht lesen: keine Leseberechtigung.")         \
+  X(MapFileUnreadable, "Die Datei lässt sich nicht lesen.")                                   \
+  /* %1 what the reader found wrong, a sentence. */                                           \
+  X(MapFileDamaged, "Die Karte ist beschädigt: %1")                                           \
+  /* What a map's header says that the game cannot load: %1 x %2 the map's size, */           \
+  /* %3 to %4 the sides the game loads. */                                                    \
+  X(MapSizeUnplayable,                                                                        \
+    "Die Karte ist %1 x %2 groß; das Spiel lädt nur Karten, deren Seiten "                  \
+    "gerade Zahlen von %3 bis %4 sind.")                                                      \
+  /* %1 the player, %2 the number of players the header names. */                             \
+  X(MapHeadquartersMissing, "Spieler %1 von %2 hat kein Hauptquartier.")                      \
+  /* %1 the player, %2, %3 the vertex, %4 x %5 the map's size. */                             \
+  X(MapHeadquartersOutside,                                                                   \
+    "Das Hauptquartier von Spieler %1 liegt bei %2, %3, außerhalb der %4 x %5 "              \
+    "großen Karte.")                                                                          \
+  /* %1 what keeps the start from the analysis. */                                            \
+  X(MapStartDropped, "%1 Dieser Start fehlt in der Auswertung.")                              \
+  /* %1 the scale, %2 x %3 the map's size, %4 x %5 the picture's, %6 the most pixels. */      \
+  X(RenderTooLarge,                                                                           \
+    "Mit --scale %1 hätte das Bild der %2 x %3 großen Karte %4 x %5 Punkte, "               \
+    "mehr als die %6 Punkte (4096 x 2048), die render höchstens zeichnet.")                   \
   /* The picture of the "Spezial" shape; %1 is its path. */                                   \
   X(PictureNotChosen, "Für die Grundform „Spezial“ ist kein Bild gewählt.")                   \
   X(PictureMissing, "Das Bild „%1“ gibt es nicht.")                                           \

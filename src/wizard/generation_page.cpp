@@ -73,7 +73,7 @@ GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
   Content()->addWidget(hint_);
 
   auto* row = new QHBoxLayout;
-  row->addWidget(MakeButton(tr("&Hilfe"), "Command_Hilfe", this));
+  row->addWidget(MakeHelpButton());
   row->addStretch(1);
   auto* back = MakeButton(tr("<< &Zurück"), "Command_Zurueck", this);
   SetBackButton(back);
@@ -147,8 +147,8 @@ void GenerationPage::Start() {
   running_ = true;
   stop_requested_ = false;
   stopped_at_save_ = false;
-  seeded_run_ = start_value.seed.has_value();
-  if (seeded_run_) PrepareSeededRun(*start_value.seed);
+  last_seed_ = start_value.seed ? *start_value.seed : services_.draw_seed();
+  PrepareSeededRun(last_seed_);
   ClearResult();
   saved_map_.clear();
   last_outcome_ = RunGeneration(*generator_);
@@ -172,8 +172,12 @@ void GenerationPage::Start() {
       status_->showMessage(tr(kRunStopped));
       break;
     case RunOutcome::Status::SaveCancelled:
-      // Nothing was saved: the window starts afresh, as when it is shown again.
+      // Nothing was saved: the window starts afresh, as when it is shown again, and says
+      // how to get the map back.
       Activate();
+      status_->showMessage(tr("Nichts gespeichert. Mit dem Startwert %1 und denselben "
+                              "Einstellungen entsteht dieselbe Karte noch einmal.")
+                               .arg(last_seed_));
       break;
     case RunOutcome::Status::Failed:
       // A run that could not start (an unusable picture) says why where the user looks;
@@ -212,7 +216,7 @@ void GenerationPage::ShowResult() {
       analysis.fairness ? tr("Fairness-Index: %1 (1 = gleich gute Starts)")
                               .arg(services_.language.toString(analysis.fairness->index, 'f', 2))
                         : tr("Fairness-Index: keiner (weniger als zwei Starts)");
-  result_->setText(players + "   " + fairness);
+  result_->setText(players + "   " + fairness + "   " + tr("Startwert: %1").arg(last_seed_));
 }
 
 void GenerationPage::ClearResult() {
@@ -286,6 +290,16 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
     stopped_at_save_ = true;
     return std::nullopt;
   }
+  if (problem.empty() && generator_->run.PlayerCount == 0 && generator_->settings.PlayerCount > 0) {
+    // A map without a single headquarters is no map to play; it is saved only when the
+    // user says so.
+    preview_->Flush();
+    const auto answer =
+        QMessageBox::question(this, tr("Landschaft generieren"),
+                              PlayersNote() + "\n\n" + tr("Die Karte trotzdem speichern?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) return std::nullopt;
+  }
   SaveTarget offered = proposal;
   if (offered.folder.empty()) offered.folder = save_folder_.toStdString();
   if (problem.empty()) {
@@ -305,10 +319,6 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
   preview_->Flush();
   save_->KeepClear(preview_->PictureOnScreen());
   auto answer = save_->Ask(offered, Text(problem), note);
-  if (answer) {
-    save_folder_ = QString::fromStdString(answer->folder.string());
-    RememberSaveFolder(services_.settings.get(), save_folder_);
-  }
   // The run goes on with its tables and its finished preview, which becomes the bitmap;
   // only the hint line starts over.
   SetHint(HintText(1));
@@ -317,14 +327,15 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
 
 Message GenerationPage::WriteFiles(const std::vector<FileContent>& files) {
   Message problem = WriteFilesAtomically(files);
-  // The map comes first; what it offers the players is shown once the run has ended.
-  if (problem.empty() && !files.empty()) saved_map_ = files.front().bytes;
+  if (problem.empty() && !files.empty()) {
+    // The map comes first; what it offers the players is shown once the run has ended.
+    saved_map_ = files.front().bytes;
+    // Only a folder the map went into is where the next map goes: one it could not be
+    // written to would greet the next save with the same failure.
+    save_folder_ = QString::fromStdString(files.front().path.parent_path().string());
+    RememberSaveFolder(services_.settings.get(), save_folder_);
+  }
   return problem;
-}
-
-std::optional<std::uint32_t> GenerationPage::ClockSeed() {
-  if (seeded_run_ || !services_.clock_seed) return std::nullopt;
-  return services_.clock_seed();
 }
 
 }  // namespace swd::wizard

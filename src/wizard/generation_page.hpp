@@ -42,10 +42,13 @@ class GenerationPage : public WizardPage, public Host {
   // when the window is closed.
   void StopRun() { stop_requested_ = true; }
   const RunOutcome& LastOutcome() const { return last_outcome_; }
+  // The seed of the last run, typed or drawn.
+  std::uint32_t LastSeed() const { return last_seed_; }
 
   QPushButton* StartButton() const { return start_; }
-  // "Startwert": empty, the wizard's own runs, which differ from one another; a number, the
-  // run of `swdgen generate --seed` with that number, the same map every time.
+  // "Startwert": a number makes the run of `swdgen generate --seed` with that number, the
+  // same map every time; empty, the run draws its seed as the command line does without
+  // --seed, so every map differs and can still be made again.
   QLineEdit* SeedField() const { return seed_; }
   // After a written run: the players placed and how fair their starts are.
   QLabel* ResultLabel() const { return result_; }
@@ -70,7 +73,6 @@ class GenerationPage : public WizardPage, public Host {
   std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
                                           const Message& problem) override;
   Message WriteFiles(const std::vector<FileContent>& files) override;
-  std::optional<std::uint32_t> ClockSeed() override;
 
  signals:
   void runFinished();
@@ -108,8 +110,7 @@ class GenerationPage : public WizardPage, public Host {
   bool stop_requested_ = false;
   // The run was stopped when it asked where to save, after its last check.
   bool stopped_at_save_ = false;
-  // The run started from a "Startwert": no clock reseeds.
-  bool seeded_run_ = false;
+  std::uint32_t last_seed_ = 0;
   // The bytes of the map file the run saved last.
   std::vector<std::uint8_t> saved_map_;
 };

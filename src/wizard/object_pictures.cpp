@@ -2,6 +2,7 @@
 #include <QPainterPath>
 #include <array>
 
+#include "render/vertex_marks.hpp"
 #include "wizard/pictures.hpp"
 
 // Small drawings of the objects the detail dialogs tune, on a 100 x 75 canvas that is
@@ -79,16 +80,32 @@ void Legs(QPainter& p, double x0, double x1, double top, double bottom) {
   p.setPen(QPen(QColor(40, 40, 40), 1));
 }
 
+// The foot of player 1..7's headquarters on the canvas, four in the first row.
+QPointF House(int player) {
+  const int i = player - 1;
+  return {10.0 + (i % 4) * 25, 32.0 + (i / 4) * 34};
+}
+constexpr QSizeF kFlag(9, 5);
+
 }  // namespace
 
+QColor PlayerColour(int player) {
+  const Rgb c = swd::PlayerColour(player);
+  return {c.r, c.g, c.b};
+}
+
+QPointF PlayersFlagCentre(int player, QSize size) {
+  const QPointF on_canvas = House(player) + QPointF(kFlag.width() / 2, -30 + kFlag.height() / 2);
+  return {on_canvas.x() * size.width() / kCanvas.width(),
+          on_canvas.y() * size.height() / kCanvas.height()};
+}
+
 QImage PlayersPicture(int count, QSize size) {
-  static constexpr std::array<QRgb, 7> kColours = {0xd02020, 0x2040e0, 0xf0d020, 0x20a0a0,
-                                                   0xe07020, 0xa040c0, 0xf0f0f0};
   Canvas c(size);
   QPainter& p = c.painter;
-  for (int i = 0; i < count && i < 7; ++i) {
-    const double x = 10 + (i % 4) * 25;
-    const double y = 32 + (i / 4) * 34;
+  for (int player = 1; player <= count && player <= 7; ++player) {
+    const double x = House(player).x();
+    const double y = House(player).y();
     p.setBrush(QColor(170, 150, 120));
     p.drawRect(QRectF(x - 8, y - 12, 16, 14));
     p.setBrush(QColor(140, 40, 30));
@@ -99,8 +116,8 @@ QImage PlayersPicture(int count, QSize size) {
     roof.closeSubpath();
     p.drawPath(roof);
     p.drawLine(QPointF(x, y - 22), QPointF(x, y - 30));
-    p.setBrush(QColor(kColours[i]));
-    p.drawRect(QRectF(x, y - 30, 9, 5));
+    p.setBrush(PlayerColour(player));
+    p.drawRect(QRectF(QPointF(x, y - 30), kFlag));
   }
   return c.Done();
 }

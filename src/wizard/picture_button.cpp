@@ -1,15 +1,45 @@
 #include "wizard/picture_button.hpp"
 
+#include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 namespace swd::wizard {
 
 namespace {
+
 constexpr int kPadding = 6;
+
+// The button of `buttons` nearest to `from` in the direction of the arrow `key`; null
+// when there is none that way.
+QAbstractButton* Neighbour(const QAbstractButton& from, const QList<QAbstractButton*>& buttons,
+                           int key) {
+  const QPoint here = from.geometry().center();
+  const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
+  const bool backwards = key == Qt::Key_Left || key == Qt::Key_Up;
+  QAbstractButton* best = nullptr;
+  int best_cost = 0;
+  for (QAbstractButton* b : buttons) {
+    if (b == &from || !b->isVisible() || !b->isEnabled()) continue;
+    const QPoint d = b->geometry().center() - here;
+    const int along = horizontal ? d.x() : d.y();
+    const int across = std::abs(horizontal ? d.y() : d.x());
+    if (backwards ? along >= 0 : along <= 0) continue;
+    // Straight on first; a picture off the line counts as further away.
+    const int cost = std::abs(along) + 4 * across;
+    if (best == nullptr || cost < best_cost) {
+      best = b;
+      best_cost = cost;
+    }
+  }
+  return best;
 }
+
+}  // namespace
 
 PictureButton::PictureButton(const QImage& picture, const QString& caption, QWidget* parent)
     : QAbstractButton(parent), picture_(picture) {
@@ -49,6 +79,29 @@ void PictureButton::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
     painter.drawRect(area.adjusted(4, 4, -5, -5));
   }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!event->isAutoRepeat()) click();
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      if (group() != nullptr) {
+        if (QAbstractButton* next = Neighbour(*this, group()->buttons(), event->key())) {
+          next->setFocus(Qt::OtherFocusReason);
+        }
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 QWidget* CaptionedPicture(const QImage& picture, const QString& caption, QWidget* parent) {

@@ -6,7 +6,9 @@
 namespace swd::wizard {
 
 // A clickable picture with its caption below. When checkable, the chosen one is framed
-// and the frames of the others are hidden.
+// and the frames of the others are hidden. A click, Space or Enter chooses it; in a group
+// the arrow keys only move the focus to the picture that way, so that passing over a
+// picture opens none of the dialogs that choosing it may open.
 class PictureButton : public QAbstractButton {
   Q_OBJECT
 
@@ -18,6 +20,7 @@ class PictureButton : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QImage picture_;

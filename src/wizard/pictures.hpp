@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <QPointF>
 #include <QSize>
 
 namespace swd::wizard {
@@ -19,8 +21,14 @@ QImage ShapePicture(int index, QSize size);
 // The splash picture: a landscape with the program's name over it is drawn by the splash.
 QImage SplashPicture(QSize size);
 
-// Headquarters of `count` players in their colours.
+// The colour of player 1..7, that of the player's flag in `swdgen render`'s pictures: the
+// players page's flags and the start markers over the preview show it too.
+QColor PlayerColour(int player);
+
+// Headquarters of `count` players with their flags in their colours.
 QImage PlayersPicture(int count, QSize size);
+// Where the middle of player 1..7's flag is in PlayersPicture(…, size).
+QPointF PlayersFlagCentre(int player, QSize size);
 
 enum class ObjectKind { TreeGroups, Granite, Treasures, Animals, Coal, Gold, Iron, GraniteOre };
 QImage ObjectPicture(ObjectKind kind, QSize size);

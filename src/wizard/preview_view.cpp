@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "wizard/pictures.hpp"
+
 namespace swd::wizard {
 
 namespace {
@@ -14,7 +16,14 @@ constexpr int kFrame = 2;
 constexpr int kLargestPicture = 260;
 // The zoom the view asks room for; a 256 map shown at 1 is hard to read.
 constexpr int kWantedZoom = 2;
+// The preview image has a border of background to the right and below the map
+// (model/preview.hpp), which the bitmap keeps; the window shows the map alone.
+constexpr int kImageBorder = 4;
 }  // namespace
+
+QSize PreviewView::MapSize() const {
+  return {std::max(0, image_.Width() - kImageBorder), std::max(0, image_.Height() - kImageBorder)};
+}
 
 PreviewView::PreviewView(const PreviewImage& image, QWidget* parent)
     : QWidget(parent), image_(image) {
@@ -47,12 +56,12 @@ int PreviewView::WholeZoom(QSize available, QSize image) {
 
 int PreviewView::Zoom() const {
   const QSize inner = size() - QSize(2 * kFrame, 2 * kFrame);
-  return WholeZoom(inner, QSize(image_.Width(), image_.Height()));
+  return WholeZoom(inner, MapSize());
 }
 
 QRect PreviewView::PictureRect() const {
   const int zoom = Zoom();
-  const QSize shown(image_.Width() * zoom, image_.Height() * zoom);
+  const QSize shown = MapSize() * zoom;
   return {QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown};
 }
 
@@ -62,8 +71,7 @@ QRect PreviewView::PictureOnScreen() const {
 }
 
 QSize PreviewView::sizeHint() const {
-  const QSize wanted(image_.Width() * kWantedZoom + 2 * kFrame,
-                     image_.Height() * kWantedZoom + 2 * kFrame);
+  const QSize wanted = MapSize() * kWantedZoom + QSize(2 * kFrame, 2 * kFrame);
   return wanted.expandedTo(minimumSizeHint());
 }
 
@@ -74,12 +82,12 @@ QSize PreviewView::minimumSizeHint() const {
 void PreviewView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Window));
-  if (image_.Width() == 0 || image_.Height() == 0) return;
+  if (MapSize().isEmpty()) return;
   const QImage picture(image_.Pixels().data(), image_.Width(), image_.Height(), image_.Width() * 3,
                        QImage::Format_RGB888);
   const QRect target = PictureRect();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(target, picture);
+  painter.drawImage(target, picture, QRect(QPoint(0, 0), MapSize()));
   painter.setPen(QPen(QColor(0, 0, 0), 1));
   painter.drawRect(target.adjusted(-1, -1, 0, 0));
   PaintMarkers(painter, target);
@@ -99,9 +107,14 @@ void PreviewView::PaintMarkers(QPainter& painter, const QRect& picture) const {
     const QPoint centre(picture.left() + m.vertex.x() * zoom + zoom / 2,
                         picture.top() + m.vertex.y() * zoom + zoom / 2);
     const QRect disc(centre - QPoint(radius, radius), QSize(2 * radius, 2 * radius));
+    // In the player's colour, as on the players page and in `swdgen render`'s flags; the
+    // number dark on the light colours, white on the dark ones.
+    const QColor colour = PlayerColour(m.player);
     painter.setPen(QPen(QColor(0, 0, 0), 2));
-    painter.setBrush(QColor(255, 255, 255));
+    painter.setBrush(colour);
     painter.drawEllipse(disc);
+    const int luma = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+    painter.setPen(luma > 140 ? QColor(0, 0, 0) : QColor(255, 255, 255));
     painter.drawText(disc, Qt::AlignCenter, QString::number(m.player));
   }
   painter.setRenderHint(QPainter::Antialiasing, false);

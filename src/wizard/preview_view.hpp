@@ -10,7 +10,8 @@ class QPainter;
 
 namespace swd::wizard {
 
-// The live preview: the core's preview image, one pixel per vertex, enlarged by the largest
+// The live preview: the core's preview image, one pixel per vertex, without its border
+// of background (the map alone), enlarged by the largest
 // whole number that fits (nearest neighbour) and framed. It asks for room to show the map
 // at twice its size. The steps report a change after every row; repaints are coalesced so
 // that the picture follows the run smoothly without slowing it.
@@ -38,6 +39,8 @@ class PreviewView : public QWidget {
   void Flush();
 
   int Zoom() const;
+  // The map's part of the image, which the view shows.
+  QSize MapSize() const;
   static int WholeZoom(QSize available, QSize image);
   // Where the enlarged picture is shown, in the view's and in screen coordinates.
   QRect PictureRect() const;

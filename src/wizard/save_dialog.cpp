@@ -56,6 +56,7 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
 
   start_objects_ = new QCheckBox(tr("Startpositionen als Objekte eintragen"), this);
   start_objects_->setObjectName("Check_Startobjekte");
+  start_objects_->setChecked(true);
   layout->addWidget(start_objects_);
   auto* start_objects_use =
       new QLabel(tr("Spiele wie Return to the Roots starten eine Karte nur mit eingetragenen "
@@ -83,6 +84,9 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
   auto* buttons = new QHBoxLayout;
   choose_folder_ = MakeButton(tr("Anderen O&rdner wählen …"), "Command_Ordner", this);
   buttons->addWidget(choose_folder_);
+  game_folder_ =
+      MakeButton(tr("In den Kartenordner von Return to the Roots"), "Command_Spielordner", this);
+  buttons->addWidget(game_folder_);
   buttons->addStretch(1);
   ok_ = MakeButton(tr("&Ok"), "Command_Ok", this);
   ok_->setDefault(true);
@@ -97,6 +101,7 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
   connect(ok_, &QPushButton::clicked, this, &SaveDialog::TryAccept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(choose_folder_, &QPushButton::clicked, this, &SaveDialog::ChooseFolder);
+  connect(game_folder_, &QPushButton::clicked, this, [this] { UseFolder(GameMapsFolder()); });
 }
 
 std::optional<SaveTarget> SaveDialog::Ask(const SaveTarget& proposal, const QString& problem,
@@ -108,6 +113,10 @@ std::optional<SaveTarget> SaveDialog::Ask(const SaveTarget& proposal, const QStr
   name_->setText(QString::fromStdString(proposal.name));
   folder_ = QString::fromStdString(proposal.folder.string());
   ShowFolder();
+  // The game may have been installed, or its folder made, since the last save.
+  const QString game_maps = GameMapsFolder();
+  game_folder_->setVisible(!game_maps.isEmpty());
+  game_folder_->setToolTip(QDir::toNativeSeparators(game_maps));
   QString message = problem;
   if (!FolderWritable(folder_)) {
     message += (message.isEmpty() ? "" : "\n") + UnwritableFolderMessage(folder_);
@@ -187,9 +196,12 @@ bool SaveDialog::ReplaceAllowed() {
 }
 
 void SaveDialog::ChooseFolder() {
-  const QString chosen = services_.choose_folder(this, folder_);
-  if (chosen.isEmpty()) return;
-  folder_ = chosen;
+  UseFolder(services_.choose_folder(this, folder_));
+}
+
+void SaveDialog::UseFolder(const QString& folder) {
+  if (folder.isEmpty()) return;
+  folder_ = folder;
   ShowFolder();
   ShowMessage(FolderWritable(folder_) ? QString() : UnwritableFolderMessage(folder_));
 }

@@ -19,8 +19,10 @@ namespace swd::wizard {
 // when the name, the title and the folder can be used and the user agrees to replace a map
 // of that name; otherwise the dialog says why. "Anderen Ordner wählen …" picks
 // another folder; the dialog says when the one shown cannot be written.
-// "Startpositionen als Objekte eintragen" (unticked at first) keeps its state from one save
-// to the next for the program run.
+// "In den Kartenordner von Return to the Roots" picks that game's folder for the player's
+// own maps, where it exists. "Startpositionen als Objekte eintragen" (ticked at first:
+// that engine starts no map without them) keeps its state from one save to the next for
+// the program run.
 class SaveDialog : public QDialog {
   Q_OBJECT
 
@@ -41,6 +43,7 @@ class SaveDialog : public QDialog {
   QPushButton* OkButton() const { return ok_; }
   QPushButton* CancelButton() const { return cancel_; }
   QPushButton* FolderButton() const { return choose_folder_; }
+  QPushButton* GameFolderButton() const { return game_folder_; }
   QCheckBox* StartObjectsBox() const { return start_objects_; }
   QString Message() const;
   QString Note() const;
@@ -59,6 +62,7 @@ class SaveDialog : public QDialog {
   // Asks before a map or bitmap of the chosen name is replaced; "&Nein" is the default.
   bool ReplaceAllowed();
   void ChooseFolder();
+  void UseFolder(const QString& folder);
   void ShowFolder();
   // `about_input`: the message is about the fields and goes when they are mended.
   void ShowMessage(const QString& text, bool about_input = false);
@@ -71,6 +75,7 @@ class SaveDialog : public QDialog {
   QCheckBox* start_objects_;
   QLabel* message_;
   QPushButton* choose_folder_;
+  QPushButton* game_folder_;
   QPushButton* ok_;
   QPushButton* cancel_;
   QString folder_;

@@ -37,6 +37,13 @@ QString StartSaveFolder(const QString& program_folder, const QSettings* settings
   return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
+QString GameMapsFolder() {
+  const QString moved = qEnvironmentVariable("RTTR_USERDATA_DIR");
+  const QString user_data = moved.isEmpty() ? QDir::home().filePath(".s25rttr") : moved;
+  const QString maps = QDir(user_data).filePath("WORLDS");
+  return QFileInfo(maps).isDir() ? maps : QString();
+}
+
 void RememberSaveFolder(QSettings* settings, const QString& folder) {
   if (settings == nullptr) return;
   settings->setValue(kSaveFolderKey, folder);

@@ -19,6 +19,11 @@ QString UnwritableFolderMessage(const QString& folder);
 // belongs to the system. `settings` null: nothing is remembered.
 QString StartSaveFolder(const QString& program_folder, const QSettings* settings);
 
+// Return to the Roots' folder for the player's own maps, the ones its map list shows
+// under the player's maps: WORLDS in its user data folder, which is ~/.s25rttr unless the
+// environment variable RTTR_USERDATA_DIR moves it. Empty when there is no such folder.
+QString GameMapsFolder();
+
 // Keeps `folder` for StartSaveFolder at the next start.
 void RememberSaveFolder(QSettings* settings, const QString& folder);
 

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QSettings>
-#include <QTime>
+#include <QTreeView>
+#include <random>
 
 namespace swd::wizard {
 
@@ -12,6 +14,19 @@ QString Chosen(QFileDialog& dialog) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().first();
 }
+// Qt's file dialog opens small, and its detail view then cuts the size and date columns
+// ("17....KiB"): a size that fits them, and columns as wide as their contents with the
+// name taking the rest.
+void FitColumns(QFileDialog& dialog) {
+  dialog.resize(dialog.sizeHint().expandedTo(QSize(820, 500)));
+  if (auto* tree = dialog.findChild<QTreeView*>("treeView")) {
+    QHeaderView* header = tree->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
+}
+
 }  // namespace
 
 // Qt's own dialogs rather than the desktop's: they speak the program's language, whatever
@@ -24,6 +39,7 @@ std::unique_ptr<QFileDialog> MakePictureDialog(QWidget* parent, const QString& s
   dialog->setDefaultSuffix("bmp");
   dialog->setFileMode(QFileDialog::ExistingFile);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  FitColumns(*dialog);
   return dialog;
 }
 
@@ -34,7 +50,12 @@ std::unique_ptr<QFileDialog> MakeFolderDialog(QWidget* parent, const QString& st
       start_folder);
   dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
   dialog->setFileMode(QFileDialog::Directory);
+  FitColumns(*dialog);
   return dialog;
+}
+
+std::uint32_t DrawSystemSeed() {
+  return static_cast<std::uint32_t>(std::random_device{}());
 }
 
 WizardServices DefaultServices() {
@@ -47,10 +68,6 @@ WizardServices DefaultServices() {
   };
   s.choose_folder = [](QWidget* parent, const QString& start) {
     return Chosen(*MakeFolderDialog(parent, start));
-  };
-  // Milliseconds since midnight: every run frays the coast differently.
-  s.clock_seed = [] {
-    return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay());
   };
   return s;
 }

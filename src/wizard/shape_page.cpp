@@ -1,11 +1,21 @@
 #include "wizard/shape_page.hpp"
 
 #include <QButtonGroup>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
 
+#include "shape/picture_reader.hpp"
+#include "wizard/choice_group.hpp"
 #include "wizard/coast_dialog.hpp"
+#include "wizard/message_text.hpp"
+#include "wizard/note_label.hpp"
 #include "wizard/picture_button.hpp"
+#include "wizard/picture_folder.hpp"
 #include "wizard/pictures.hpp"
+#include "wizard/player_room.hpp"
 
 namespace swd::wizard {
 
@@ -14,7 +24,10 @@ constexpr QSize kThumbnailSize(150, 110);
 }
 
 ShapePage::ShapePage(GeneratorSettings& settings, const WizardServices& services, QWidget* parent)
-    : WizardPage(tr("Landschaftsumriß"), parent), settings_(settings), services_(services) {
+    : WizardPage(tr("Landschaftsumriß"), parent),
+      settings_(settings),
+      services_(services),
+      picture_folder_(StartPictureFolder(services.program_folder, services.settings.get())) {
   auto* grid = new QGridLayout;
   pictures_ = new QButtonGroup(this);
   pictures_->setExclusive(true);
@@ -28,7 +41,12 @@ ShapePage::ShapePage(GeneratorSettings& settings, const WizardServices& services
   }
   // When the page is first loaded the "Insel" frame is shown.
   pictures_->button(0)->setChecked(true);
+  TabLandsOnTicked(*pictures_);
   Content()->addLayout(grid);
+  picture_line_ = NoteLabel("Label_Bild", this);
+  Content()->addWidget(picture_line_);
+  players_note_ = NoteLabel("Label_Spielerplatz", this);
+  Content()->addWidget(players_note_);
   Content()->addStretch(1);
   AddButtons(Back | Cancel | Next);
 
@@ -44,23 +62,57 @@ int ShapePage::FramedPicture() const {
   return pictures_->checkedId();
 }
 
+void ShapePage::Activate() {
+  ShowNotes();
+}
+
 void ShapePage::PictureClicked(int index) {
   const ShapeChoice& choice = kShapeChoices[index];
-  if (choice.then == ShapeChoice::Then::PictureDialog) {
-    const QString path = services_.choose_picture(this, services_.program_folder);
-    if (!path.isEmpty()) settings_.PicturePath = path.toStdString();
-    // Cancelled with no picture chosen before: "Spezial" has nothing to build from, so the
-    // previous shape stays. With one, it stays "Spezial" with that picture.
-    if (settings_.PicturePath.empty()) {
-      pictures_->button(chosen_)->setChecked(true);
-      return;
-    }
+  if (choice.then == ShapeChoice::Then::PictureDialog && !ChoosePicture() &&
+      settings_.PicturePath.empty()) {
+    // No usable picture, and none chosen before: "Spezial" has nothing to build from, so
+    // the previous shape stays. With one, it stays "Spezial" with that picture.
+    pictures_->button(chosen_)->setChecked(true);
+    return;
   }
   chosen_ = index;
   settings_.ShapedBase = choice.shaped_base;
   settings_.SymmetricBase = choice.symmetric_base;
   settings_.ShapeCode = choice.shape_code;
+  ShowNotes();
   if (choice.then == ShapeChoice::Then::CoastDialog) coast_->exec();
+}
+
+bool ShapePage::ChoosePicture() {
+  const QString path = services_.choose_picture(this, picture_folder_);
+  if (path.isEmpty()) return false;
+  // The next choice starts where this one was made, also when this picture is refused.
+  picture_folder_ = QFileInfo(path).absolutePath();
+  RememberPictureFolder(services_.settings.get(), path);
+  const PictureRead read =
+      LoadPictureFile(path.toStdString(), settings_.MapWidth, settings_.MapHeight);
+  if (!read.problem.empty()) {
+    QMessageBox::warning(this, tr("Spezial"), Text(read.problem));
+    return false;
+  }
+  settings_.PicturePath = path.toStdString();
+  return true;
+}
+
+void ShapePage::ShowNotes() {
+  QString picture;
+  bool problem = false;
+  if (static_cast<int>(settings_.ShapeCode) == 4) {
+    const PictureRead read =
+        LoadPictureFile(settings_.PicturePath, settings_.MapWidth, settings_.MapHeight);
+    problem = !read.problem.empty();
+    picture =
+        problem ? Text(read.problem) + " " + tr("Bitte ein anderes Bild wählen.")
+                : tr("Bild: %1")
+                      .arg(QDir::toNativeSeparators(QString::fromStdString(settings_.PicturePath)));
+  }
+  SetNote(*picture_line_, picture, problem);
+  SetNote(*players_note_, PlayerRoomWarning(settings_), true);
 }
 
 }  // namespace swd::wizard

@@ -5,6 +5,7 @@
 #include "wizard/wizard_page.hpp"
 
 class QButtonGroup;
+class QLabel;
 
 namespace swd::wizard {
 
@@ -36,12 +37,20 @@ inline constexpr ShapeChoice kShapeChoices[] = {
      ShapeChoice::Then::PictureDialog},
 };
 
-// The base-shape page: the six base shapes.
+// The base-shape page: the six base shapes. The picture of "Spezial" is checked when it is
+// chosen, and again whenever the page is shown (the map's size may have changed since);
+// the line below the shapes names it or says what is wrong with it, and the players note
+// says when the shape rarely holds the players asked for.
 class ShapePage : public WizardPage {
   Q_OBJECT
 
  public:
   ShapePage(GeneratorSettings& settings, const WizardServices& services, QWidget* parent = nullptr);
+
+  void Activate() override;
+  QLabel* PictureLine() const { return picture_line_; }
+  QLabel* PlayersNote() const { return players_note_; }
+  QString PictureFolder() const { return picture_folder_; }
 
   PictureButton* Picture(int index) const;
   // The framed picture, -1 if none.
@@ -50,11 +59,18 @@ class ShapePage : public WizardPage {
 
  private:
   void PictureClicked(int index);
+  // Asks for the picture of "Spezial" and checks it against the map's size; false when
+  // no usable picture was chosen now.
+  bool ChoosePicture();
+  void ShowNotes();
 
   GeneratorSettings& settings_;
   const WizardServices& services_;
   QButtonGroup* pictures_;
   CoastDialog* coast_;
+  QLabel* picture_line_;
+  QLabel* players_note_;
+  QString picture_folder_;
   int chosen_ = 0;  // the shape the settings hold, "Insel" at first
 };
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "wizard/choice_group.hpp"
 #include "wizard/page_texts.hpp"
 #include "wizard/size_outline_view.hpp"
 
@@ -33,6 +34,7 @@ QButtonGroup* SizeChoices(const QString& caption, QBoxLayout* into, QWidget* pag
     grid->addWidget(choice, i / 5, i % 5);
   }
   group->button(kPreselected)->setChecked(true);
+  TabLandsOnTicked(*group);
   into->addWidget(box);
   return group;
 }

@@ -1,6 +1,7 @@
 #include "wizard/summary_texts.hpp"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include "model/tables.hpp"
 #include "wizard/message_text.hpp"
@@ -45,6 +46,11 @@ QString ShapeLine(const GeneratorSettings& s) {
     name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Spirale mit Ring");
   } else if (s.ShapeCode == 4) {
     name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Spezial");
+  }
+  if (s.ShapeCode == 4 && !s.PicturePath.empty()) {
+    // The picture by its file name: the whole path rarely fits the group's width.
+    return QCoreApplication::translate("swd::wizard::SummaryPage", "Grundform: %1 (%2)")
+        .arg(Translated(name), QFileInfo(QString::fromStdString(s.PicturePath)).fileName());
   }
   return QCoreApplication::translate("swd::wizard::SummaryPage", "Grundform: %1")
       .arg(Translated(name));

@@ -15,7 +15,7 @@ struct SummaryTexts {
 
 SummaryTexts BuildSummary(const GeneratorSettings& s);
 
-// "Grundform: ..." for the chosen base shape; "Spezial" for the picture shape.
+// "Grundform: ..." for the chosen base shape; "Spezial (NAME.bmp)" for the picture shape.
 QString ShapeLine(const GeneratorSettings& s);
 
 }  // namespace swd::wizard

@@ -15,7 +15,7 @@ constexpr QSize kPictureSize(72, 54);
 }  // namespace
 
 TreeGroupDialog::TreeGroupDialog(GeneratorSettings& settings, QWidget* parent)
-    : DetailDialog(tr("Häufigkeit kleiner Baumguppen festlegen"), parent) {
+    : DetailDialog(tr("Häufigkeit kleiner Baumgruppen festlegen"), parent) {
   auto* frame = new QGroupBox(tr("Kleine Baumgruppen"), this);
   auto* row = new QHBoxLayout(frame);
   row->addWidget(CaptionedPicture(ObjectPicture(ObjectKind::TreeGroups, kPictureSize), "", frame));

@@ -10,9 +10,12 @@
 #include <QVBoxLayout>
 
 #include "model/tables.hpp"
+#include "wizard/choice_group.hpp"
 #include "wizard/message_text.hpp"
+#include "wizard/note_label.hpp"
 #include "wizard/page_texts.hpp"
 #include "wizard/pictures.hpp"
+#include "wizard/player_room.hpp"
 
 namespace swd::wizard {
 
@@ -64,7 +67,11 @@ TypePage::TypePage(GeneratorSettings& settings, QWidget* parent)
   size_row->addWidget(size_);
   size_row->addStretch(1);
   Content()->addLayout(size_row);
+  players_note_ = NoteLabel("Label_Spielerplatz", this);
+  Content()->addWidget(players_note_);
   Content()->addStretch(1);
+  TabLandsOnTicked(*types_);
+  TabLandsOnTicked(*players_);
   AddButtons(Help | Back | Cancel | Next);
 
   connect(types_, &QButtonGroup::idClicked, this, &TypePage::TypeClicked);
@@ -83,6 +90,7 @@ QString TypePage::SizeText() const {
 
 void TypePage::Activate() {
   size_->setText(SizeLine(settings_.MapWidth, settings_.MapHeight));
+  SetNote(*players_note_, PlayerRoomWarning(settings_), true);
 }
 
 void TypePage::TypeClicked(int landscape_type) {
@@ -92,6 +100,7 @@ void TypePage::TypeClicked(int landscape_type) {
 void TypePage::PlayersClicked(int players) {
   settings_.PlayerCount = static_cast<std::uint8_t>(players);
   players_picture_->setPixmap(QPixmap::fromImage(PlayersPicture(players, kPlayersPictureSize)));
+  SetNote(*players_note_, PlayerRoomWarning(settings_), true);
 }
 
 void TypePage::LeavePage() {

@@ -21,6 +21,8 @@ class TypePage : public WizardPage {
   QAbstractButton* TypeChoice(int landscape_type) const;
   QAbstractButton* PlayerChoice(int players) const;
   QString SizeText() const;
+  // Says when maps of this size and base shape rarely hold the players asked for.
+  QLabel* PlayersNote() const { return players_note_; }
 
  protected:
   void LeavePage() override;
@@ -34,6 +36,7 @@ class TypePage : public WizardPage {
   QButtonGroup* players_;
   QLabel* players_picture_;
   QLabel* size_;
+  QLabel* players_note_;
 };
 
 }  // namespace swd::wizard

@@ -1,6 +1,7 @@
 #include "wizard/wizard_page.hpp"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,12 +26,30 @@ void WizardPage::SetBackButton(QPushButton* button) {
   connect(back_, &QPushButton::clicked, this, &WizardPage::backRequested);
 }
 
+QPushButton* WizardPage::MakeHelpButton() {
+  help_ = MakeButton(tr("&Hilfe"), "Command_Hilfe", this);
+  connect(help_, &QPushButton::clicked, this, &WizardPage::helpRequested);
+  return help_;
+}
+
+void WizardPage::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  auto* button = qobject_cast<QPushButton*>(focusWidget());
+  if (button != nullptr && isAncestorOf(button)) {
+    button->click();
+  } else if (next_ != nullptr && next_->isEnabled()) {
+    next_->click();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
 void WizardPage::AddButtons(int buttons) {
   auto* row = new QHBoxLayout;
-  if (buttons & Help) {
-    // "&Hilfe" has no action.
-    row->addWidget(MakeButton(tr("&Hilfe"), "Command_Hilfe", this));
-  }
+  if (buttons & Help) row->addWidget(MakeHelpButton());
   row->addStretch(1);
   if (buttons & Back) {
     SetBackButton(MakeButton(tr("<< &Zurück"), "Command_Zurueck", this));

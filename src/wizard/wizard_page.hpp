@@ -26,11 +26,14 @@ class WizardPage : public QWidget {
   QPushButton* NextButton() const { return next_; }
   QPushButton* BackButton() const { return back_; }
   QPushButton* CancelButton() const { return cancel_; }
+  QPushButton* HelpButton() const { return help_; }
 
  signals:
   void nextRequested();
   void backRequested();
   void quitRequested();
+  // "&Hilfe": the window shows the page's help.
+  void helpRequested();
 
  protected:
   // The page's content goes above the button row.
@@ -39,8 +42,12 @@ class WizardPage : public QWidget {
   // "&Weiter >>" calls LeavePage() first.
   void AddButtons(int buttons);
   virtual void LeavePage() {}
-  // For a page with its own button row: the button that leads back.
+  // For a page with its own button row: the button that leads back, and "&Hilfe".
   void SetBackButton(QPushButton* button);
+  QPushButton* MakeHelpButton();
+  // Enter or Return means "&Weiter >>", unless the focus is on a button of the page,
+  // which it then presses, or on a control that takes the key itself.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QString caption_;
@@ -48,6 +55,7 @@ class WizardPage : public QWidget {
   QPushButton* next_ = nullptr;
   QPushButton* back_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  QPushButton* help_ = nullptr;
 };
 
 // A button whose text carries its accelerator after the "&".

@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "wizard/generation_page.hpp"
+#include "wizard/help_dialog.hpp"
+#include "wizard/help_texts.hpp"
 #include "wizard/proportions_page.hpp"
 #include "wizard/shape_page.hpp"
 #include "wizard/size_page.hpp"
@@ -61,6 +63,12 @@ void WizardWindow::Add(PageId id, WizardPage* page) {
     if (const auto back = PreviousPage(id, generation_->settings())) ShowPage(*back);
   });
   connect(page, &WizardPage::quitRequested, this, &WizardWindow::quitRequested);
+  connect(page, &WizardPage::helpRequested, this, [this, id] { ShowHelp(id); });
+}
+
+void WizardWindow::ShowHelp(PageId id) {
+  if (help_ == nullptr) help_ = new HelpDialog(this);
+  help_->ShowText(Page(id).Caption(), HelpText(id));
 }
 
 WizardPage& WizardWindow::Page(PageId page) const {

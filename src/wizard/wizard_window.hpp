@@ -11,6 +11,7 @@ class QStackedWidget;
 namespace swd::wizard {
 
 class GenerationPage;
+class HelpDialog;
 class ProportionsPage;
 class ShapePage;
 class SizePage;
@@ -40,6 +41,8 @@ class WizardWindow : public QWidget {
   SummaryPage& Summary() const { return *summary_; }
   GenerationPage& Generation() const { return *generation_; }
   const WizardServices& Services() const { return services_; }
+  // The help of the page whose "&Hilfe" was pressed last; null before the first.
+  HelpDialog* Help() const { return help_; }
 
  signals:
   // "&Abbruch" or "&Ende": the program ends.
@@ -50,6 +53,7 @@ class WizardWindow : public QWidget {
 
  private:
   void Add(PageId id, WizardPage* page);
+  void ShowHelp(PageId id);
   // Makes the window as large as the page asks to be (the generation window asks room for
   // the map at twice its size), as far as the screen allows. It never shrinks: the user
   // may have made it larger.
@@ -64,6 +68,7 @@ class WizardWindow : public QWidget {
   ShapePage* shape_;
   ProportionsPage* proportions_;
   SummaryPage* summary_;
+  HelpDialog* help_ = nullptr;
   PageId current_ = PageId::Size;
   bool close_after_run_ = false;
 };

@@ -15,6 +15,7 @@
 
 #include "cli/commands.hpp"
 #include "cli/generate_options.hpp"
+#include "mapfile/swd_format.hpp"
 #include "support/in_process.hpp"
 #include "support/recording_host.hpp"
 
@@ -84,7 +85,7 @@ TEST(BatchOptions, CombinationsThatMakeNoSenseAreRefusedInOneLine) {
          a.count = "3";
          a.jobs = "0";
        }},
-      {"--sheet: the folder '/no/such' does not exist",
+      {"--sheet: Den Ordner /no/such gibt es nicht.",
        [](GenerateArgs& a) {
          a.count = "3";
          a.sheet = "/no/such/s.html";
@@ -193,33 +194,38 @@ TEST(Batch, TheSheetIsOneFileWithEscapedTextsAndRelativeLinks) {
   EXPECT_EQ(All(TextOf(dir.path() / "m.json"), "\"(swdgen-analysis)\"").size(), 2u);
 }
 
-TEST(Batch, CtrlCLeavesOnlyCompleteMapsAndASummaryOfExactlyThem) {
+// Stops a batch of `count` maps of side `side` with `signal` once the first map is there,
+// while others are in flight: the maps written stay whole, each with all its files, and the
+// summary and sheet describe exactly them.
+void StopBatchWith(int signal, int side, int count) {
   TempDir dir;
   const auto maps = dir.path() / "maps";
   std::filesystem::create_directories(maps);
   const std::string out_file = (dir.path() / "out.txt").string();
   const std::string err_file = (dir.path() / "err.txt").string();
+  const std::string side_text = std::to_string(side);
+  const std::string count_text = std::to_string(count);
   const pid_t pid = fork();
   if (pid == 0) {
     const int out = open(out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = open(err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(out, STDOUT_FILENO);
     dup2(err, STDERR_FILENO);
-    execl(SWDGEN_BINARY, SWDGEN_BINARY, "generate", "--count", "200", "--seed", "1", "--jobs", "2",
-          "--width", "256", "--height", "256", "--png", "--sheet", (maps / "s.html").c_str(),
-          "--quiet", "--out", (maps / "k").c_str(), static_cast<char*>(nullptr));
+    execl(SWDGEN_BINARY, SWDGEN_BINARY, "generate", "--count", count_text.c_str(), "--seed", "1",
+          "--jobs", "2", "--width", side_text.c_str(), "--height", side_text.c_str(), "--png",
+          "--sheet", (maps / "s.html").c_str(), "--quiet", "--out", (maps / "k").c_str(),
+          static_cast<char*>(nullptr));
     _exit(127);
   }
   ASSERT_GT(pid, 0);
-  // Ctrl-C once the first map is there, while others are in flight.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(5);
   while (!std::filesystem::exists(maps / "k-1.swd") && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  kill(pid, SIGINT);
+  kill(pid, signal);
   int raw = 0;
   ASSERT_EQ(waitpid(pid, &raw, 0), pid);
   ASSERT_TRUE(WIFEXITED(raw)) << raw;
-  EXPECT_EQ(WEXITSTATUS(raw), kExitInterrupted);
+  EXPECT_EQ(WEXITSTATUS(raw), 128 + signal);
 
   std::set<std::string> seeds;
   for (const auto& name : NamesIn(maps)) {
@@ -227,12 +233,12 @@ TEST(Batch, CtrlCLeavesOnlyCompleteMapsAndASummaryOfExactlyThem) {
     if (name.ends_with(".swd")) seeds.insert(name.substr(2, name.size() - 6));
   }
   ASSERT_FALSE(seeds.empty());
-  EXPECT_LT(seeds.size(), 200u);
+  EXPECT_LT(seeds.size(), static_cast<std::size_t>(count));
   std::set<std::string> expected = {"k.json", "s.html"};
   for (const auto& seed : seeds) {
     for (const char* ext : {".swd", ".bmp", ".png"})
       expected.insert("k-" + seed + ext);
-    EXPECT_EQ(ReadFile(maps / ("k-" + seed + ".swd")).size(), 920081u) << seed;
+    EXPECT_EQ(ReadFile(maps / ("k-" + seed + ".swd")).size(), SwdFileSize(side, side)) << seed;
   }
   EXPECT_EQ(NamesIn(maps), expected);
 
@@ -243,8 +249,17 @@ TEST(Batch, CtrlCLeavesOnlyCompleteMapsAndASummaryOfExactlyThem) {
   EXPECT_NE(summary.find("\"written\": " + std::to_string(seeds.size()) + ", \"complete\": false"),
             std::string::npos);
   EXPECT_EQ(All(TextOf(maps / "s.html"), "<figure (data)").size(), seeds.size());
-  EXPECT_EQ(TextOf(err_file),
-            "swdgen: interrupted, " + std::to_string(seeds.size()) + " of 200 maps written\n");
+  EXPECT_EQ(TextOf(err_file), "swdgen: interrupted, " + std::to_string(seeds.size()) + " of " +
+                                  count_text + " maps written\n");
+}
+
+TEST(Batch, CtrlCLeavesOnlyCompleteMapsAndASummaryOfExactlyThem) {
+  StopBatchWith(SIGINT, 256, 200);
+}
+
+// Scripts and service managers stop a command with SIGTERM: the batch ends as with Ctrl-C.
+TEST(Batch, SigtermEndsTheBatchAsCtrlCDoesWithItsSummaryAndSheet) {
+  StopBatchWith(SIGTERM, 64, 1000);
 }
 
 TEST(Generate, TimingListsEveryRowAndAPictureWithoutAFileGoesBesideTheMap) {

@@ -6,7 +6,10 @@
 #include <fstream>
 
 #include "cli/generate_options.hpp"
+#include "files/png.hpp"
 #include "mapfile/swd_format.hpp"
+#include "mapfile/swd_map.hpp"
+#include "render/map_picture.hpp"
 #include "shape/bmp_maker.hpp"
 #include "support/recording_host.hpp"
 
@@ -131,6 +134,8 @@ TEST(CommandLine, GeneratesTheSameMapTwiceAndInfoChecksIt) {
   EXPECT_EQ(Swdgen("info missing.swd", dir.path()).status, 2);
 }
 
+// Runs that save under one name at the same time take turns: the map, bitmap and picture
+// left behind all come from one run.
 TEST(CommandLine, RunsStartedAtOnceWithTheSameOutAllSaveAndLeaveOneRunsPair) {
   TempDir dir;
   constexpr int kRuns = 20;
@@ -141,7 +146,7 @@ TEST(CommandLine, RunsStartedAtOnceWithTheSameOutAllSaveAndLeaveOneRunsPair) {
   std::vector<FILE*> runs;
   for (int run = 0; run < kRuns; ++run) {
     const std::string command = "cd '" + dir.path().string() + "' && '" SWDGEN_BINARY "' " +
-                                options(run) + " --out same.swd 2>&1";
+                                options(run) + " --out same.swd --png 2>&1";
     runs.push_back(popen(command.c_str(), "r"));
   }
   for (int run = 0; run < kRuns; ++run) {
@@ -156,7 +161,7 @@ TEST(CommandLine, RunsStartedAtOnceWithTheSameOutAllSaveAndLeaveOneRunsPair) {
   for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
     names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"same.bmp", "same.swd"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"same.bmp", "same.png", "same.swd"}));
 
   // The title says which run's map was left; its bitmap must be that run's as well.
   const auto map = ReadFile(dir.path() / "same.swd");
@@ -167,6 +172,8 @@ TEST(CommandLine, RunsStartedAtOnceWithTheSameOutAllSaveAndLeaveOneRunsPair) {
   ASSERT_EQ(again.status, 0) << again.output;
   EXPECT_EQ(ReadFile(dir.path() / "again.swd"), map);
   EXPECT_EQ(ReadFile(dir.path() / "again.bmp"), ReadFile(dir.path() / "same.bmp")) << winner;
+  EXPECT_EQ(ReadFile(dir.path() / "same.png"), EncodePng(RenderMap(*ReadSwdMap(map).map, {})))
+      << winner;
 }
 
 TEST(CommandLine, BadValuesWriteNothingAndTraceWritesEveryRow) {

@@ -8,6 +8,7 @@
 #include "render/flat_map.hpp"
 #include "render/map_picture.hpp"
 #include "shape/bmp_maker.hpp"
+#include "support/child_process.hpp"
 #include "support/in_process.hpp"
 #include "support/recording_host.hpp"
 
@@ -143,7 +144,9 @@ TEST(Render, BadOptionsAreRefusedInOneLineAndWriteNothing) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
       {{"--scale", "1"}, "swdgen: --scale: '1' is not valid; it accepts a whole number 2 to 64"},
       {{"--scale", "8x"}, "swdgen: --scale: '8x' is not valid"},
-      {{"--scale", "33"}, "swdgen: --scale: '33' is too large for a 128 x 128 map"},
+      {{"--scale", "33"},
+       "swdgen: --scale: Mit --scale 33 hätte das Bild der 128 x 128 großen Karte 4224 x 2112 "
+       "Punkte, mehr als die 8388608 Punkte (4096 x 2048), die render höchstens zeichnet."},
       {{"--overlay", "resources,roads"}, "swdgen: --overlay: 'roads' is not valid"},
       {{"-o", map}, "swdgen: -o: '" + map + "' is the map itself"},
   };
@@ -160,22 +163,46 @@ TEST(Render, BadOptionsAreRefusedInOneLineAndWriteNothing) {
   EXPECT_EQ(ReadSwdMap(ReadFile(map)).problem, "");
 }
 
-TEST(Render, GenerateChecksThePicturesFolderFirstAndAPictureNotWrittenHasItsOwnStatus) {
+TEST(Render, GenerateChecksThePicturesFolderFirstAndSavesThePictureWithTheMap) {
   TempDir dir;
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
   const auto map = (dir.path() / "p.swd").string();
   const auto missing = RunSwdgen(
       {"generate", "--quiet", "--out", map, "--png", (dir.path() / "no" / "p.png").string()});
   EXPECT_EQ(missing.status, kExitBadInput);
-  EXPECT_EQ(missing.err.rfind("swdgen: --png: the folder '", 0), 0u) << missing.err;
+  EXPECT_EQ(missing.err,
+            "swdgen: --png: Den Ordner " + (dir.path() / "no").string() + " gibt es nicht.\n");
   EXPECT_FALSE(std::filesystem::exists(map));
 
-  // A folder where the picture should go: the map is saved, the picture cannot be.
+  // A folder where the picture should go takes it, under the map's name.
   std::filesystem::create_directory(dir.path() / "taken.png");
-  const auto taken = RunSwdgen({"generate", "--seed", "2", "--quiet", "--width", "32", "--height",
-                                "32", "--out", map, "--png", (dir.path() / "taken.png").string()});
-  EXPECT_EQ(taken.status, kExitByProductFailed);
-  EXPECT_EQ(taken.err.rfind("swdgen: --png: ", 0), 0u) << taken.err;
-  EXPECT_TRUE(ReadSwdMap(ReadFile(map)).map);
+  const std::vector<std::string> small = {"generate", "--seed",   "2",  "--quiet", "--width",
+                                          "32",       "--height", "32", "--out",   map};
+  auto into = small;
+  into.insert(into.end(), {"--png", (dir.path() / "taken.png").string()});
+  const auto taken = RunSwdgen(into);
+  EXPECT_EQ(taken.status, kExitOk) << taken.err;
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "taken.png" / "p.png"));
+
+  // The picture is one of the map's files: where it cannot be written, neither is the map.
+  const auto closed = dir.path() / "closed";
+  std::filesystem::create_directory(closed);
+  std::filesystem::permissions(closed, std::filesystem::perms::owner_all |
+                                           std::filesystem::perms::others_read |
+                                           std::filesystem::perms::others_exec);
+  const auto before = ReadFile(map);
+  auto refused = small;
+  refused[2] = "3";
+  refused.insert(refused.end(), {"--png", (closed / "p.png").string()});
+  const test::ChildResult r = test::RunInChild([&](std::ostream& err) {
+    const auto run = RunSwdgen(refused);
+    err << run.err;
+    return run.status;
+  });
+  EXPECT_EQ(r.status, kExitWriteFailed);
+  EXPECT_EQ(r.output, "swdgen: Die Datei p.png konnte im Ordner " + closed.string() +
+                          " nicht gespeichert werden: keine Schreibberechtigung.\n");
+  EXPECT_EQ(ReadFile(map), before);
 }
 
 }  // namespace

@@ -170,7 +170,7 @@ class DetailDialogsTest : public QObject {
   void TreeGroupDialog_OkKeepsAbbruchRestores() {
     GeneratorSettings s;
     TreeGroupDialog d(s, nullptr);
-    QCOMPARE(d.windowTitle(), QString("Häufigkeit kleiner Baumguppen festlegen"));
+    QCOMPARE(d.windowTitle(), QString("Häufigkeit kleiner Baumgruppen festlegen"));
     CheckRanges(d, {{"Slider_Baumgruppen", 0, 15, 4, 5, 1}});
     WhenShown untouched(d, [&] { d.OkButton()->click(); });
     d.exec();

@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "mapfile/swd_map.hpp"
+#include "render/vertex_marks.hpp"
 #include "wizard/generation_page.hpp"
 #include "wizard/page_texts.hpp"
 #include "wizard/preview_view.hpp"
@@ -97,8 +98,10 @@ class GenerationTest : public QObject {
     TestWizard t;
     GoToGeneration(t);
     const PreviewView& view = *t.window->Generation().Preview();
-    QCOMPARE(view.Zoom(), PreviewView::WholeZoom(view.size() - QSize(4, 4), {36, 36}));
+    // The map alone, without the image's border of background to the right and below.
+    QCOMPARE(view.Zoom(), PreviewView::WholeZoom(view.size() - QSize(4, 4), {32, 32}));
     QVERIFY(view.Zoom() >= 2);
+    QCOMPARE(view.PictureRect().size(), QSize(32, 32) * view.Zoom());
   }
 
   void AWholeRunWritesTheMapAndKeepsItsPreviewAndTables() {
@@ -168,11 +171,50 @@ class GenerationTest : public QObject {
         page.ResultLabel()->text().startsWith("Spieler platziert: 6 von 7   Fairness-Index: "),
         qPrintable(page.ResultLabel()->text()));
     QCOMPARE(page.Preview()->Markers().size(), std::size_t{6});
+    // Each start's disc has the player's colour, that of `swdgen render`'s flags.
+    const PreviewView& view = *page.Preview();
+    const QImage shot = page.Preview()->grab().toImage();
+    const int zoom = view.Zoom();
+    const int radius = std::clamp(zoom * 2, 8, 14);
+    for (const auto& m : view.Markers()) {
+      const QPoint centre(view.PictureRect().left() + m.vertex.x() * zoom + zoom / 2,
+                          view.PictureRect().top() + m.vertex.y() * zoom + zoom / 2);
+      const Rgb want = swd::PlayerColour(m.player);
+      QCOMPARE(shot.pixelColor(centre - QPoint(radius - 3, 0)), QColor(want.r, want.g, want.b));
+    }
 
     QCOMPARE(PlayersPlacedNote(1, 5), QString("Nur 1 von 5 Spielern konnte platziert werden."));
     QCOMPARE(PlayersPlacedNote(0, 4), QString("Keiner der 4 Spieler konnte platziert werden."));
     QCOMPARE(PlayersPlacedNote(0, 1), QString("Der Spieler konnte nicht platziert werden."));
     QVERIFY(PlayersPlacedNote(7, 7).isEmpty());
+  }
+
+  void AMapWithoutPlayersIsSavedOnlyWhenTheUserSaysSo() {
+    TestWizard t;
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    // A "Ring" of 32 x 32 has room for no headquarters (the players page says so, too).
+    page.settings().CheckErwEinst = true;
+    page.settings().ShapedBase = 1;
+    page.settings().ShapeCode = 2;
+    page.settings().PlayerCount = 7;
+    t.window->ShowPage(PageId::Generation);
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+      QString asked;
+      OnNextMessageBox([&](QMessageBox& box) {
+        asked = box.text();
+        box.button(button)->click();
+      });
+      WhenShown ok(page.Save(), [&] { page.Save().OkButton()->click(); });
+      page.StartButton()->click();
+      QCOMPARE(asked, QString("Keiner der 7 Spieler konnte platziert werden.\n\nDie Karte "
+                              "trotzdem speichern?"));
+      QCOMPARE(ok.Done(), button == QMessageBox::Yes);
+      QCOMPARE(page.LastOutcome().status, button == QMessageBox::Yes
+                                              ? RunOutcome::Status::Written
+                                              : RunOutcome::Status::SaveCancelled);
+      QCOMPARE(FilesIn(t.folder.path()).size(), button == QMessageBox::Yes ? 2 : 0);
+    }
   }
 
   void AStartValueRunsAsTheCommandLinesSeedDoes() {
@@ -200,14 +242,19 @@ class GenerationTest : public QObject {
       QFile f(folder.filePath(file));
       return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
-    // A run of the wizard's own first: what it leaves in the generator must not count.
+    // A run of the wizard's own first: what it leaves in the generator must not count. It
+    // draws its seed (the fixture's 4) and is that seed's run of the command line.
     QVERIFY(run("", "Frei", false));
+    QCOMPARE(page.LastSeed(), 4u);
+    QTRY_VERIFY2(page.ResultLabel()->text().endsWith("   Startwert: 4"),
+                 qPrintable(page.ResultLabel()->text()));
     QVERIFY(run("7", "Eins", true));
     QVERIFY(run("4294967295", "Drei", false));
     QVERIFY(run(" 7 ", "Zwei", true));
 
     for (const auto& [seed, objects, name] :
-         {std::tuple{"7", true, "Eins"}, std::tuple{"4294967295", false, "Drei"}}) {
+         {std::tuple{"7", true, "Eins"}, std::tuple{"4294967295", false, "Drei"},
+          std::tuple{"4", false, "Frei"}}) {
       QStringList arguments{"generate", "--seed",   seed,    "--width",
                             "64",       "--height", "64",    "--players",
                             "2",        "--quiet",  "--out", folder.filePath("cli.swd")};
@@ -311,8 +358,30 @@ class GenerationTest : public QObject {
     QCOMPARE(page.LastOutcome().status, RunOutcome::Status::SaveCancelled);
     QVERIFY(FilesIn(t.folder.path()).isEmpty());
     QVERIFY(AllBackground(page.generator().preview));
-    QVERIFY(page.StatusBar()->currentMessage().isEmpty());
+    // The map is gone, but not without a word: the seed the run drew makes it again.
+    QCOMPARE(page.StatusBar()->currentMessage(),
+             QString("Nichts gespeichert. Mit dem Startwert 4 und denselben Einstellungen "
+                     "entsteht dieselbe Karte noch einmal."));
     QVERIFY(ButtonsEnabled(page));
+  }
+
+  void EscapeThatClosedTheSaveDialogDoesNotStopTheNextRun() {
+    TestWizard t;
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    SaveDialog& save = page.Save();
+    // Escape closes the save dialog; its release never comes back, as when a window
+    // manager has handed the focus on before the key went up.
+    {
+      WhenShown escape(save, [&] { QTest::keyPress(save.NameField(), Qt::Key_Escape); });
+      page.StartButton()->click();
+      QVERIFY(escape.Done());
+    }
+    QCOMPARE(page.LastOutcome().status, RunOutcome::Status::SaveCancelled);
+    WhenShown ok(save, [&] { save.OkButton()->click(); });
+    page.StartButton()->click();
+    QVERIFY(ok.Done());
+    QCOMPARE(page.LastOutcome().status, RunOutcome::Status::Written);
   }
 
   void AFailedWriteReturnsToTheDialog() {
@@ -368,6 +437,39 @@ class GenerationTest : public QObject {
     }
     TestWizard second(std::make_shared<QSettings>(file, QSettings::IniFormat));
     QCOMPARE(second.window->Generation().SaveFolder(), chosen.path());
+  }
+
+  void AFolderTheMapCouldNotGoToIsNotRemembered() {
+    QTemporaryDir settings_folder;
+    QTemporaryDir chosen;
+    const QString file = settings_folder.filePath("swdgen-wizard.conf");
+    // The folder can be written, but the map's name is taken by a folder.
+    QVERIFY(QDir(chosen.path()).mkdir("Besetzt.swd"));
+    TestWizard t(std::make_shared<QSettings>(file, QSettings::IniFormat));
+    t.folder_answers = {chosen.path()};
+    GoToGeneration(t);
+    GenerationPage& page = t.window->Generation();
+    SaveDialog& save = page.Save();
+    int shown = 0;
+    std::unique_ptr<WhenShown> watch;
+    std::function<void()> answer = [&] {
+      if (++shown == 1) {
+        save.FolderButton()->click();
+        save.NameField()->setText("Besetzt");
+        watch = std::make_unique<WhenShown>(save, answer);
+        save.OkButton()->click();
+      } else {
+        QCOMPARE(save.Folder(), chosen.path());  // the same run offers it again
+        save.CancelButton()->click();
+      }
+    };
+    watch = std::make_unique<WhenShown>(save, answer);
+    page.StartButton()->click();
+    QCOMPARE(shown, 2);
+    QCOMPARE(page.LastOutcome().status, RunOutcome::Status::SaveCancelled);
+    QCOMPARE(page.SaveFolder(), t.folder.path());
+    TestWizard next(std::make_shared<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(next.window->Generation().SaveFolder(), next.folder.path());
   }
 
   void AnUnusablePictureIsReportedAndNothingWritten() {

@@ -1,12 +1,16 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QtTest>
 
 #include "wizard/generation_page.hpp"
+#include "wizard/help_dialog.hpp"
 #include "wizard/picture_button.hpp"
 #include "wizard/proportions_page.hpp"
+#include "wizard/save_dialog.hpp"
 #include "wizard/shape_page.hpp"
 #include "wizard/size_page.hpp"
 #include "wizard/type_page.hpp"
@@ -15,6 +19,7 @@
 namespace swd::wizard {
 
 using test::TestWizard;
+using test::WhenShown;
 
 class NavigationTest : public QObject {
   Q_OBJECT
@@ -136,6 +141,73 @@ class NavigationTest : public QObject {
     t.window->ShowPage(PageId::Generation);
     QTest::keyClick(t.window.get(), Qt::Key_Z, Qt::AltModifier);
     QTRY_COMPARE(t.window->CurrentPage(), PageId::Summary);
+  }
+
+  void HilfeShowsThePagesHelp() {
+    TestWizard t;
+    QStringList texts;
+    for (const PageId page :
+         {PageId::Size, PageId::TypeAndPlayers, PageId::Proportions, PageId::Generation}) {
+      t.window->ShowPage(page);
+      t.window->Page(page).HelpButton()->click();
+      QVERIFY(t.window->Help() != nullptr);
+      QTRY_VERIFY(t.window->Help()->isVisible());
+      QCOMPARE(t.window->Help()->windowTitle(), "Hilfe: " + t.window->Page(page).Caption());
+      texts << t.window->Help()->Text();
+      t.window->Help()->CloseButton()->click();
+      QVERIFY(!t.window->Help()->isVisible());
+    }
+    QVERIFY2(texts[0].contains("32 bis 256 in Schritten von 16"), qPrintable(texts[0]));
+    QVERIFY(texts[1].contains("(1 bis 7)"));
+    QVERIFY(texts[2].contains("drei Regler von 0 bis 10"));
+    QVERIFY(texts[3].contains("0 bis 4294967295"));
+  }
+
+  // The wizard walked by keyboard alone, from the size page to a saved map.
+  void KeyboardAloneMakesAMap() {
+    TestWizard t;
+    WizardWindow& w = *t.window;
+    const GeneratorSettings& s = w.Generation().settings();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+      QVERIFY(QApplication::focusWidget() != nullptr);
+      QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    // Tab into each group of sizes lands on the ticked size; the arrows change it.
+    QTRY_COMPARE(QApplication::focusWidget(), w.Size().WidthChoice(128));
+    press(Qt::Key_Left);
+    QVERIFY(w.Size().WidthChoice(112)->isChecked());
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Size().HeightChoice(128));
+    press(Qt::Key_Left);
+    // Enter means "Weiter".
+    press(Qt::Key_Return);
+    QCOMPARE(w.CurrentPage(), PageId::TypeAndPlayers);
+    QCOMPARE(s.MapWidth, 112);
+    QCOMPARE(s.MapHeight, 112);
+    // Landscape type, then the number of players: each Tab lands on the ticked choice.
+    w.Type().TypeChoice(0)->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Type().PlayerChoice(3));
+    press(Qt::Key_Up);
+    QVERIFY(w.Type().PlayerChoice(2)->isChecked());
+    press(Qt::Key_Enter);
+    QCOMPARE(w.CurrentPage(), PageId::Generation);
+    QCOMPARE(s.PlayerCount, 2);
+    // Alt+S starts; in the save dialog the name field has the focus, and Enter saves.
+    SaveDialog& save = w.Generation().Save();
+    WhenShown type_name(save, [&] {
+      QVERIFY(QTest::qWaitForWindowActive(&save));
+      QTRY_COMPARE(QApplication::focusWidget(), save.NameField());
+      press(Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(QApplication::focusWidget(), "Tasten");
+      press(Qt::Key_Return);
+    });
+    QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(type_name.Done());
+    QTRY_COMPARE(w.Generation().LastOutcome().status, RunOutcome::Status::Written);
+    QCOMPARE(test::FilesIn(t.folder.path()), (QStringList{"Tasten.bmp", "Tasten.swd"}));
   }
 
   void ChoicesPersistAcrossBackAndForth() {

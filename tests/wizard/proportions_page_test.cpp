@@ -125,7 +125,7 @@ class ProportionsPageTest : public QObject {
     ProportionsPage& page = t.window->Proportions();
     t.window->ShowPage(PageId::Proportions);
     QDialog* dialogs[4] = {&page.TreeGroups(), &page.Granite(), &page.Resources(), &page.Animals()};
-    const char* titles[4] = {"Häufigkeit kleiner Baumguppen festlegen",
+    const char* titles[4] = {"Häufigkeit kleiner Baumgruppen festlegen",
                              "Ausdehnung der Granitvorkommen", "Häufigkeit von Rohstoffen",
                              "Häufigkeit von Tieren"};
     for (int i = 0; i < 4; ++i) {

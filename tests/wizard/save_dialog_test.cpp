@@ -1,15 +1,18 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
 #include "wizard/save_dialog.hpp"
 #include "wizard/save_folder.hpp"
+#include "wizard/services.hpp"
 #include "wizard/window_placement.hpp"
 #include "wizard_fixture.hpp"
 
@@ -66,24 +69,79 @@ class SaveDialogTest : public QObject {
     QCOMPARE(QString::fromStdString(answer->folder.string()), f.folder.path());
   }
 
-  void TheStartObjectsBoxStartsUntickedAndKeepsItsStateFromSaveToSave() {
+  void TheStartObjectsBoxStartsTickedAndKeepsItsStateFromSaveToSave() {
     Fixture f;
-    const auto answer = [&f](bool tick) {
+    const auto answer = [&f](std::optional<bool> tick) {
       WhenShown ok(f.dialog, [&f, tick] {
-        if (tick) f.dialog.StartObjectsBox()->setChecked(true);
+        if (tick) f.dialog.StartObjectsBox()->setChecked(*tick);
         f.dialog.OkButton()->click();
       });
       const auto target = f.dialog.Ask(f.Proposal(), "");
       return target && target->start_objects;
     };
     QCOMPARE(f.dialog.StartObjectsBox()->text(), QString("Startpositionen als Objekte eintragen"));
+    QVERIFY(answer(std::nullopt));
     QVERIFY(!answer(false));
-    QVERIFY(answer(true));
     // The next save of the program run asks with the box as the user left it.
-    QVERIFY(answer(false));
+    QVERIFY(!answer(std::nullopt));
+    QVERIFY(answer(true));
+    QVERIFY(answer(std::nullopt));
     const auto* use = f.dialog.findChild<QLabel*>("Label_Startobjekte");
     QVERIFY(use != nullptr);
     QVERIFY(use->text().contains("Return to the Roots"));
+  }
+
+  void OffersTheGamesMapsFolderWhereItExists() {
+    QTemporaryDir user_data;
+    qputenv("RTTR_USERDATA_DIR", user_data.path().toLocal8Bit());
+    Fixture f;
+    const auto shown = [&f] {
+      bool visible = false;
+      WhenShown cancel(f.dialog, [&] {
+        visible = f.dialog.GameFolderButton()->isVisible();
+        if (visible) f.dialog.GameFolderButton()->click();
+        f.dialog.OkButton()->click();
+      });
+      const auto target = f.dialog.Ask(f.Proposal(), "");
+      return std::pair{visible, target ? QString::fromStdString(target->folder.string()) : ""};
+    };
+    QCOMPARE(shown(), std::pair(false, f.folder.path()));
+    QVERIFY(QDir(user_data.path()).mkdir("WORLDS"));
+    const QString worlds = QDir(user_data.path()).filePath("WORLDS");
+    QCOMPARE(shown(), std::pair(true, worlds));
+    QCOMPARE(f.dialog.GameFolderButton()->text(),
+             QString("In den Kartenordner von Return to the Roots"));
+    qunsetenv("RTTR_USERDATA_DIR");
+  }
+
+  void QtsFileDialogsShowWholeSizesAndDates() {
+    QTemporaryDir folder;
+    QFile file(QDir(folder.path()).filePath("Karte.bmp"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(17 * 1024 + 3, 'x'));
+    file.close();
+    QVERIFY(QDir(folder.path()).mkdir("Unterordner"));
+    for (const auto& dialog :
+         {MakePictureDialog(nullptr, folder.path()), MakeFolderDialog(nullptr, folder.path())}) {
+      dialog->setViewMode(QFileDialog::Detail);
+      dialog->show();
+      auto* tree = dialog->findChild<QTreeView*>("treeView");
+      QVERIFY(tree != nullptr);
+      QTRY_VERIFY(tree->model()->rowCount(tree->rootIndex()) > 0);
+      QTest::qWait(50);
+      const QAbstractItemModel& model = *tree->model();
+      for (int row = 0; row < model.rowCount(tree->rootIndex()); ++row) {
+        for (const int column : {1, 3}) {  // size and date
+          const QModelIndex cell = model.index(row, column, tree->rootIndex());
+          QVERIFY2(tree->columnWidth(column) >= tree->sizeHintForIndex(cell).width(),
+                   qPrintable(QString("%1: %2 < %3")
+                                  .arg(model.data(cell).toString())
+                                  .arg(tree->columnWidth(column))
+                                  .arg(tree->sizeHintForIndex(cell).width())));
+        }
+      }
+      dialog->hide();
+    }
   }
 
   void OkOnlyWhenBothFieldsHoldText() {

@@ -1,3 +1,6 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
@@ -9,6 +12,7 @@
 
 namespace swd::wizard {
 
+using test::OnNextMessageBox;
 using test::TestWizard;
 using test::WhenShown;
 
@@ -45,7 +49,7 @@ class ShapePageTest : public QObject {
     QFETCH(bool, coast_dialog);
     QFETCH(bool, picture_dialog);
     TestWizard t;
-    t.picture_answers = {"/karten/bild.bmp"};
+    t.picture_answers = {t.Picture("bild.bmp")};
     ShapePage& page = t.window->Shape();
     t.window->ShowPage(PageId::BaseShape);
     // Start from another shape, so that every field must change.
@@ -123,15 +127,97 @@ class ShapePageTest : public QObject {
     TestWizard t;
     ShapePage& page = t.window->Shape();
     const GeneratorSettings& s = t.window->Generation().settings();
-    t.picture_answers = {"/karten/bild.bmp", ""};
+    const QString picture = t.Picture("bild.bmp");
+    t.picture_answers = {picture, ""};
     page.Picture(5)->click();
-    QCOMPARE(QString::fromStdString(s.PicturePath), QString("/karten/bild.bmp"));
+    QCOMPARE(QString::fromStdString(s.PicturePath), picture);
     page.Picture(2)->click();
     page.Picture(5)->click();
     QCOMPARE(t.picture_dialogs, 2);
-    QCOMPARE(QString::fromStdString(s.PicturePath), QString("/karten/bild.bmp"));
+    QCOMPARE(QString::fromStdString(s.PicturePath), picture);
     QCOMPARE(s.ShapeCode, 4.0f);
     QCOMPARE(page.FramedPicture(), 5);
+  }
+
+  void APictureOfTheWrongSizeIsRefusedWhereItIsChosen() {
+    TestWizard t;
+    ShapePage& page = t.window->Shape();
+    GeneratorSettings& s = t.window->Generation().settings();
+    s.MapWidth = s.MapHeight = 256;
+    const QString small = t.Picture("klein.bmp", 128, 128);
+    const QString large = t.Picture("gross.bmp", 256, 256);
+    t.picture_answers = {small, large};
+    t.window->ShowPage(PageId::BaseShape);
+    QString shown;
+    OnNextMessageBox([&](QMessageBox& box) {
+      shown = box.text();
+      box.accept();
+    });
+    page.Picture(5)->click();
+    QCOMPARE(shown, "Das Bild „" + small + "“ hat 128 x 128 Punkte, die Karte braucht 256 x 256.");
+    QVERIFY(s.PicturePath.empty());
+    QCOMPARE(page.FramedPicture(), 0);
+    // The chooser opens where the last picture was chosen.
+    page.Picture(5)->click();
+    QCOMPARE(t.picture_starts, (QStringList{t.folder.path(), t.pictures.path()}));
+    QCOMPARE(QString::fromStdString(s.PicturePath), large);
+    QCOMPARE(page.FramedPicture(), 5);
+    QCOMPARE(page.PictureLine()->text(), "Bild: " + large);
+    // The map made smaller afterwards: the page says so when it is shown again.
+    s.MapWidth = s.MapHeight = 128;
+    t.window->ShowPage(PageId::BaseShape);
+    QVERIFY2(page.PictureLine()->text().startsWith("Das Bild „" + large + "“ hat 256 x 256 Punkte"),
+             qPrintable(page.PictureLine()->text()));
+  }
+
+  void ArrowKeysMoveOverThePicturesWithoutChoosingThem() {
+    TestWizard t;
+    ShapePage& page = t.window->Shape();
+    const GeneratorSettings& s = t.window->Generation().settings();
+    t.window->ShowPage(PageId::BaseShape);
+    t.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
+    int coast_dialogs = 0;
+    std::unique_ptr<WhenShown> coast;
+    const auto expect_coast = [&] {
+      coast = std::make_unique<WhenShown>(page.Coast(), [&] {
+        ++coast_dialogs;
+        page.Coast().OkButton()->click();
+      });
+    };
+    expect_coast();
+    page.Picture(0)->setFocus();
+    // Over "Insel (sym.)" to "Spirale", down to "Ring": nothing opens, nothing changes.
+    for (const auto& [key, focused] :
+         {std::pair{Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Left, 1}, {Qt::Key_Down, 4}}) {
+      QTest::keyClick(QApplication::focusWidget(), key);
+      QCOMPARE(QApplication::focusWidget(), page.Picture(focused));
+    }
+    QTest::qWait(30);
+    QCOMPARE(coast_dialogs, 0);
+    QCOMPARE(page.FramedPicture(), 0);
+    QCOMPARE(s.ShapeCode, 0.0f);
+    // Space chooses "Ring" and opens its coast dialog; so does Enter on "Insel (sym.)".
+    QTest::keyClick(page.Picture(4), Qt::Key_Space);
+    QTRY_COMPARE(coast_dialogs, 1);
+    QCOMPARE(s.ShapeCode, 2.0f);
+    expect_coast();
+    QTest::keyClick(page.Picture(4), Qt::Key_Up);
+    QTest::keyClick(page.Picture(1), Qt::Key_Return);
+    QTRY_COMPARE(coast_dialogs, 2);
+    QCOMPARE(page.FramedPicture(), 1);
+    QCOMPARE(s.SymmetricBase, 1.0f);
+    // Tab out and back in lands on the framed picture, wherever the arrows left the focus.
+    // (The offscreen platform gives the window back its activation only when asked.)
+    t.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
+    QTRY_COMPARE(QApplication::focusWidget(), page.Picture(1));
+    QTest::keyClick(page.Picture(1), Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), page.Picture(2));
+    QTest::keyClick(page.Picture(2), Qt::Key_Tab);
+    QVERIFY(!qobject_cast<PictureButton*>(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), page.Picture(1));
   }
 };
 

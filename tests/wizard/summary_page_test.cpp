@@ -67,6 +67,14 @@ class SummaryPageTest : public QObject {
     QCOMPARE(BuildSummary(s).general[2], line);
   }
 
+  void SpezialNamesItsPicture() {
+    GeneratorSettings s;
+    s.ShapedBase = 1;
+    s.ShapeCode = 4;
+    s.PicturePath = "/karten/umrisse/Stern.bmp";
+    QCOMPARE(ShapeLine(s), QString("Grundform: Spezial (Stern.bmp)"));
+  }
+
   void WordsFollowTheSliderThresholds() {
     GeneratorSettings s;
     const std::pair<int, QString> amounts[] = {{0, "wenige"}, {2, "wenige"}, {3, "normal"},

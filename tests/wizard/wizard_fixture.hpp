@@ -22,10 +22,16 @@ namespace swd::wizard::test {
 struct TestWizard {
   explicit TestWizard(std::shared_ptr<QSettings> settings = nullptr);
 
+  // Writes an 8-bit picture for "Spezial" of `width` x `height` into a folder of its own
+  // and returns its path.
+  QString Picture(const QString& name, int width = 128, int height = 128);
+
   QTemporaryDir folder;
+  QTemporaryDir pictures;
   QStringList picture_answers;
   QStringList folder_answers;
   int picture_dialogs = 0;
+  QStringList picture_starts;  // the folder each picture dialog opened in
   WizardServices services;
   std::unique_ptr<WizardWindow> window;
 };

@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
   services.program_folder = maps.path();
   services.choose_picture = [](QWidget*, const QString&) { return QString(); };
   services.choose_folder = [](QWidget*, const QString&) { return QString(); };
-  services.clock_seed = [] { return 1u; };
+  services.draw_seed = [] { return 1u; };
   services.language = LocaleOf(*language);
 
   SplashScreen splash;

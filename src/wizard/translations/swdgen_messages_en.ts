@@ -351,6 +351,98 @@
         <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: %3.</source>
         <translation>The file %1 could not be saved in the folder %2: %3.</translation>
     </message>
+    <message id="SaveIsDevice">
+        <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: an dieser Stelle liegt ein Gerät.</source>
+        <translation>The file %1 could not be saved in the folder %2: a device is in its place.</translation>
+    </message>
+    <message id="SaveIsFifo">
+        <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: an dieser Stelle liegt eine benannte Pipe (FIFO).</source>
+        <translation>The file %1 could not be saved in the folder %2: a named pipe (FIFO) is in its place.</translation>
+    </message>
+    <message id="SaveIsSocket">
+        <source>Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: an dieser Stelle liegt ein Socket.</source>
+        <translation>The file %1 could not be saved in the folder %2: a socket is in its place.</translation>
+    </message>
+    <message id="SaveInterrupted">
+        <source>Das Speichern wurde abgebrochen; keine Datei wurde geschrieben.</source>
+        <translation>Saving was stopped; no file was written.</translation>
+    </message>
+    <message id="SameFileTwice">
+        <source>%1 und %2 wären dieselbe Datei; ein Lauf ersetzt nicht, was er selbst schreibt.</source>
+        <translation>%1 and %2 would be the same file; a run does not replace what it writes itself.</translation>
+    </message>
+    <message id="FolderMissing">
+        <source>Den Ordner %1 gibt es nicht.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message id="FolderNoAccess">
+        <source>Der Ordner %1 lässt sich nicht öffnen: keine Berechtigung.</source>
+        <translation>The folder %1 cannot be opened: no permission.</translation>
+    </message>
+    <message id="FolderUnusable">
+        <source>Der Ordner %1 lässt sich nicht verwenden: %2.</source>
+        <translation>The folder %1 cannot be used: %2.</translation>
+    </message>
+    <message id="FolderIsFile">
+        <source>An der Stelle %1 liegt eine Datei, kein Ordner.</source>
+        <translation>A file, not a folder, is at %1.</translation>
+    </message>
+    <message id="FolderNotCreated">
+        <source>Der Ordner %1 ließ sich nicht anlegen: %2.</source>
+        <translation>The folder %1 could not be created: %2.</translation>
+    </message>
+    <message id="UnknownCommand">
+        <source>Den Befehl „%1“ gibt es nicht; swdgen kennt %2.</source>
+        <translation>There is no command “%1”; swdgen knows %2.</translation>
+    </message>
+    <message id="NoFileGiven">
+        <source>Es ist keine Datei angegeben.</source>
+        <translation>No file is given.</translation>
+    </message>
+    <message id="MapFileMissing">
+        <source>Die Datei gibt es nicht.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message id="MapFileNotAFile">
+        <source>Das ist keine gewöhnliche Datei, sondern ein Ordner oder ein Gerät.</source>
+        <translation>This is not a regular file but a folder or a device.</translation>
+    </message>
+    <message id="MapFileTooLarge">
+        <source>Die Datei ist größer als jede Karte (höchstens %1 Bytes).</source>
+        <translation>The file is larger than any map (at most %1 bytes).</translation>
+    </message>
+    <message id="MapFileNoPermission">
+        <source>Die Datei lässt sich nicht lesen: keine Leseberechtigung.</source>
+        <translation>The file cannot be read: no permission to read it.</translation>
+    </message>
+    <message id="MapFileUnreadable">
+        <source>Die Datei lässt sich nicht lesen.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message id="MapFileDamaged">
+        <source>Die Karte ist beschädigt: %1</source>
+        <translation>The map is damaged: %1</translation>
+    </message>
+    <message id="MapSizeUnplayable">
+        <source>Die Karte ist %1 x %2 groß; das Spiel lädt nur Karten, deren Seiten gerade Zahlen von %3 bis %4 sind.</source>
+        <translation>The map is %1 x %2; the game only loads maps whose sides are even numbers from %3 to %4.</translation>
+    </message>
+    <message id="MapHeadquartersMissing">
+        <source>Spieler %1 von %2 hat kein Hauptquartier.</source>
+        <translation>Player %1 of %2 has no headquarters.</translation>
+    </message>
+    <message id="MapHeadquartersOutside">
+        <source>Das Hauptquartier von Spieler %1 liegt bei %2, %3, außerhalb der %4 x %5 großen Karte.</source>
+        <translation>The headquarters of player %1 lies at %2, %3, outside the %4 x %5 map.</translation>
+    </message>
+    <message id="MapStartDropped">
+        <source>%1 Dieser Start fehlt in der Auswertung.</source>
+        <translation>%1 This start is missing from the analysis.</translation>
+    </message>
+    <message id="RenderTooLarge">
+        <source>Mit --scale %1 hätte das Bild der %2 x %3 großen Karte %4 x %5 Punkte, mehr als die %6 Punkte (4096 x 2048), die render höchstens zeichnet.</source>
+        <translation>With --scale %1 the picture of the %2 x %3 map would have %4 x %5 pixels, more than the %6 pixels (4096 x 2048) render draws at most.</translation>
+    </message>
     <message id="PictureNotChosen">
         <source>Für die Grundform „Spezial“ ist kein Bild gewählt.</source>
         <translation>No picture is chosen for the base shape “Special”.</translation>

@@ -97,11 +97,7 @@
     </message>
     <message>
         <source>Der Fairness-Index vergleicht die Starts der Spieler: Bauplätze, Bäume, Granit, Rohstoffe, Fische und Wasser im Umkreis von 24 Schritten und den Abstand zum nächsten Gegner, wie „swdgen analyze“ sie zählt. 1 heißt gleich gute Starts.</source>
-        <translation>The fairness index compares the players' starts: building sites, trees, granite, resources, fish and water within 24 steps, and the distance to the nearest rival, as “swdgen analyze” counts them. 1 means equally good starts.</translation>
-    </message>
-    <message>
-        <source>&amp;Hilfe</source>
-        <translation>&amp;Help</translation>
+        <translation>The fairness index compares the players&apos; starts: building sites, trees, granite, resources, fish and water within 24 steps, and the distance to the nearest rival, as “swdgen analyze” counts them. 1 means equally good starts.</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Zurück</source>
@@ -151,6 +147,18 @@
         <source>Phantasia-Zufall</source>
         <translation>Fantasia-Random</translation>
     </message>
+    <message>
+        <source>Startwert: %1</source>
+        <translation>Seed: %1</translation>
+    </message>
+    <message>
+        <source>Nichts gespeichert. Mit dem Startwert %1 und denselben Einstellungen entsteht dieselbe Karte noch einmal.</source>
+        <translation>Nothing saved. The seed %1 with the same settings makes the same map again.</translation>
+    </message>
+    <message>
+        <source>Die Karte trotzdem speichern?</source>
+        <translation>Save the map anyway?</translation>
+    </message>
 </context>
 <context>
     <name>swd::wizard::GraniteDialog</name>
@@ -197,6 +205,123 @@
     <message>
         <source>Kleine Granitvorkommen</source>
         <translation>Small granite deposits</translation>
+    </message>
+</context>
+<context>
+    <name>swd::wizard::Help</name>
+    <message>
+        <source>Größe der Landschaft</source>
+        <translation>Size of the landscape</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Breite&lt;/b&gt; und &lt;b&gt;Höhe&lt;/b&gt; zählen die Punkte der Karte, auf denen Wege, Flaggen und Gebäude stehen: 32 bis 256 in Schritten von 16. Das Bild rechts zeigt das Verhältnis der Seiten.</source>
+        <translation>&lt;b&gt;Width&lt;/b&gt; and &lt;b&gt;height&lt;/b&gt; count the map&apos;s points, on which roads, flags and buildings stand: 32 to 256 in steps of 16. The picture on the right shows the ratio of the sides.</translation>
+    </message>
+    <message>
+        <source>Die Datei wächst mit der Fläche, um etwa 14 kB je 1000 Punkte: 64 x 64 sind rund 58 kB, 128 x 128 rund 226 kB, 256 x 256 rund 900 kB.</source>
+        <translation>The file grows with the area, by about 14 kB per 1000 points: 64 x 64 is about 58 kB, 128 x 128 about 226 kB, 256 x 256 about 900 kB.</translation>
+    </message>
+    <message>
+        <source>Ein Hauptquartier braucht 5 x 5 Punkte freies Land und zu den anderen mindestens (Breite + Höhe) / 16 + 16 Punkte Abstand: auf 64 x 64 also 24. Für 7 Spieler sollte eine Insel 128 x 128 groß sein.</source>
+        <translation>A headquarters needs 5 x 5 points of open land and at least (width + height) / 16 + 16 points to the others: 24 on 64 x 64. For 7 players an island should be 128 x 128.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Insel&lt;/b&gt;: das Land liegt im Meer (blauer Rahmen), ohne Insel reicht es bis an den Rand (grün). &lt;b&gt;Erweiterte Einstellungen&lt;/b&gt;: es folgen die Grundform, die Anteile der Geländearten, Rohstoffe, Granit, Bäume und Tiere; ohne sie gelten deren Standardwerte.</source>
+        <translation>&lt;b&gt;Island&lt;/b&gt;: the land lies in the sea (blue frame); without it the land reaches the edge (green). &lt;b&gt;Extended settings&lt;/b&gt;: the base shape, the proportions of the kinds of terrain, resources, granite, trees and animals follow; without them their defaults apply.</translation>
+    </message>
+    <message>
+        <source>Spielszenario und Anzahl der Spieler</source>
+        <translation>Scenario and number of players</translation>
+    </message>
+    <message>
+        <source>Der &lt;b&gt;Landschaftstyp&lt;/b&gt; bestimmt die Geländearten, Bäume und Farben: Grünland mit Wiesen und Wäldern, Ödland mit Steppe und Lava, Winterland mit Schnee, Eis und Tundra.</source>
+        <translation>The &lt;b&gt;landscape type&lt;/b&gt; decides the kinds of terrain, trees and colours: Greenland with meadows and forests, Wasteland with steppe and lava, Winter world with snow, ice and tundra.</translation>
+    </message>
+    <message>
+        <source>Die &lt;b&gt;Spieler-Anzahl&lt;/b&gt; (1 bis 7) ist die Zahl der Hauptquartiere. Jedes braucht 5 x 5 Punkte freies Land und Abstand zu den anderen; wo keins mehr Platz findet, hat die Karte weniger Spieler, und der Generator sagt es.</source>
+        <translation>The &lt;b&gt;number of players&lt;/b&gt; (1 to 7) is the number of headquarters. Each needs 5 x 5 points of open land and room to the others; where none finds room any more, the map has fewer players, and the generator says so.</translation>
+    </message>
+    <message>
+        <source>Der Hinweis unter der Anzahl sagt, wenn Karten dieser Größe und Grundform selten so viele Spieler fassen: gezählt an je 100 erzeugten Karten. „Insel (sym.)“ setzt die Spieler paarweise, also höchstens 6.</source>
+        <translation>The note below the number says when maps of this size and base shape rarely hold that many players: counted on 100 generated maps each. “Island (sym.)” places the players in pairs, so 6 at most.</translation>
+    </message>
+    <message>
+        <source>Maße und Verzierungen</source>
+        <translation>Proportions and decoration</translation>
+    </message>
+    <message>
+        <source>Jede Geländeart hat drei Regler von 0 bis 10, in der Mitte (5) der Standard: &lt;b&gt;Anzahl&lt;/b&gt; – wie viele Gebiete dieser Art entstehen, &lt;b&gt;Größe&lt;/b&gt; – wie groß jedes wird, &lt;b&gt;Verzierung&lt;/b&gt; – wie dicht Steine, Büsche, Pilze und Ähnliches darauf stehen.</source>
+        <translation>Each kind of terrain has three sliders from 0 to 10, the default in the middle (5): &lt;b&gt;amount&lt;/b&gt; – how many areas of this kind arise, &lt;b&gt;size&lt;/b&gt; – how large each becomes, &lt;b&gt;decoration&lt;/b&gt; – how densely stones, bushes, mushrooms and the like stand on it.</translation>
+    </message>
+    <message>
+        <source>Geländearten ohne Regler legt der Generator selbst an. &lt;b&gt;Flächen-variante&lt;/b&gt;: Anzahl und Größe der Gebiete folgen genau der Seitenlänge der Karte, statt zufällig zwischen einem Drittel und dem Ganzen zu liegen.</source>
+        <translation>The generator lays out the kinds of terrain without sliders by itself. &lt;b&gt;Area variant&lt;/b&gt;: the number and size of the areas follow the map&apos;s side length exactly instead of lying at random between a third and the whole.</translation>
+    </message>
+    <message>
+        <source>Die Bilder öffnen: &lt;b&gt;Rohstoffe&lt;/b&gt; – die Anteile von Kohle, Gold, Eisen und Granit in den Bergen in Prozent (zusammen 100; zu Beginn 54, 15, 26, 5); &lt;b&gt;Granit&lt;/b&gt; – Anzahl und Ausdehnung großer (0 bis 10) und kleiner Vorkommen (0 bis 15); &lt;b&gt;kleine Baumgruppen&lt;/b&gt; – 0 bis 15, zu Beginn 4; &lt;b&gt;Tiere&lt;/b&gt; – je Tierart 0 bis 20, zu Beginn 2.</source>
+        <translation>The pictures open: &lt;b&gt;resources&lt;/b&gt; – the shares of coal, gold, iron and granite in the mountains in percent (100 together; at first 54, 15, 26, 5); &lt;b&gt;granite&lt;/b&gt; – number and extent of large (0 to 10) and small deposits (0 to 15); &lt;b&gt;small tree groups&lt;/b&gt; – 0 to 15, at first 4; &lt;b&gt;animals&lt;/b&gt; – 0 to 20 per species, at first 2.</translation>
+    </message>
+    <message>
+        <source>Landschaft generieren</source>
+        <translation>Generate landscape</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Start !&lt;/b&gt; lässt die Landschaft im Bild wachsen, Schritt für Schritt; Escape (gedrückt halten) oder das Schließen des Fensters bricht ab. Am Ende fragt der Speichern-Dialog nach Landschaftsname (höchstens 16 Zeichen) und Dateiname (höchstens 8 Buchstaben, Ziffern, - und _).</source>
+        <translation>&lt;b&gt;Start !&lt;/b&gt; grows the landscape in the picture step by step; Escape (held down) or closing the window stops it. At the end the save dialog asks for the landscape name (16 characters at most) and the file name (8 letters, digits, - and _ at most).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Startwert&lt;/b&gt;: leer zieht der Generator eine Zahl und zeigt sie nach dem Lauf; dieselbe Zahl (0 bis 4294967295) mit denselben Einstellungen macht dieselbe Karte wieder, auch mit „swdgen generate --seed“.</source>
+        <translation>&lt;b&gt;Seed&lt;/b&gt;: left empty, the generator draws a number and shows it after the run; the same number (0 to 4294967295) with the same settings makes the same map again, also with “swdgen generate --seed”.</translation>
+    </message>
+    <message>
+        <source>Nach dem Speichern stehen oben rechts die platzierten Spieler und der Fairness-Index ihrer Starts (1 = gleich gute Starts), im Bild die Starts als Nummern in den Farben der Spieler.</source>
+        <translation>After saving, the top right shows the players placed and the fairness index of their starts (1 = equally good starts), and the picture shows the starts as numbers in the players&apos; colours.</translation>
+    </message>
+    <message>
+        <source>Vor dem Spielen die Karte im Editor des Spiels laden und speichern, oder „Startpositionen als Objekte eintragen“ ankreuzen (für Return to the Roots).</source>
+        <translation>Before playing, load the map in the game&apos;s editor and save it, or tick “Write start positions as objects” (for Return to the Roots).</translation>
+    </message>
+</context>
+<context>
+    <name>swd::wizard::HelpDialog</name>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Hilfe: %1</source>
+        <translation>Help: %1</translation>
+    </message>
+</context>
+<context>
+    <name>swd::wizard::PlayerRoom</name>
+    <message>
+        <source>„Insel (sym.)“ setzt die Spieler paarweise: von %1 Spielern werden höchstens %2 platziert.</source>
+        <translation>“Island (sym.)” places the players in pairs: of %1 players at most %2 are placed.</translation>
+    </message>
+    <message>
+        <source>Auf einer Karte von %1 x %2 ohne „Insel“</source>
+        <translation>On a %1 x %2 map without “Island”</translation>
+    </message>
+    <message>
+        <source>Auf einer Karte von %1 x %2 mit der Grundform „%3“</source>
+        <translation>On a %1 x %2 map with the base shape “%3”</translation>
+    </message>
+    <message>
+        <source>%1 finden %2 Spieler so gut wie nie alle Platz.</source>
+        <translation>%1, %2 players hardly ever all find room.</translation>
+    </message>
+    <message>
+        <source>%1 finden %2 Spieler nur bei etwa %3 von 10 Karten alle Platz.</source>
+        <translation>%1, %2 players all find room on only about %3 of 10 maps.</translation>
+    </message>
+    <message>
+        <source>Fast immer ist Platz für bis zu %1 Spieler.</source>
+        <translation>There is almost always room for up to %1 players.</translation>
+    </message>
+    <message>
+        <source>Eine größere Karte gibt ihnen Raum.</source>
+        <translation>A larger map gives them room.</translation>
     </message>
 </context>
 <context>
@@ -343,6 +468,10 @@
         <source>In den Ordner %1 kann nicht geschrieben werden. Bitte einen anderen Ordner wählen.</source>
         <translation>The folder %1 cannot be written to. Please choose another folder.</translation>
     </message>
+    <message>
+        <source>In den Kartenordner von Return to the Roots</source>
+        <translation>Into Return to the Roots&apos; map folder</translation>
+    </message>
 </context>
 <context>
     <name>swd::wizard::ShapePage</name>
@@ -373,6 +502,14 @@
     <message>
         <source>Spezial</source>
         <translation>Special</translation>
+    </message>
+    <message>
+        <source>Bitte ein anderes Bild wählen.</source>
+        <translation>Please choose another picture.</translation>
+    </message>
+    <message>
+        <source>Bild: %1</source>
+        <translation>Picture: %1</translation>
     </message>
 </context>
 <context>
@@ -515,13 +652,13 @@
         <source>Geländetypen (Anzahl/Größe)</source>
         <translation>Terrain types (number/size)</translation>
     </message>
+    <message>
+        <source>Grundform: %1 (%2)</source>
+        <translation>Base shape: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>swd::wizard::TreeGroupDialog</name>
-    <message>
-        <source>Häufigkeit kleiner Baumguppen festlegen</source>
-        <translation>Set the frequency of small tree groups</translation>
-    </message>
     <message>
         <source>Kleine Baumgruppen</source>
         <translation>Small tree groups</translation>
@@ -533,6 +670,10 @@
     <message>
         <source>sehr viele</source>
         <translation>very many</translation>
+    </message>
+    <message>
+        <source>Häufigkeit kleiner Baumgruppen festlegen</source>
+        <translation>Set the frequency of small tree groups</translation>
     </message>
 </context>
 <context>
