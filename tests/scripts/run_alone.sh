@@ -29,13 +29,16 @@ for program in help2man rsvg-convert lintian desktop-file-validate appstreamcli 
   fi
 done
 
-exec unshare --mount --propagation private bash -s "$source_dir" "$tested" "${hidden[@]}" <<'INSIDE'
+# Made and removed outside the namespace, where nothing is mounted on its files.
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+unshare --mount --propagation private bash -s "$source_dir" "$tested" "$scratch" \
+    "${hidden[@]}" <<'INSIDE'
 set -euo pipefail
 source_dir="$1"
 tested="$2"
-shift 2
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
+scratch="$3"
+shift 3
 mkdir "$scratch/empty" "$scratch/run" "$scratch/tested"
 touch "$scratch/none"
 chmod 600 "$scratch/none"
