@@ -1,10 +1,11 @@
 # Checks that the tree TREE holds exactly the installed files: the two programs in BINDIR
 # (bin unless given; the Debian package's is games), the manual pages, the copyright and
-# changelog and, with WIZARD on, the wizard's desktop entry, metainfo and icons, each PNG
-# of its size. With BUILD_DIR, first installs that build into TREE, anew.
+# changelog, with WIZARD on the wizard's desktop entry, metainfo and icons, each PNG of its
+# size, and with PAGE on the web page as one file, the module inside it. With BUILD_DIR,
+# first installs that build into TREE, anew.
 #
 #   cmake -DBUILD_DIR=build -DTREE=/tmp/prefix -DWIZARD=ON -P check_install.cmake
-#   cmake -DTREE=unpacked/usr -DBINDIR=games -DWIZARD=ON -P check_install.cmake
+#   cmake -DTREE=unpacked/usr -DBINDIR=games -DWIZARD=ON -DPAGE=ON -P check_install.cmake
 
 if(NOT DEFINED BINDIR)
   set(BINDIR bin)
@@ -35,6 +36,11 @@ if(WIZARD)
   foreach(size IN LISTS icon_sizes)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
   endforeach()
+endif()
+
+set(page share/swdgen/swdgen.html)
+if(PAGE)
+  list(APPEND expected ${page})
 endif()
 
 file(GLOB_RECURSE found RELATIVE ${TREE} LIST_DIRECTORIES false ${TREE}/*)
@@ -76,6 +82,14 @@ foreach(size IN LISTS icon_sizes)
     endif()
   endif()
 endforeach()
+
+# The page works from the disk only with the module and its .wasm inside it.
+if(PAGE AND EXISTS ${TREE}/${page})
+  file(READ ${TREE}/${page} html)
+  if(NOT html MATCHES "^<!doctype html>" OR NOT html MATCHES "<script data-file=\"swdgen.wasm\">")
+    list(APPEND problems "${page} is not the page made as one file")
+  endif()
+endif()
 
 if(problems)
   list(JOIN problems "\n" report)

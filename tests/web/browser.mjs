@@ -1,8 +1,10 @@
 // Headless Chromium from Debian, driven by puppeteer-core, opening the page from a local
-// static server: what the browser test and the timing bench share.
-import { mkdtempSync, rmSync } from 'node:fs';
+// static server or, made as one file, from the disk: what the browser tests and the timing
+// bench share.
+import { copyFileSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { basename, join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 import { serve } from '../../scripts/serve-static.mjs';
 
@@ -14,6 +16,21 @@ const kChromiumFlags = [
 
 export async function openSite(site) {
   const { server, url } = await serve(site);
+  return open(url, () => server.close());
+}
+
+// The page made as one file, opened from the disk: a copy alone in a folder of its own,
+// so that nothing beside it can be loaded.
+export async function openFile(file) {
+  const folder = mkdtempSync(join(tmpdir(), 'swdgen-page-'));
+  const copy = join(folder, basename(file));
+  copyFileSync(file, copy);
+  return open(pathToFileURL(copy).href, () => rmSync(folder, { recursive: true, force: true }));
+}
+
+// The browser on the page at `url`; `release` frees what serves it when the browser closes.
+// `requests` are the addresses the pages asked for, the page's own among them.
+async function open(url, release) {
   const profile = mkdtempSync(join(tmpdir(), 'swdgen-chromium-'));
   const downloads = mkdtempSync(join(tmpdir(), 'swdgen-downloads-'));
   const browser = await puppeteer.launch({
@@ -25,13 +42,15 @@ export async function openSite(site) {
   await cdp.send('Browser.setDownloadBehavior',
     { behavior: 'allow', downloadPath: downloads, eventsEnabled: true });
   const errors = [];
+  const requests = [];
 
   return {
-    url, downloads, errors,
+    url, downloads, errors, requests,
 
     async page(query = '') {
       const page = await browser.newPage();
       page.on('pageerror', (error) => errors.push(String(error)));
+      page.on('request', (request) => requests.push(request.url()));
       page.on('console', (message) => {
         if (message.type() === 'error') errors.push(message.text());
       });
@@ -63,7 +82,7 @@ export async function openSite(site) {
 
     async close() {
       await browser.close();
-      server.close();
+      release();
       rmSync(profile, { recursive: true, force: true });
       rmSync(downloads, { recursive: true, force: true });
     },

@@ -302,7 +302,8 @@ function setRunning(on) {
 }
 
 function makeWorker() {
-  const w = new Worker('worker.js');
+  // The page made as one file (single_file.mjs) starts its worker from a blob it names.
+  const w = new Worker(self.swdgenWorkerScript || 'worker.js');
   w.onmessage = (event) => {
     // A stopped worker's last words do not belong to the run that follows.
     if (w !== worker) return;

@@ -1,7 +1,8 @@
 // Runs the generator away from the page, so that the page stays responsive. The run is one
 // long call into the module; it reports through the host functions, whose messages the
 // page receives while the run goes on. To stop a run the page ends this worker.
-importScripts('swdgen.js', 'settings.js', 'session.js');
+// The page made as one file starts the worker from a blob that holds these already.
+if (typeof SwdgenSession === 'undefined') importScripts('swdgen.js', 'settings.js', 'session.js');
 
 // RGB pixels as the RGBA a canvas takes.
 function rgba(rgb, width, height) {
