@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <numeric>
 
 #include "analysis/fairness.hpp"
@@ -21,9 +22,11 @@ namespace {
 
 // How far the search looks: placements grown from the best few candidates, then the
 // weakest start of the best moved to the best few other places, a few times over.
-constexpr int kSeeds = 8;
+constexpr int kSeeds = 6;
 constexpr int kMoveRounds = 4;
 constexpr int kMovesTried = 8;
+constexpr int kClimbSweeps = 12;
+constexpr int kCandidates = 120;
 // Of placements about as fair, the one whose weakest start is strongest: an even game on
 // empty land is no prize.
 constexpr double kWeakestWeight = 0.5;
@@ -45,6 +48,7 @@ struct Rating {
   double index = 0;
   double weakest = 0;
   std::vector<double> scores;
+  std::vector<FigureValues> values;  // per start, as scored
   double Value() const { return index + kWeakestWeight * weakest; }
   bool Beats(const Rating& other) const {
     if (placed != other.placed) return placed > other.placed;
@@ -54,12 +58,12 @@ struct Rating {
 
 class StartFinder {
  public:
-  StartFinder(const SwdMap& map, const StartSearch& search)
-      : map_(map), search_(search), ground_(ReadStartGround(map)) {
+  StartFinder(const SwdMap& map, const StartGround& ground, const StartSearch& search)
+      : map_(map), search_(search), ground_(ground) {
     open_.reserve(ground_.facts.size());
     for (std::size_t i = 0; i < ground_.facts.size(); ++i) {
       const VertexPos v{static_cast<int>(i) % ground_.width, static_cast<int>(i) / ground_.width};
-      open_.push_back(ground_.facts[i].all_buildable && map.At(ObjectTypeLayer, v.x, v.y) == 0);
+      open_.push_back(RoomForATree(ground_.facts[i]) && map.At(ObjectTypeLayer, v.x, v.y) == 0);
     }
     FindGroups();
     FindCandidates();
@@ -71,7 +75,7 @@ class StartFinder {
     std::vector<VertexPos> best;
     Rating best_rating;
     for (std::size_t s = 0; s < candidates_.size() && s < kSeeds; ++s) {
-      std::vector<VertexPos> starts = Grow(candidates_[s].at);
+      std::vector<VertexPos> starts = StartsOf(Climb(Grow(s)));
       const Rating rating = Rate(starts, true);
       if (best.empty() || rating.Beats(best_rating)) {
         best = std::move(starts);
@@ -87,7 +91,9 @@ class StartFinder {
  private:
   struct Candidate {
     VertexPos at;
-    double solo = 0;  // its score alone on the map
+    FigureValues figures{};  // alone on the map, after the balance
+    double solo = 0;         // the score of those figures
+    double mirror_solo = 0;  // on a symmetric map, the mirror's; else the same as solo
   };
 
   int Group(VertexPos v) const { return group_[ground_.Index(v)]; }
@@ -180,7 +186,14 @@ class StartFinder {
       }
       return true;
     };
-    const int tile = std::max(4, static_cast<int>(search_.min_distance) / 3);
+    // Tiles a quarter of the starts' distance wide, and no more than about kCandidates of
+    // them on the land: a large map has room enough that a coarser look finds fair places.
+    std::size_t land = 0;
+    for (const int group : group_)
+      land += group >= 0 ? 1 : 0;
+    const int tile =
+        std::max({4, static_cast<int>(search_.min_distance) / 4,
+                  static_cast<int>(std::sqrt(static_cast<double>(land) / kCandidates))});
     // The places of a tile, nearest its middle first.
     std::vector<VertexPos> order;
     for (int y = 0; y < tile; ++y) {
@@ -201,7 +214,10 @@ class StartFinder {
             const VertexPos m = Mirror(c);
             if (!block_ok(m) || Group(m) != Group(c) || !FarEnough(c, m)) continue;
           }
-          candidates_.push_back({c, SoloScore(c)});
+          const FigureValues figures = SoloFigures(c);
+          const double solo = StartScore(figures);
+          candidates_.push_back(
+              {c, figures, solo, search_.symmetric ? StartScore(SoloFigures(Mirror(c))) : solo});
           break;
         }
       }
@@ -213,8 +229,8 @@ class StartFinder {
   // A start's score with the map to itself, after the balance, as the half of its area
   // nearest to it promises: asked of every candidate, it walks a quarter of the vertices, and
   // what it finds counts for the whole area as it would if the land went on alike.
-  double SoloScore(VertexPos c) const {
-    constexpr int kNear = kDefaultRadius / 2;
+  FigureValues SoloFigures(VertexPos c) const {
+    constexpr int kNear = kDefaultRadius;
     const auto ball = [](double r) { return 3 * r * r + 3 * r + 1; };  // vertices within r steps
     const double whole = ball(kDefaultRadius) / ball(kNear);
     WalkLattice(ground_.land, {c}, kNear, walk_);
@@ -225,7 +241,7 @@ class StartFinder {
       open += OpenGround(i) ? whole : 0;
     }
     sum[fig::RivalDistance] = kFigures[fig::RivalDistance].level;
-    return StartScore(AfterBalance(sum, open));
+    return AfterBalance(sum, open);
   }
 
   // The starts' figures as the analysis counts them, the rival distance as the crow flies
@@ -246,7 +262,7 @@ class StartFinder {
         if (OpenGround(i)) open[static_cast<std::size_t>(std::countr_zero(owners))] += 1;
       }
     }
-    std::vector<FigureValues> values;
+    std::vector<FigureValues>& values = r.values;
     for (std::size_t i = 0; i < starts.size(); ++i) {
       FigureValues f = sums.figures[i];
       int nearest = 2 * kDefaultRadius;
@@ -279,14 +295,70 @@ class StartFinder {
 
   // Starts round `seed`: the best candidates alone that keep their distance, on land masses
   // the seed's can reach.
-  std::vector<VertexPos> Grow(VertexPos seed) const {
-    std::vector<VertexPos> starts;
-    Add(starts, seed);
-    for (const Candidate& c : candidates_) {
+  std::vector<std::size_t> Grow(std::size_t seed) const {
+    std::vector<std::size_t> chosen{seed};
+    std::vector<VertexPos> starts = StartsOf(chosen);
+    const int group = Group(candidates_[seed].at);
+    for (std::size_t c = 0; c < candidates_.size(); ++c) {
       if (static_cast<int>(starts.size()) >= search_.wanted) break;
-      if (Group(c.at) == Group(seed) && Fits(c.at, starts)) Add(starts, c.at);
+      if (Group(candidates_[c].at) == group && Fits(candidates_[c].at, starts)) {
+        chosen.push_back(c);
+        Add(starts, candidates_[c].at);
+      }
     }
+    return chosen;
+  }
+
+  std::vector<VertexPos> StartsOf(const std::vector<std::size_t>& chosen) const {
+    std::vector<VertexPos> starts;
+    for (const std::size_t c : chosen)
+      Add(starts, candidates_[c].at);
     return starts;
+  }
+
+  // Moves starts between candidates while the starts' scores alone get fairer: a cheap
+  // search over many placements, each judged by its candidates' scores alone, before the
+  // few best are walked as the analysis walks them. Ends when no single move helps.
+  std::vector<std::size_t> Climb(std::vector<std::size_t> chosen) const {
+    const auto value = [&](const std::vector<std::size_t>& units) {
+      double sum = 0;
+      double least = 1e9;
+      for (const std::size_t c : units) {
+        for (const double s : {candidates_[c].solo, candidates_[c].mirror_solo}) {
+          sum += s;
+          least = std::min(least, s);
+        }
+      }
+      const double mean = sum / (2.0 * static_cast<double>(units.size()));
+      return (mean > 0 ? least / mean : 1.0) + kWeakestWeight * least;
+    };
+    double current = value(chosen);
+    for (int sweep = 0; sweep < kClimbSweeps; ++sweep) {
+      bool moved = false;
+      for (std::size_t u = 0; u < chosen.size(); ++u) {
+        std::vector<std::size_t> others_units = chosen;
+        others_units.erase(others_units.begin() + static_cast<std::ptrdiff_t>(u));
+        const std::vector<VertexPos> others = StartsOf(others_units);
+        const int group = Group(candidates_[chosen[u]].at);
+        for (std::size_t c = 0; c < candidates_.size(); ++c) {
+          if (std::find(chosen.begin(), chosen.end(), c) != chosen.end() ||
+              Group(candidates_[c].at) != group || !Fits(candidates_[c].at, others)) {
+            continue;
+          }
+          std::vector<std::size_t> trial = chosen;
+          trial[u] = c;
+          const double v = value(trial);
+          if (v > current + 1e-9) {
+            chosen = std::move(trial);
+            current = v;
+            moved = true;
+            break;
+          }
+        }
+      }
+      if (!moved) break;
+    }
+    return chosen;
   }
 
   // Moves the weakest start (with its mirror) to where the starts are fairer, while that
@@ -303,13 +375,9 @@ class StartFinder {
       }
       std::vector<VertexPos> best_move;
       Rating best_move_rating = rating;
-      int tried = 0;
-      for (const Candidate& c : candidates_) {
-        if (tried >= kMovesTried) break;
-        if (Group(c.at) != Group(starts[0]) || !Fits(c.at, others)) continue;
-        ++tried;
+      for (const Candidate* c : MovesFor(rating.values[weakest], others, starts[0])) {
         std::vector<VertexPos> moved(starts.begin(), starts.begin() + first);
-        Add(moved, c.at);
+        Add(moved, c->at);
         moved.insert(moved.end(), starts.begin() + first + unit, starts.end());
         const Rating r = Rate(moved, true);
         if (r.Beats(best_move_rating)) {
@@ -323,9 +391,36 @@ class StartFinder {
     }
   }
 
+  // The places a weak start could move to, those that have most of what it lacks first:
+  // a start short of mountains is better off at a mountain's foot than anywhere richer in
+  // meadows. Wood and stone are left out, as the balance adds them.
+  std::vector<const Candidate*> MovesFor(const FigureValues& weak,
+                                         const std::vector<VertexPos>& others,
+                                         VertexPos any_start) const {
+    FigureValues lack{};
+    for (const FigureRow& row : kFigures) {
+      if (!row.essential)
+        lack[row.figure] = row.weight * (1 - std::min(FigureCredit(row, weak[row.figure]), 1.0));
+    }
+    std::vector<std::pair<double, const Candidate*>> ranked;
+    for (const Candidate& c : candidates_) {
+      if (Group(c.at) != Group(any_start) || !Fits(c.at, others)) continue;
+      double covers = 0;
+      for (const FigureRow& row : kFigures)
+        covers += lack[row.figure] * std::min(FigureCredit(row, c.figures[row.figure]), 1.0);
+      ranked.emplace_back(covers + c.solo, &c);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<const Candidate*> moves;
+    for (std::size_t i = 0; i < ranked.size() && i < kMovesTried; ++i)
+      moves.push_back(ranked[i].second);
+    return moves;
+  }
+
   const SwdMap& map_;
   const StartSearch& search_;
-  StartGround ground_;
+  const StartGround& ground_;
   std::vector<int> group_;  // per vertex: the land masses it can reach, -1 off the land
   std::vector<Candidate> candidates_;
   std::vector<std::uint8_t> open_;  // per vertex: open ground for the balance
@@ -346,8 +441,8 @@ void PrepareBlock(SwdMap& map, VertexPos centre, std::uint8_t property) {
 
 }  // namespace
 
-StartChoice ChooseStarts(SwdMap& map, const StartSearch& search) {
-  StartChoice choice = StartFinder(map, search).Choose();
+StartChoice ChooseStarts(SwdMap& map, const StartGround& ground, const StartSearch& search) {
+  StartChoice choice = StartFinder(map, ground, search).Choose();
   for (const VertexPos s : choice.starts)
     PrepareBlock(map, s, search.open_property);
   map.header.player_count = static_cast<int>(choice.starts.size());
@@ -369,9 +464,13 @@ void ChooseFairStarts(Generator& g) {
   search.min_distance = HeadquartersDistance(g.run);
   search.by_ship = g.run.harbours;
   search.open_property = g.tables.ClassPropertyCode[OpenLand];
-  const StartChoice choice = ChooseStarts(map, search);
+  const StartGround ground = ReadStartGround(map);
+  const StartChoice choice = ChooseStarts(map, ground, search);
   StoreInGrid(g, map);
   g.fairness_before = choice.index_before;
+  // The ground read before the blocks were prepared still holds outside them, where the
+  // balance puts its trees and rocks.
+  BalanceWoodAndStone(g, map, ground, choice.starts);
   EndStep(g);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/figures.hpp"
+#include "finish/start_ground.hpp"
 #include "mapfile/swd_map.hpp"
 #include "model/generator.hpp"
 #include "rules/lattice_walk.hpp"
@@ -27,15 +28,20 @@ struct StartChoice {
   std::optional<double> index_before;  // fairness of the fallback on the same landscape
 };
 
-// Chooses the starts on a finished map to make the starts as fair as the landscape allows,
-// and prepares a flat, empty 5 x 5 block round each, which the game then rates a large
-// site. Deterministic: the same map and search give the same starts.
-StartChoice ChooseStarts(SwdMap& map, const StartSearch& search);
+// Chooses the starts on a finished map, read as `ground`, to make the starts as fair as the
+// landscape allows, and prepares a flat, empty 5 x 5 block round each, which the game then
+// rates a large site. Deterministic: the same map and search give the same starts.
+StartChoice ChooseStarts(SwdMap& map, const StartGround& ground, const StartSearch& search);
 
-// The run's steps, with "Faire Startpositionen": the choice on the finished map (before
-// the harbour places, which join the starts' land masses), and after the harbour places the
-// balance of wood and stone, drawn from the map's random source.
+// Where a start still has less wood or stone in reach than a start needs, adds tree groups
+// and rocks inside its area, on open land outside every start's block, drawn from the map's
+// random source, until it has the level or no room is left. Writes them into the grid.
+void BalanceWoodAndStone(Generator& g, const SwdMap& map, const StartGround& ground,
+                         const std::vector<VertexPos>& starts);
+
+// The run's step with "Faire Startpositionen": the choice on the finished map and the
+// balance of wood and stone. The harbour places come after it and join the starts' land
+// masses where the sea parts them.
 void ChooseFairStarts(Generator& g);
-void BalanceStarts(Generator& g);
 
 }  // namespace swd

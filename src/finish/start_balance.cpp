@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <bit>
 
 #include "analysis/map_analysis.hpp"
 #include "analysis/start_areas.hpp"
@@ -18,11 +19,11 @@ namespace {
 
 // Where the balance may add a tree or a rock for a start: free ground that only this start's
 // area holds, outside every start's block, a step away from the start's own block and two
-// from any harbour place, so that the start and the harbours stay large sites. The outer
-// half of the area comes first: a wood at the edge of a start's land takes no room from the
-// buildings round its headquarters.
+// from any harbour place, so that the start and the harbours stay large sites. Ground with
+// no large site on it or beside it comes first: a tree or rock next to a large site leaves
+// room for a small building there at most, and large sites are what a start has least of.
 struct Room {
-  std::vector<VertexPos> spare;  // in the outer half of the area
+  std::vector<VertexPos> spare;  // no large site on it or beside it
   std::vector<VertexPos> other;
 };
 
@@ -52,7 +53,12 @@ Room RoomOf(const SwdMap& map, const StartGround& g, const LatticeWalk& walk, st
         NearHarbour(map, v)) {
       continue;
     }
-    (walk.distance[i] > kDefaultRadius / 2 ? room.spare : room.other).push_back(v);
+    bool large = g.sites[i] == SiteSize::Large;
+    for (const Direction d : kDirections) {
+      const auto [nx, ny] = LatticeNeighbour(x, y, d, g.width, g.height);
+      large = large || g.sites[g.Index({nx, ny})] == SiteSize::Large;
+    }
+    (large ? room.other : room.spare).push_back(v);
   }
   return room;
 }
@@ -71,21 +77,13 @@ bool Taken(const Generator& g, VertexPos v) {
   return g.grid(v.x, v.y, ObjectTypeLayer) != 0;
 }
 
-// Trees grow on buildable ground; rocks lie on any land.
-bool TreeGround(const VertexFacts& f) {
-  return f.all_buildable;
-}
-bool RockGround(const VertexFacts& f) {
-  return CanEnter(f, WalkRule::GameStart);
-}
-
 // A rock blocks the way until it is quarried: it goes only where every neighbour can be
 // walked and holds no rock, so that no rock closes a narrow pass.
 bool RockFits(const Generator& g, const StartGround& ground, VertexPos v) {
   for (const Direction d : kDirections) {
     const auto [nx, ny] = LatticeNeighbour(v.x, v.y, d, ground.width, ground.height);
     const std::size_t n = ground.Index({nx, ny});
-    if (!RockGround(ground.facts[n]) || ground.facts[n].granite ||
+    if (!RoomForARock(ground.facts[n]) || ground.facts[n].granite ||
         KindOfObject(g.grid(nx, ny, ObjectTypeLayer)) == ObjectKind::Granite) {
       return false;
     }
@@ -95,13 +93,8 @@ bool RockFits(const Generator& g, const StartGround& ground, VertexPos v) {
 
 }  // namespace
 
-void BalanceStarts(Generator& g) {
-  BeginStep(g, MessageKey::StatusBalanceStarts);
-  const SwdMap map = MapOfGrid(g);
-  const StartGround ground = ReadStartGround(map, false);
-  std::vector<VertexPos> starts;
-  for (int p = 1; p <= g.run.PlayerCount && p <= 7; ++p)
-    starts.push_back({g.HqX[p], g.HqY[p]});
+void BalanceWoodAndStone(Generator& g, const SwdMap& map, const StartGround& ground,
+                         const std::vector<VertexPos>& starts) {
   const LatticeWalk walk = WalkLattice(ground.land, starts, kDefaultRadius);
   // Wood and stone as the analysis counts them; the sites play no part.
   const AreaSums sums = SumAreas(
@@ -114,7 +107,7 @@ void BalanceStarts(Generator& g) {
     double rocks = sums.figures[i][fig::Granite];
     if (trees >= tree_level && rocks >= rock_level) continue;
     // Wood in small groups: a tree and, on a coin's throw, each open neighbour.
-    Room room = RoomOf(map, ground, walk, i, starts, TreeGround);
+    Room room = RoomOf(map, ground, walk, i, starts, RoomForATree);
     while (trees < tree_level) {
       const auto v = Draw(g, room);
       if (!v) break;
@@ -134,7 +127,7 @@ void BalanceStarts(Generator& g) {
       }
     }
     // Stone in single rocks of the sizes the granite fields have.
-    room = RoomOf(map, ground, walk, i, starts, RockGround);
+    room = RoomOf(map, ground, walk, i, starts, RoomForARock);
     while (rocks < rock_level) {
       const auto v = Draw(g, room);
       if (!v) break;
@@ -147,7 +140,6 @@ void BalanceStarts(Generator& g) {
     }
     ReportProgress(g, Percent(static_cast<double>(i + 1), static_cast<double>(starts.size())));
   }
-  EndStep(g);
 }
 
 }  // namespace swd

@@ -4,16 +4,14 @@
 
 namespace swd {
 
-StartGround ReadStartGround(const SwdMap& map, bool with_sites) {
+StartGround ReadStartGround(const SwdMap& map) {
   StartGround g;
   g.width = map.Width();
   g.height = map.Height();
   g.facts = FactsOfVertices(map);
   g.land = BuildWalkGraph(g.facts, g.width, g.height, WalkRule::OverLand);
-  if (with_sites) {
-    g.sites = RateBuildingSites(map, g.facts);
-    g.here = FiguresOfVertices(map, g.sites);
-  }
+  g.sites = RateBuildingSites(map, g.facts);
+  g.here = FiguresOfVertices(map, g.sites);
   return g;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <vector>
 
 #include "analysis/start_areas.hpp"
@@ -23,8 +24,17 @@ struct StartGround {
 
   std::size_t Index(VertexPos v) const { return VertexIndex(width, v.x, v.y); }
 };
-// Without `with_sites` the sites and the figures are left empty.
-StartGround ReadStartGround(const SwdMap& map, bool with_sites = true);
+StartGround ReadStartGround(const SwdMap& map);
+
+// Ground the balance of wood and stone may use. Trees grow where half the ground round a
+// vertex or more is meadow: on the coasts of small islands too, where few vertices are
+// buildable all round. Rocks lie on any land that can be walked.
+inline bool RoomForATree(const VertexFacts& f) {
+  return CanEnter(f, WalkRule::GameStart) && std::popcount(f.buildable_ring) >= 3;
+}
+inline bool RoomForARock(const VertexFacts& f) {
+  return CanEnter(f, WalkRule::GameStart);
+}
 
 // The 5 x 5 block round a start, two columns and rows each way, wrapped round the edges.
 inline constexpr int kBlockReach = 2;

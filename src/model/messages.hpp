@@ -72,7 +72,6 @@ namespace swd {
   X(StatusFillEmptyData, "Auffüllen leerer Daten")                                            \
   X(StatusChooseFairStarts, "Faire Startpositionen werden gesucht")                           \
   X(StatusPrepareHarbours, "Hafenplätze werden angelegt")                                     \
-  X(StatusBalanceStarts, "Startgebiete werden ausgeglichen")                                  \
   X(StatusWriting, "Ausgabe in Datei")                                                        \
   X(StatusDone, "Fertig !!!")                                                                 \
   /* The hint line, before, during and after a run. */                                        \

@@ -125,6 +125,7 @@ RgbImage RenderMap(const SwdMap& map, const RenderOptions& options) {
     }
   };
   draw(ObjectMarks(map));
+  draw(HarbourMarks(map));
   draw(options.overlay);
   draw(StartFlags(map));
   return image;

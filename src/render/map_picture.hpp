@@ -35,7 +35,8 @@ struct RenderOptions {
 
 // The finished map as the game shows it: every triangle in the colour of its terrain code
 // for the map's landscape type (kUnknownTerrainColour for a code the game does not know),
-// lit by the heights, then the objects, the overlay and the numbered start flags.
+// lit by the heights, then the objects, the harbour places, the overlay and the numbered
+// start flags.
 RgbImage RenderMap(const SwdMap& map, const RenderOptions& options);
 
 }  // namespace swd

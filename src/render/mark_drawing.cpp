@@ -24,6 +24,10 @@ constexpr std::array<std::array<std::uint8_t, 5>, 10> kDigits{{
 }};
 
 constexpr Rgb kFlagOutline{24, 24, 24};
+constexpr Rgb kAnchorGround{250, 250, 240};
+
+// An anchor five pixels wide and high, a row per entry, the leftmost pixel the high bit.
+constexpr std::array<std::uint8_t, 5> kAnchor{0b00100, 0b01110, 0b00100, 0b10101, 0b01110};
 
 void FillRect(RgbImage& image, int left, int top, int width, int height, Rgb colour) {
   for (int y = std::max(top, 0); y < std::min(top + height, image.Height()); ++y) {
@@ -52,11 +56,35 @@ void DrawFlag(RgbImage& image, int foot_x, int foot_y, Rgb colour, int digit, in
   }
 }
 
+// The anchor on a light square of seven font pixels, k pixels each, centred on the vertex.
+void DrawAnchor(RgbImage& image, int x, int y, Rgb colour, int k) {
+  const int side = 7 * k;
+  const int left = x - side / 2;
+  const int top = y - side / 2;
+  const auto fill = [&](int l, int t, int w, int h, Rgb c) {
+    for (int py = t; py < t + h; ++py) {
+      for (int px = l; px < l + w; ++px)
+        image.Set(Wrap(px, image.Width()), Wrap(py, image.Height()), c);
+    }
+  };
+  fill(left, top, side, side, kAnchorGround);
+  for (int row = 0; row < 5; ++row) {
+    for (int col = 0; col < 5; ++col) {
+      if ((kAnchor[static_cast<std::size_t>(row)] >> (4 - col) & 1) != 0)
+        fill(left + (col + 1) * k, top + (row + 1) * k, k, k, colour);
+    }
+  }
+}
+
 }  // namespace
 
 void DrawMark(RgbImage& image, const VertexMark& mark, int x2, int y2, int scale) {
   if (mark.shape == MarkShape::Flag) {
     DrawFlag(image, x2 / 2, y2 / 2, mark.colour, mark.label, std::clamp(scale / 4, 2, 4));
+    return;
+  }
+  if (mark.shape == MarkShape::Anchor) {
+    DrawAnchor(image, x2 / 2, y2 / 2, mark.colour, std::clamp(scale / 4, 1, 3));
     return;
   }
   // In half pixels, as the centre; never less than what covers the pixels at a corner.

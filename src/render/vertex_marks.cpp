@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/grid.hpp"
+#include "rules/seas.hpp"
 
 namespace swd {
 
@@ -19,6 +20,7 @@ constexpr Rgb kTreeColour{18, 52, 10};
 constexpr Rgb kGraniteColour{136, 136, 140};  // stone grey, apart from snow and ice
 constexpr Rgb kDecorationColour{96, 76, 56};
 constexpr Rgb kOtherObjectColour{20, 20, 20};
+constexpr Rgb kAnchorColour{16, 32, 96};
 
 template <typename Visit>
 void ForEachVertex(const SwdMap& map, Visit visit) {
@@ -81,6 +83,14 @@ std::vector<VertexMark> StartFlags(const SwdMap& map) {
     }
   }
   return flags;
+}
+
+std::vector<VertexMark> HarbourMarks(const SwdMap& map) {
+  std::vector<VertexMark> marks;
+  ForEachVertex(map, [&](int x, int y) {
+    if (MarksHarbour(map, x, y)) marks.push_back({x, y, MarkShape::Anchor, kAnchorColour});
+  });
+  return marks;
 }
 
 std::vector<VertexMark> ResourceMarks(const SwdMap& map) {

@@ -13,6 +13,7 @@ enum class MarkShape {
   Dot,     // a filled disc
   Square,  // a filled square
   Flag,    // a flag on a pole standing on the vertex, the number `label` on it
+  Anchor,  // an anchor on a light square: a harbour place
 };
 
 struct VertexMark {
@@ -30,6 +31,9 @@ std::vector<VertexMark> ObjectMarks(const SwdMap& map);
 // A numbered flag for each start position: from the object layer's start objects when the
 // map has any, else from the header's headquarters.
 std::vector<VertexMark> StartFlags(const SwdMap& map);
+
+// An anchor at every harbour place the map marks.
+std::vector<VertexMark> HarbourMarks(const SwdMap& map);
 
 // The mountain resources, coloured by kind, larger for a larger amount (the overlay
 // "resources"). Ground water and fish are left out: they lie almost everywhere.

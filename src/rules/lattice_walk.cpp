@@ -15,18 +15,15 @@ namespace {
 // distance. `goal(to)` marks vertices that are entered, though the graph would not let them
 // be, by an allowed step; they are not walked on from.
 template <class Met, class Tie, class Goal>
-void WalkBreadthFirst(const WalkGraph& graph, int limit, std::vector<VertexPos> queue,
+void WalkBreadthFirst(const WalkGraph& graph, int limit, std::vector<std::size_t> queue,
                       std::vector<int>& distance, Met met, Tie tie, Goal goal) {
   // A vector read from the front: each vertex enters at most once.
   for (std::size_t head = 0; head < queue.size(); ++head) {
-    const VertexPos v = queue[head];
-    const std::size_t from = VertexIndex(graph.width, v.x, v.y);
+    const std::size_t from = queue[head];
     const int next = distance[from] + 1;
     if (limit != kNoStepLimit && next > limit) continue;
     for (int d = 0; d < 6; ++d) {
-      const auto [nx, ny] = LatticeNeighbour(v.x, v.y, kDirections[static_cast<std::size_t>(d)],
-                                             graph.width, graph.height);
-      const std::size_t to = VertexIndex(graph.width, nx, ny);
+      const std::size_t to = graph.next[from][static_cast<std::size_t>(d)];
       const bool enters = graph.enterable[to] != 0;
       // An enterable vertex counts only when reached by an allowed step: reached across a
       // band of swamp it may still be entered later, the long way round.
@@ -34,7 +31,7 @@ void WalkBreadthFirst(const WalkGraph& graph, int limit, std::vector<VertexPos> 
       if (distance[to] < 0) {
         distance[to] = next;
         if (met(from, to)) return;
-        if (enters) queue.push_back({nx, ny});
+        if (enters) queue.push_back(to);
       } else if (distance[to] == next) {
         tie(from, to);
       }
@@ -64,11 +61,11 @@ void WalkLattice(const WalkGraph& graph, const std::vector<VertexPos>& starts, i
     walk.owners.assign(count, 0);
   }
   walk.reached.clear();
-  std::vector<VertexPos> queue;
+  std::vector<std::size_t> queue;
   for (std::size_t i = 0; i < starts.size(); ++i) {
     const std::size_t at = VertexIndex(graph.width, starts[i].x, starts[i].y);
     if (walk.distance[at] < 0) {
-      queue.push_back(starts[i]);
+      queue.push_back(at);
       walk.reached.push_back(at);
     }
     walk.distance[at] = 0;
@@ -96,7 +93,7 @@ std::optional<int> StepsToNearest(const WalkGraph& graph, VertexPos from,
   distance[at] = 0;
   std::optional<int> steps;
   WalkBreadthFirst(
-      graph, kNoStepLimit, {from}, distance,
+      graph, kNoStepLimit, {at}, distance,
       [&](std::size_t, std::size_t to) {
         if (targets[to] == 0) return false;
         steps = distance[to];
@@ -107,28 +104,21 @@ std::optional<int> StepsToNearest(const WalkGraph& graph, VertexPos from,
 }
 
 WalkParts SplitIntoParts(const WalkGraph& graph) {
-  const std::size_t count = static_cast<std::size_t>(graph.width) * graph.height;
-  WalkParts parts{std::vector<int>(count, -1), 0};
-  std::vector<VertexPos> queue;
-  for (int y = 0; y < graph.height; ++y) {
-    for (int x = 0; x < graph.width; ++x) {
-      const std::size_t seed = VertexIndex(graph.width, x, y);
-      if (graph.enterable[seed] == 0 || parts.part[seed] >= 0) continue;
-      const int id = parts.count++;
-      parts.part[seed] = id;
-      queue.assign(1, {x, y});
-      for (std::size_t head = 0; head < queue.size(); ++head) {
-        const VertexPos v = queue[head];
-        const std::size_t from = VertexIndex(graph.width, v.x, v.y);
-        for (int d = 0; d < 6; ++d) {
-          if (!graph.CanStep(from, d)) continue;
-          const auto [nx, ny] = LatticeNeighbour(v.x, v.y, kDirections[static_cast<std::size_t>(d)],
-                                                 graph.width, graph.height);
-          const std::size_t to = VertexIndex(graph.width, nx, ny);
-          if (graph.enterable[to] == 0 || parts.part[to] >= 0) continue;
-          parts.part[to] = id;
-          queue.push_back({nx, ny});
-        }
+  WalkParts parts{std::vector<int>(graph.enterable.size(), -1), 0};
+  std::vector<std::size_t> queue;
+  for (std::size_t seed = 0; seed < graph.enterable.size(); ++seed) {
+    if (graph.enterable[seed] == 0 || parts.part[seed] >= 0) continue;
+    const int id = parts.count++;
+    parts.part[seed] = id;
+    queue.assign(1, seed);
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+      const std::size_t from = queue[head];
+      for (int d = 0; d < 6; ++d) {
+        if (!graph.CanStep(from, d)) continue;
+        const std::size_t to = graph.next[from][static_cast<std::size_t>(d)];
+        if (graph.enterable[to] == 0 || parts.part[to] >= 0) continue;
+        parts.part[to] = id;
+        queue.push_back(to);
       }
     }
   }
@@ -140,9 +130,7 @@ int PartOfStart(const WalkGraph& graph, const WalkParts& parts, VertexPos at) {
   if (parts.part[here] >= 0) return parts.part[here];
   for (int d = 0; d < 6; ++d) {
     if (!graph.CanStep(here, d)) continue;
-    const auto [nx, ny] = LatticeNeighbour(at.x, at.y, kDirections[static_cast<std::size_t>(d)],
-                                           graph.width, graph.height);
-    const int part = parts.part[VertexIndex(graph.width, nx, ny)];
+    const int part = parts.part[graph.next[here][static_cast<std::size_t>(d)]];
     if (part >= 0) return part;
   }
   return -1;

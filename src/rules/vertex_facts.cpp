@@ -63,6 +63,7 @@ VertexFacts FactsFrom(std::uint8_t type, std::uint8_t index,
     const auto ring_bit = static_cast<std::uint8_t>(1u << i);
     if ((bits & kSnowOrLava) != 0) f.snow_or_lava_ring |= ring_bit;
     if ((bits & kWalk) != 0) f.walkable_ring |= ring_bit;
+    if ((bits & kBuildable) != 0) f.buildable_ring |= ring_bit;
   }
   f.any_snow_or_lava = (any & kSnowOrLava) != 0;
   f.all_buildable = (all & kBuildable) != 0;

@@ -27,6 +27,7 @@ struct VertexFacts {
   bool all_ship_water = false;         // all six of the water ships sail on (seas.hpp)
   std::uint8_t snow_or_lava_ring = 0;  // bit i: triangle i is snow or lava
   std::uint8_t walkable_ring = 0;      // bit i: triangle i can be walked on
+  std::uint8_t buildable_ring = 0;     // bit i: triangle i is building ground
 
   // A flag could stand on it.
   bool HoldsFlag() const { return !solid && !any_snow_or_lava && any_walkable; }

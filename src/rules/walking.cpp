@@ -39,15 +39,26 @@ bool CanEnter(const VertexFacts& f, WalkRule rule) {
   return !blocked;
 }
 
-std::uint8_t AllowedSteps(const VertexFacts& f) {
-  std::uint8_t steps = 0;
-  for (int i = 0; i < 6; ++i) {
-    const std::uint8_t flank = FlankOf(kDirections[static_cast<std::size_t>(i)]);
-    if ((f.snow_or_lava_ring & flank) == 0 && (f.walkable_ring & flank) != 0) {
-      steps |= static_cast<std::uint8_t>(1u << i);
+// The steps for every pair of masks, as every vertex of a map asks.
+constexpr auto kAllowedSteps = [] {
+  std::array<std::uint8_t, 64 * 64> steps{};
+  for (int hot = 0; hot < 64; ++hot) {
+    for (int walkable = 0; walkable < 64; ++walkable) {
+      std::uint8_t bits = 0;
+      for (int i = 0; i < 6; ++i) {
+        const std::uint8_t flank = FlankOf(kDirections[static_cast<std::size_t>(i)]);
+        if ((hot & flank) == 0 && (walkable & flank) != 0) {
+          bits = static_cast<std::uint8_t>(bits | (1u << i));
+        }
+      }
+      steps[static_cast<std::size_t>(hot * 64 + walkable)] = bits;
     }
   }
   return steps;
+}();
+
+std::uint8_t AllowedSteps(const VertexFacts& f) {
+  return kAllowedSteps[static_cast<std::size_t>(f.snow_or_lava_ring) * 64 + f.walkable_ring];
 }
 
 WalkGraph BuildWalkGraph(const std::vector<VertexFacts>& facts, int width, int height,
@@ -60,6 +71,42 @@ WalkGraph BuildWalkGraph(const std::vector<VertexFacts>& facts, int width, int h
   for (const VertexFacts& f : facts) {
     g.enterable.push_back(CanEnter(f, rule) ? 1 : 0);
     g.steps.push_back(AllowedSteps(f));
+  }
+  g.next.resize(facts.size());
+  for (int y = 0; y < height; ++y) {
+    // Row by row: the rows above and below, and in them the columns of the diagonal steps.
+    const int odd = y % 2;
+    const auto row = [&](int r) { return static_cast<std::uint32_t>(WrapStep(r, height) * width); };
+    const std::uint32_t above = row(y - 1), here = row(y), below = row(y + 1);
+    for (int x = 0; x < width; ++x) {
+      const auto col = [&](int c) { return static_cast<std::uint32_t>(WrapStep(c, width)); };
+      const std::uint32_t west = col(x - 1), east = col(x + 1), self = col(x);
+      const std::uint32_t left = odd != 0 ? self : west;   // NW and SW
+      const std::uint32_t right = odd != 0 ? east : self;  // NE and SE
+      std::array<std::uint32_t, 6>& next = g.next[here + static_cast<std::uint32_t>(x)];
+      for (std::size_t d = 0; d < 6; ++d) {
+        switch (kDirections[d]) {
+          case Direction::W:
+            next[d] = here + west;
+            break;
+          case Direction::E:
+            next[d] = here + east;
+            break;
+          case Direction::NW:
+            next[d] = above + left;
+            break;
+          case Direction::NE:
+            next[d] = above + right;
+            break;
+          case Direction::SW:
+            next[d] = below + left;
+            break;
+          case Direction::SE:
+            next[d] = below + right;
+            break;
+        }
+      }
+    }
   }
   return g;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +25,9 @@ struct WalkGraph {
   std::vector<std::uint8_t> enterable;  // per vertex, index x + width * y
   std::vector<std::uint8_t> steps;      // per vertex: bit d set where a step towards
                                         // kDirections[d] may be taken
+  // per vertex: the index of its neighbour towards kDirections[d], wrapped round the edges,
+  // worked out once for the many walks of a search
+  std::vector<std::array<std::uint32_t, 6>> next;
   bool CanStep(std::size_t from, int direction) const {
     return (steps[from] & (1u << direction)) != 0;
   }

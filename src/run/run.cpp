@@ -10,9 +10,9 @@
 //                         roughens the mountains and lays the peaks in row 23
 //   rows 25-29  regions/  heights and smoothing; objects/ the headquarters in row 27
 //   rows 30-37  mapfile/  game codes and corner smoothing
-//   rows 38-40  finish/   fair starts chosen on the finished map, harbour places where the
-//                         sea parts the starts, the fair starts' wood and stone balanced;
-//                         then WriteMapFile saves the map and its bitmap.
+//   rows 38-39  finish/   fair starts chosen on the finished map and their wood and stone
+//                         balanced, harbour places where the sea parts the starts; then
+//                         WriteMapFile saves the map and its bitmap.
 // A row number names a slot of the table: the step trace (--dump-steps) reports each step
 // under it, and a slot whose condition does not hold leaves a gap. After a slot the run
 // checks the cancel key and, while it is held, stops without writing anything. What all
@@ -206,7 +206,6 @@ constexpr Row kRows[] = {
     {37, "SmoothCorners4", SmoothCorners4, When::NotWinterland, kNoCheck},
     {38, "ChooseFairStarts", ChooseFairStarts, When::FairStarts},
     {39, "PrepareHarbourPlaces", PrepareHarbourPlaces, When::Harbours},
-    {40, "BalanceStarts", BalanceStarts, When::FairStarts},
 };
 
 // Ends a run that never started: the status bar says why.

@@ -235,10 +235,6 @@
         <source>Hafenplätze werden angelegt</source>
         <translation>Preparing harbour places</translation>
     </message>
-    <message id="StatusBalanceStarts">
-        <source>Startgebiete werden ausgeglichen</source>
-        <translation>Balancing the start areas</translation>
-    </message>
     <message id="StatusWriting">
         <source>Ausgabe in Datei</source>
         <translation>Writing the file</translation>

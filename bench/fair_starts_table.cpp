@@ -1,0 +1,110 @@
+// How fair fair starts are: 40 seeds for each base shape at 128 x 128 with 2, 4 and 7
+// players, the median and the lowest fairness index where at least two players are placed,
+// beside the random placement's on the same landscapes, and the starts still short of the
+// wood or stone a start needs. A measurement, not a test: it prints a table.
+//   swdgen_fair_starts_table [SEEDS] [SIDE]
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "analysis/map_analysis.hpp"
+#include "bench_hosts.hpp"
+#include "mapfile/swd_map.hpp"
+#include "run/run.hpp"
+
+namespace {
+
+struct Shape {
+  const char* name;
+  float code;
+  bool symmetric;
+};
+constexpr Shape kShapes[] = {{"Insel", 0, false},
+                             {"Insel (sym.)", 0, true},
+                             {"Spirale", 1, false},
+                             {"Ring", 2, false},
+                             {"Spirale mit Ring", 3, false}};
+
+struct Result {
+  std::optional<double> index;  // none: fewer than two starts
+  int short_of_essentials = 0;  // starts with less wood or stone than they need
+};
+
+Result Run(const Shape& shape, int players, std::uint32_t seed, std::int16_t side, bool fair) {
+  swd::bench::InMemoryHost host;
+  auto g = std::make_unique<swd::Generator>(host);
+  g->settings.MapWidth = g->settings.MapHeight = side;
+  g->settings.PlayerCount = static_cast<std::uint8_t>(players);
+  g->settings.CheckErwEinst = true;
+  g->settings.ShapeCode = shape.code;
+  g->settings.ShapedBase = shape.code != 0 ? 1 : 0;
+  g->settings.SymmetricBase = shape.symmetric ? 1 : 0;
+  g->settings.fair_starts = fair;
+  swd::PrepareGeneration(*g);
+  g->rng.Seed(seed);
+  swd::RunGeneration(*g);
+  const swd::SwdMapRead read = swd::ReadSwdMap(host.map);
+  const swd::MapAnalysis a = swd::AnalyzeMap(*read.map, swd::kDefaultRadius);
+  Result r;
+  if (a.fairness) r.index = a.fairness->index;
+  for (const swd::StartReport& s : a.starts) {
+    const bool short_of = s.figures[swd::fig::Trees] < swd::kFigures[swd::fig::Trees].level ||
+                          s.figures[swd::fig::Granite] < swd::kFigures[swd::fig::Granite].level;
+    r.short_of_essentials += short_of ? 1 : 0;
+  }
+  return r;
+}
+
+struct Summary {
+  double median = 0, lowest = 0;
+  int maps = 0, short_of_essentials = 0;
+};
+
+Summary Summarise(const std::vector<Result>& results) {
+  std::vector<double> indices;
+  Summary s;
+  for (const Result& r : results) {
+    if (r.index) indices.push_back(*r.index);
+    s.short_of_essentials += r.short_of_essentials;
+  }
+  s.maps = static_cast<int>(indices.size());
+  if (indices.empty()) return s;
+  std::sort(indices.begin(), indices.end());
+  const std::size_t n = indices.size();
+  s.median = n % 2 != 0 ? indices[n / 2] : (indices[n / 2 - 1] + indices[n / 2]) / 2;
+  s.lowest = indices.front();
+  return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::uint32_t seeds = argc > 1 ? static_cast<std::uint32_t>(std::atoi(argv[1])) : 40;
+  const auto side = static_cast<std::int16_t>(argc > 2 ? std::atoi(argv[2]) : 128);
+  std::printf(
+      "%u seeds per shape at %d x %d: median (lowest) fairness index, random -> fair;\n"
+      "maps with two players or more; starts short of wood or stone with fair starts\n\n",
+      seeds, side, side);
+  std::printf("%-18s %-33s %-33s %-33s\n", "shape", "2 players", "4 players", "7 players");
+  for (const Shape& shape : kShapes) {
+    std::printf("%-18s", shape.name);
+    for (const int players : {2, 4, 7}) {
+      std::vector<Result> random, fair;
+      for (std::uint32_t seed = 1; seed <= seeds; ++seed) {
+        random.push_back(Run(shape, players, seed, side, false));
+        fair.push_back(Run(shape, players, seed, side, true));
+      }
+      const Summary r = Summarise(random);
+      const Summary f = Summarise(fair);
+      char cell[64];
+      std::snprintf(cell, sizeof cell, "%.3f (%.3f) -> %.3f (%.3f) %d", r.median, r.lowest,
+                    f.median, f.lowest, f.short_of_essentials);
+      std::printf(" %-33s", cell);
+    }
+    std::printf("\n");
+  }
+  return 0;
+}

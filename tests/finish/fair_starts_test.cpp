@@ -1,0 +1,181 @@
+// Fair starts on hand-made landscapes, where the fair choice is plain to see, and on
+// generated maps of every shape.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "analysis/map_analysis.hpp"
+#include "analysis/map_maker.hpp"
+#include "finish/fair_starts.hpp"
+#include "mapfile/grid_map.hpp"
+#include "mapfile/lattice.hpp"
+#include "mapfile/object_codes.hpp"
+#include "rules/site_rating.hpp"
+#include "run/run.hpp"
+#include "support/recording_host.hpp"
+
+namespace swd {
+namespace {
+
+using test::FlatMap;
+using test::PutObject;
+using test::SetTrianglesAround;
+
+constexpr int kSide = 64;
+
+StartSearch Search(int wanted) {
+  StartSearch s;
+  s.wanted = wanted;
+  s.min_distance = 24;
+  return s;
+}
+
+// Sea all round, with a square of meadow from (x0, y0), `side` vertices wide.
+SwdMap IslandMap(int x0, int y0, int side) {
+  SwdMap map = FlatMap(kSide, kSide);
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x)
+      SetTrianglesAround(map, x, y, test::kWater);
+  }
+  for (int y = y0; y < y0 + side; ++y) {
+    for (int x = x0; x < x0 + side; ++x)
+      SetTrianglesAround(map, x, y, test::kMeadow);
+  }
+  return map;
+}
+
+StartChoice Choose(SwdMap& map, const StartSearch& search) {
+  const StartGround ground = ReadStartGround(map);
+  return ChooseStarts(map, ground, search);
+}
+
+TEST(FairStarts, EachStartIsALargeSiteApartFromTheOthersAndOnTheLandTheyShare) {
+  // A large island and, far off, an islet of a few vertices: walled in by water, a start
+  // there could never meet the others.
+  SwdMap map = IslandMap(4, 4, 40);
+  for (int y = 52; y < 58; ++y) {
+    for (int x = 52; x < 58; ++x)
+      SetTrianglesAround(map, x, y, test::kMeadow);
+  }
+  PutObject(map, 20, 20, 0xCC, 5);  // rocks and trees on the land are cleared from a block
+  PutObject(map, 21, 21, 0xC4, 50);
+  const StartChoice choice = Choose(map, Search(3));
+  ASSERT_EQ(choice.starts.size(), 3u);
+  for (std::size_t i = 0; i < choice.starts.size(); ++i) {
+    const VertexPos s = choice.starts[i];
+    EXPECT_EQ(RateSite(map, s.x, s.y), SiteSize::Large) << i;
+    EXPECT_TRUE(s.x >= 4 && s.x < 44 && s.y >= 4 && s.y < 44) << i << ": " << s.x << "," << s.y;
+    EXPECT_EQ(*map.header.hq_x[i + 1], s.x);
+    for (std::size_t j = 0; j < i; ++j) {
+      const VertexPos o = choice.starts[j];
+      EXPECT_GE(LatticeDistance(s.x, s.y, o.x, o.y, kSide, kSide), 24) << i << " " << j;
+    }
+  }
+  EXPECT_EQ(map.header.player_count, 3);
+
+  // The same map and search choose the same starts.
+  SwdMap again = IslandMap(4, 4, 40);
+  for (int y = 52; y < 58; ++y) {
+    for (int x = 52; x < 58; ++x)
+      SetTrianglesAround(again, x, y, test::kMeadow);
+  }
+  PutObject(again, 20, 20, 0xCC, 5);
+  PutObject(again, 21, 21, 0xC4, 50);
+  EXPECT_EQ(Choose(again, Search(3)).starts, choice.starts);
+}
+
+TEST(FairStarts, MirroredPairsOnASymmetricMapAndNeverFewerThanTheRandomPlacement) {
+  SwdMap map = IslandMap(2, 2, 60);
+  StartSearch search = Search(4);
+  search.symmetric = true;
+  const StartChoice choice = Choose(map, search);
+  ASSERT_EQ(choice.starts.size(), 4u);
+  for (std::size_t i = 0; i < 4; i += 2) {
+    EXPECT_EQ(choice.starts[i + 1].x, (kSide - choice.starts[i].x) % kSide);
+    EXPECT_EQ(choice.starts[i + 1].y, (kSide - choice.starts[i].y) % kSide);
+  }
+
+  // No room for a start at all: the random placement's starts stay as they were.
+  SwdMap sea = IslandMap(0, 0, 0);
+  StartSearch fallback = Search(2);
+  fallback.fallback = {{10, 10}, {40, 40}};
+  EXPECT_EQ(Choose(sea, fallback).starts, fallback.fallback);
+}
+
+// A bare meadow without a tree or a rock: the balance adds wood and stone to every start
+// until it has what a start needs, from the map's random source, the same for the same seed.
+TEST(FairStarts, TheBalanceGivesAStartWithoutWoodOrStoneWhatItNeeds) {
+  const auto balanced = [](std::uint32_t seed) {
+    test::RecordingHost host;
+    auto g = std::make_unique<Generator>(host);
+    g->run.MapWidth = g->run.MapHeight = kSide;
+    SwdMap map = FlatMap(kSide, kSide);
+    const std::vector<VertexPos> starts{{16, 16}, {48, 48}};
+    map.header.player_count = 2;
+    for (int p = 1; p <= 2; ++p) {
+      map.header.hq_x[p] = static_cast<std::uint16_t>(starts[p - 1].x);
+      map.header.hq_y[p] = static_cast<std::uint16_t>(starts[p - 1].y);
+    }
+    StoreInGrid(*g, map);
+    g->rng.Seed(seed);
+    BalanceWoodAndStone(*g, map, ReadStartGround(map), starts);
+    return MapOfGrid(*g);
+  };
+  const SwdMap map = balanced(5);
+  const MapAnalysis a = AnalyzeMap(map, kDefaultRadius);
+  ASSERT_EQ(a.starts.size(), 2u);
+  for (const StartReport& s : a.starts) {
+    EXPECT_GE(s.figures[fig::Trees], kFigures[fig::Trees].level) << s.start.player;
+    EXPECT_GE(s.figures[fig::Granite], kFigures[fig::Granite].level) << s.start.player;
+    EXPECT_EQ(RateSite(map, s.start.at.x, s.start.at.y), SiteSize::Large);
+  }
+  ASSERT_TRUE(a.fairness);
+  EXPECT_GE(a.fairness->index, 0.95);
+  EXPECT_EQ(balanced(5).layers, map.layers);
+  EXPECT_NE(balanced(6).layers, map.layers);
+}
+
+SwdMap Generated(float shape, bool symmetric, int players, std::uint32_t seed, bool fair,
+                 RunOutcome& outcome) {
+  test::TempDir dir;
+  test::RecordingHost host(dir.path(), "f");
+  auto g = std::make_unique<Generator>(host);
+  g->settings.MapWidth = g->settings.MapHeight = 96;
+  g->settings.PlayerCount = static_cast<std::uint8_t>(players);
+  g->settings.CheckErwEinst = true;
+  g->settings.ShapeCode = shape;
+  g->settings.ShapedBase = shape != 0 ? 1 : 0;
+  g->settings.SymmetricBase = symmetric ? 1 : 0;
+  g->settings.fair_starts = fair;
+  PrepareGeneration(*g);
+  g->rng.Seed(seed);
+  outcome = RunGeneration(*g);
+  SwdMapRead read = ReadSwdMap(test::ReadFile(dir.path() / "f.swd"));
+  EXPECT_TRUE(read.map) << read.problem;
+  return std::move(*read.map);
+}
+
+// On generated maps of every shape: never fewer players than the random placement, every
+// start a large site that can reach its rivals, and the index before the choice reported.
+TEST(FairStarts, OnGeneratedMapsOfEveryShape) {
+  for (const auto& [shape, symmetric] : std::vector<std::pair<float, bool>>{
+           {0, false}, {0, true}, {1, false}, {2, false}, {3, false}}) {
+    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+      const std::string what = "shape " + std::to_string(shape) + (symmetric ? " sym" : "") +
+                               " seed " + std::to_string(seed);
+      RunOutcome plain, fair;
+      Generated(shape, symmetric, 4, seed, false, plain);
+      const SwdMap map = Generated(shape, symmetric, 4, seed, true, fair);
+      EXPECT_GE(fair.players_placed, plain.players_placed) << what;
+      EXPECT_EQ(fair.fairness_before.has_value(), plain.players_placed >= 2) << what;
+      const MapAnalysis a = AnalyzeMap(map, kDefaultRadius);
+      for (const StartReport& s : a.starts) {
+        EXPECT_EQ(RateSite(map, s.start.at.x, s.start.at.y), SiteSize::Large) << what;
+        EXPECT_NE(s.reach, Reach::None) << what << " player " << s.start.player;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace swd
