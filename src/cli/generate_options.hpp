@@ -19,8 +19,8 @@ struct GenerateArgs {
   std::optional<std::string> count, jobs, sheet;  // none: not given
   std::vector<std::string> amount, size, decoration;
   bool no_island = false, extended = false, area_variant = false, quiet = false,
-       start_objects = false, no_start_objects = false, no_harbours = false, fair_starts = false, timing = false,
-       analyze = false, csv = false;
+       start_objects = false, no_start_objects = false, no_harbours = false, fair_starts = false,
+       timing = false, analyze = false, csv = false;
 };
 
 // The checked result: the wizard settings plus the command line's own choices.
