@@ -48,27 +48,30 @@ const host = {
 };
 
 // The first run in a fresh module is several times slower than the next: the browser
-// compiles the module's functions as they are first called and grows its memory as the
-// run needs it. A run of the largest map with every step, and all that follows it, done
-// once when the worker starts, does both before the user asks for a map; its result is
-// thrown away.
+// compiles the module's functions as they are first called and optimises them once they
+// run often, and the memory grows as far as a run needs it. A run of the largest map with
+// every step, and all that follows it, done once when the worker starts, does all that
+// before the user asks for a map; only the size of its map file is kept, for the page to
+// hear, with the memory the module has then.
 function warmUp(module) {
+  const largest = SwdgenSettings.SIZES[SwdgenSettings.SIZES.length - 1];
+  const state = Object.assign(SwdgenSettings.defaults(), {
+    seed: 0, fairStarts: true, players: 7, width: largest, height: largest,
+  });
   const session = new SwdgenSession(module);
+  let mapBytes = 0;
   try {
-    const state = Object.assign(SwdgenSettings.defaults(), {
-      seed: 0, fairStarts: true, players: 7,
-      width: SwdgenSettings.SIZES[SwdgenSettings.SIZES.length - 1],
-      height: SwdgenSettings.SIZES[SwdgenSettings.SIZES.length - 1],
-    });
     SwdgenSettings.apply(session, state);
     if (!session.run(state.seed)) {
       for (const extra of resultExtras) extra.compute(session);
+      mapBytes = session.result().map.length;
     }
   } finally {
     session.destroy();
   }
   reporting = true;
-  postMessage({ kind: 'ready', memory: module.HEAPU8.length });
+  postMessage({ kind: 'ready', prepared: { width: state.width, height: state.height, mapBytes },
+    memory: module.HEAPU8.length });
   return module;
 }
 
