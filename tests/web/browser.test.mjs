@@ -211,6 +211,8 @@ test('a run stops at once, and the next one runs', async () => {
     const end = await runToEnd(page);
     assert.ok(end.finished, end.status);
     assert.ok(end.lines.includes('Startwert: 7'));
+    // "Start !", disabled during the run, has the keyboard again after it.
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'start');
     assert.deepEqual(site.errors, []);
   } finally {
     await site.close();

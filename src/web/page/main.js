@@ -309,8 +309,9 @@ function fitPreview() {
   const across = box.clientWidth - 10;
   const controls = $('run-controls');
   const below = controls.getBoundingClientRect().top > box.getBoundingClientRect().bottom - 1;
-  const down = window.innerHeight - $('generation').querySelector('.generation-head').offsetHeight -
-    64 - (below ? controls.offsetHeight + $('hint').offsetHeight : 0);
+  const head = $('generation').querySelector('.generation-head');
+  const down = window.innerHeight - head.offsetHeight - 64 -
+    (below ? controls.offsetHeight + $('hint').offsetHeight : 0);
   const canvas = $('preview');
   const zoom = Math.max(1, Math.floor(Math.min(across / canvas.width, down / canvas.height)));
   canvas.style.width = canvas.width * zoom + 'px';
@@ -339,16 +340,23 @@ function drawPreview(width, height, rgba) {
   canvas.getContext('2d').putImageData(new ImageData(rgba, width, height), 0, 0);
 }
 
-// `run` is the run that starts, or null when it ended.
+// `run` is the run that starts, or null when it ended. The button that started it, or
+// the field the user was in, has the keyboard again afterwards: while they are disabled
+// the focus falls to the page.
+let focusBeforeRun = null;
 function setRunning(run) {
   running = run;
   const on = !!run;
+  if (on) focusBeforeRun = document.activeElement;
   $('start').disabled = on;
   $('new-landscape').disabled = on;
   $('seed').disabled = on;
   $('stop').disabled = !on;
   $('settings').inert = on;
   document.body.classList.toggle('running', on);
+  if (!on && focusBeforeRun && document.activeElement === document.body) {
+    focusBeforeRun.focus({ preventScroll: true });
+  }
 }
 
 function makeWorker() {
