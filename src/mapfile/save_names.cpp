@@ -1,10 +1,33 @@
 #include "mapfile/save_names.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <string>
 
 #include "mapfile/cp437.hpp"
 
 namespace swd {
+
+namespace {
+
+// The names Windows keeps for devices, whatever the case and extension: a map so named
+// cannot be saved or copied into the game's folder there.
+constexpr std::array<std::string_view, 4> kDeviceNames{"CON", "PRN", "AUX", "NUL"};
+constexpr std::array<std::string_view, 2> kNumberedDeviceNames{"COM", "LPT"};
+
+bool IsDeviceName(std::string_view name) {
+  std::string upper(name);
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  });
+  if (std::find(kDeviceNames.begin(), kDeviceNames.end(), upper) != kDeviceNames.end()) return true;
+  return upper.size() == 4 && upper[3] >= '0' && upper[3] <= '9' &&
+         std::find(kNumberedDeviceNames.begin(), kNumberedDeviceNames.end(),
+                   std::string_view(upper).substr(0, 3)) != kNumberedDeviceNames.end();
+}
+
+}  // namespace
 
 Message CheckMapName(std::string_view name) {
   if (name.empty()) return MessageKey::NameMissing;
@@ -18,6 +41,7 @@ Message CheckMapName(std::string_view name) {
       return MessageKey::NameBadCharacter;
     }
   }
+  if (IsDeviceName(name)) return MessageKey::NameReserved;
   return {};
 }
 

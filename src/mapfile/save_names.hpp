@@ -11,7 +11,8 @@ inline constexpr int kMaxNameLength = 8;
 inline constexpr int kMaxTitleLength = 16;
 
 // Each returns an empty message when the text can be used, else what is wrong with it.
-// A map name is a name, never a path: 1 to 8 letters, digits, '-' or '_'.
+// A map name is a name, never a path: 1 to 8 letters, digits, '-' or '_', and none that
+// Windows keeps for a device (CON, NUL, COM1, ...).
 Message CheckMapName(std::string_view name);
 // A title has 1 to 16 characters, all of them in the game's code page 437.
 Message CheckMapTitle(std::string_view title_utf8);

@@ -105,6 +105,9 @@ namespace swd {
   X(NameTooLong, "Der Dateiname darf höchstens 8 Zeichen lang sein.")                         \
   X(NameBadCharacter,                                                                         \
     "Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und '_' enthalten.")      \
+  X(NameReserved,                                                                             \
+    "Der Dateiname ist unter Windows einem Gerät vorbehalten (wie CON, NUL, COM1 "           \
+    "oder LPT1).")                                                                            \
   X(TitleMissing, "Bitte einen Landschaftsnamen eingeben.")                                   \
   X(TitleBadCharacter,                                                                        \
     "Der Landschaftsname enthält ein Zeichen, das das Spiel nicht darstellen kann.")          \

@@ -21,12 +21,14 @@
 
 struct SwdgenSession {
   swd::GeneratorSettings settings;
-  // The save dialog's "Startpositionen als Objekte eintragen", which the run's save takes.
-  bool start_objects = false;
+  // "Startpositionen als Objekte eintragen", which the run's save takes; on, as the command
+  // line writes them unless told --no-start-objects.
+  bool start_objects = true;
   swd::web::WebHost host;
   swd::RunOutcome outcome;
-  swd::RgbImage render;  // of the last run's map, once drawn
-  std::string text;      // the string last handed out
+  std::optional<swd::MapAnalysis> analysis;  // of the last run's map, once made
+  swd::RgbImage render;                      // of the last run's map, once drawn
+  std::string text;                          // the string last handed out
 };
 
 namespace {
@@ -85,6 +87,9 @@ constexpr NamedSetting kSettings[] = {
     {"animals", 1, 6,
      [](SwdgenSession& s, int i) -> FieldRef { return &s.settings.SliderTiere[i]; }},
     {"start-objects", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.start_objects; }},
+    {"harbours", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.harbours; }},
+    {"fair-starts", 0, 0,
+     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.fair_starts; }},
 };
 
 std::optional<FieldRef> Find(SwdgenSession& s, const char* name, int index) {
@@ -128,6 +133,17 @@ std::optional<swd::SwdMap> FinishedMap(SwdgenSession* s) {
   const auto& files = s->host.files();
   if (files.empty()) return std::nullopt;
   return swd::ReadSwdMap(files.front().bytes).map;
+}
+
+// What `swdgen analyze` finds on the last run's map with its default radius, worked out
+// once for the figures the page shows after a run; none without a map.
+const swd::MapAnalysis* Analysis(SwdgenSession* s) {
+  if (!s->analysis) {
+    const auto map = FinishedMap(s);
+    if (!map) return nullptr;
+    s->analysis = swd::AnalyzeMap(*map, swd::kDefaultRadius);
+  }
+  return &*s->analysis;
 }
 
 // The file name of an upload without anything that would make it a path.
@@ -190,6 +206,7 @@ const char* swdgen_check(SwdgenSession* s) {
 
 const char* swdgen_run(SwdgenSession* s, std::uint32_t seed) {
   s->host.files().clear();
+  s->analysis.reset();
   s->render = {};
   s->host.SetStartObjects(s->start_objects);
   // A fresh generator for every run, as every run of the command line has one.
@@ -234,10 +251,25 @@ int swdgen_file_size(SwdgenSession* s, int which) {
 }
 
 double swdgen_fairness(SwdgenSession* s) {
-  const auto map = FinishedMap(s);
-  if (!map) return -1;
-  const auto fairness = swd::AnalyzeMap(*map, swd::kDefaultRadius).fairness;
-  return fairness ? fairness->index : -1;
+  const swd::MapAnalysis* a = Analysis(s);
+  return a && a->fairness ? a->fairness->index : -1;
+}
+
+double swdgen_fairness_before(SwdgenSession* s) {
+  return s->outcome.fairness_before.value_or(-1);
+}
+
+const char* swdgen_harbour_places(SwdgenSession* s) {
+  const swd::MapAnalysis* a = Analysis(s);
+  if (!a) return "";
+  return Hand(s, swd::Message(swd::MessageKey::HarbourPlaces,
+                              {swd::Message::Number(static_cast<long long>(a->harbours.size()))})
+                     .German());
+}
+
+const char* swdgen_cut_off_note(SwdgenSession* s) {
+  const swd::MapAnalysis* a = Analysis(s);
+  return a ? Hand(s, swd::CutOffNote(*a).German()) : "";
 }
 
 int swdgen_render(SwdgenSession* s) {

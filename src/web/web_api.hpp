@@ -26,8 +26,10 @@ SWDGEN_EXPORT void swdgen_destroy(SwdgenSession* s);
 //   coal, gold, iron, granite (resource shares in percent),
 //   granite-large-count, granite-large-size, granite-small-count, granite-small-fill,
 //   tree-groups, animals (index: species 1..6),
-//   start-objects (0 or 1: the save writes each placed player's start position into the
-//   object layers too, as `swdgen generate --start-objects` does).
+//   start-objects (0 or 1, at first 1: the save writes each placed player's start position
+//   into the object layers too, as `swdgen generate` does unless --no-start-objects),
+//   harbours (0 or 1, at first 1: "Hafenplätze anlegen", 0 as --no-harbours),
+//   fair-starts (0 or 1, at first 0: "Faire Startpositionen", 1 as --fair-starts).
 // swdgen_set returns 0 for a name or index it does not know or a value its setting cannot
 // hold; whether a value can be used is CheckSettings' word (swdgen_check).
 SWDGEN_EXPORT int swdgen_set(SwdgenSession* s, const char* name, int index, int value);
@@ -58,10 +60,18 @@ SWDGEN_EXPORT const char* swdgen_proposed_name(SwdgenSession* s);
 SWDGEN_EXPORT const std::uint8_t* swdgen_file_data(SwdgenSession* s, int which);
 SWDGEN_EXPORT int swdgen_file_size(SwdgenSession* s, int which);
 
-// The fairness index of the last run's map, read back from its bytes and analysed as
-// `swdgen analyze` does with its default radius: 0..1, 1 for even starts; -1 when the map
-// has fewer than two starts (or there is no map).
+// What `swdgen analyze` finds on the last run's map, read back from its bytes and analysed
+// with the default radius (once per run): the fairness index of the starts, 0..1, 1 for
+// even starts, -1 when the map has fewer than two starts (or there is no map); the harbour
+// places the game keeps, as "Hafenplätze: 3"; and the starts that cannot reach any rival,
+// "Spieler 3 kann keinen Gegner erreichen.", empty where every start can (or without a map).
 SWDGEN_EXPORT double swdgen_fairness(SwdgenSession* s);
+SWDGEN_EXPORT const char* swdgen_harbour_places(SwdgenSession* s);
+SWDGEN_EXPORT const char* swdgen_cut_off_note(SwdgenSession* s);
+
+// With "Faire Startpositionen": the fairness index the random placement had on the same
+// landscape before the starts were chosen; -1 without fair starts (or fewer than two).
+SWDGEN_EXPORT double swdgen_fairness_before(SwdgenSession* s);
 
 // Draws the last run's map from its bytes as `swdgen render` does by default (the map's
 // default scale, no overlay). Returns 0 when there is no map. The picture stays with the

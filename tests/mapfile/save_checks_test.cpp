@@ -22,6 +22,13 @@ TEST(SaveNames, FileNamesAreShortPlainNames) {
   for (const char* bad : {"", "ABCDEFGHI", "../x", "a/b", "a b", "a.swd", "Käse", "a\\b", ".."}) {
     EXPECT_NE(CheckMapName(bad).German(), "") << bad;
   }
+  // Windows' device names, in any case; names that only begin like one are names.
+  for (const char* device : {"CON", "con", "Nul", "PRN", "AUX", "COM1", "com9", "LPT1", "lpt0"}) {
+    EXPECT_EQ(CheckMapName(device).key(), MessageKey::NameReserved) << device;
+  }
+  for (const char* good : {"CONA", "Console", "COM", "COM10", "LPT", "NULL", "AUX-1", "PRN_"}) {
+    EXPECT_EQ(CheckMapName(good).German(), "") << good;
+  }
   EXPECT_EQ(ProposedMapName(7), "Karte007");
   EXPECT_EQ(ProposedMapName(999), "Karte999");
   EXPECT_EQ(ProposedMapName(0), "Karte000");

@@ -47,14 +47,17 @@ async function open(url, release) {
   return {
     url, downloads, errors, requests,
 
-    async page(query = '') {
+    // The page at the address `query`, in a window of `viewport`; `before` runs in the
+    // page before its own scripts.
+    async page(query = '', viewport = { width: 1400, height: 1000 }, before = null) {
       const page = await browser.newPage();
       page.on('pageerror', (error) => errors.push(String(error)));
       page.on('request', (request) => requests.push(request.url()));
       page.on('console', (message) => {
         if (message.type() === 'error') errors.push(message.text());
       });
-      await page.setViewport({ width: 1400, height: 1000 });
+      await page.setViewport(viewport);
+      if (before) await page.evaluateOnNewDocument(before);
       await page.goto(url + query);
       await page.waitForSelector('body[data-ready="true"]');
       return page;

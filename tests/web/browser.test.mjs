@@ -1,8 +1,12 @@
 // The page in a real browser: a 64 x 64 Ödland map with seed 1 chosen on the form, made,
 // downloaded under a chosen title and name and compared with the command line's, its
-// fairness with `swdgen analyze`'s and its picture with `swdgen render`'s; the save checks;
-// the address that remakes the map; the start objects; stopping a run. Leaves a screenshot
-// of the finished page (SWDGEN_SCREENSHOT, else page.png in the web build folder).
+// fairness and harbour places with `swdgen analyze`'s and its picture with `swdgen
+// render`'s; the save checks; the address that remakes the map; the map file's marks and
+// fair starts; stopping a run; a result that goes with its settings; links with wrong
+// values; names of the controls; the layout in a phone's and a laptop's window; the
+// module warmed before the first run; the README linked. Leaves screenshots of the
+// finished page (SWDGEN_SCREENSHOT, else page.png in the web build folder, and beside it
+// page-390.png and page-1366.png).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
@@ -21,6 +25,10 @@ const screenshot = process.env.SWDGEN_SCREENSHOT || join(builds.web, 'page.png')
 
 const kBadTitle = 'Der Landschaftsname enthält ein Zeichen, das das Spiel nicht darstellen kann.';
 const kBadName = "Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und '_' enthalten.";
+const kDeviceName =
+  'Der Dateiname ist unter Windows einem Gerät vorbehalten (wie CON, NUL, COM1 oder LPT1).';
+const kBadSeed = 'Der Startwert muss eine ganze Zahl von 0 bis 4294967295 sein.';
+const kSettingsChanged = 'Die Einstellungen sind geändert: \u201EStart !\u201C macht die Karte dazu.';
 
 async function typeInto(page, selector, text) {
   await page.click(selector, { clickCount: 3 });
@@ -53,6 +61,15 @@ function pixelsDiffering(page, a, b) {
 const text = (page, selector) => page.$eval(selector, (e) => e.textContent);
 const visible = (page, selector) => page.$eval(selector, (e) => !e.hidden);
 const disabled = (page, selector) => page.$eval(selector, (e) => e.disabled);
+const checked = (page, selector) => page.$eval(selector, (e) => e.checked);
+// Whether the element is drawn at all (no hidden ancestor).
+const drawn = (page, selector) => page.$eval(selector, (e) => e.getClientRects().length > 0);
+// Whether the element lies wholly inside the window as it is scrolled.
+const inView = (page, selector) => page.$eval(selector, (e) => {
+  const r = e.getBoundingClientRect();
+  return r.width > 0 && r.top >= 0 && r.left >= 0 && r.bottom <= innerHeight &&
+    r.right <= innerWidth;
+});
 
 test('the page makes, names and downloads the command line\'s map', async () => {
   const site = await openSite(builds.site);
@@ -68,6 +85,9 @@ test('the page makes, names and downloads the command line\'s map', async () => 
     assert.match(end.status, /^Fertig !!!/);
     assert.ok(end.lines.includes('Startwert: 1'), end.lines.join(' | '));
     assert.ok(end.lines.includes('Spieler platziert: 3 von 3'), end.lines.join(' | '));
+    // The boxes of the map file are ticked at first, fair starts not, as on the command line.
+    assert.deepEqual([await checked(page, '#start-objects'), await checked(page, '#harbours'),
+      await checked(page, '#fair-starts')], [true, true, false]);
 
     // The proposal is the command line's file name; the map, titled and named by the user,
     // has the bytes of the command line's --title and --out.
@@ -79,6 +99,9 @@ test('the page makes, names and downloads the command line\'s map', async () => 
     await typeInto(page, '#title', 'Östliche Fjorde');
     await typeInto(page, '#name', 'Fjorde.swd');
     assert.equal(await visible(page, '#save-message'), false);
+    // Each button names the file it downloads.
+    assert.deepEqual(await page.$$eval('#downloads button', (b) => b.map((e) => e.textContent)),
+      ['Karte (Fjorde.swd)', 'Vorschau (Fjorde.bmp)', 'Wie im Spiel (Fjorde.png)']);
     const map = await site.download(() => page.click('#download-map'));
     const bitmap = await site.download(() => page.click('#download-bitmap'));
     const png = await site.download(() => page.click('#download-render'));
@@ -90,13 +113,15 @@ test('the page makes, names and downloads the command line\'s map', async () => 
       assert.equal(sha(readFileSync(join(site.downloads, file))),
         sha(readFileSync(join(cli, file))), file);
     }
-    // The fairness index as analyze gives it (there with four decimals, here with three).
+    // The fairness index as analyze gives it (there with four decimals, here with three,
+    // always three), and its count of the harbour places.
     const analysis = JSON.parse((await run(builds.binary,
       ['analyze', '--json', join(cli, 'Fjorde.swd')])).stdout);
-    const fairness = end.lines.find((l) => l.startsWith('Fairness der Starts: '));
-    assert.match(fairness || '', /^Fairness der Starts: [01],\d{1,3} \(1 = ausgeglichen\)$/);
+    const fairness = end.lines.find((l) => l.startsWith('Fairness-Index: '));
+    assert.match(fairness || '', /^Fairness-Index: [01],\d{3} \(1 = gleich gute Starts\)$/);
     assert.ok(Math.abs(Number(fairness.replace(/[^\d,]/g, '').replace(',', '.')) -
       analysis.fairness.index) <= 0.00055, fairness);
+    assert.ok(end.lines.includes(`Hafenplätze: ${analysis.harbours.length}`), end.lines.join(' | '));
 
     // The picture as in the game: a PNG of render's default size for a 64-wide map, with
     // the pixels of `swdgen render`.
@@ -117,6 +142,10 @@ test('the page makes, names and downloads the command line\'s map', async () => 
     await typeInto(page, '#title', 'Östliche Fjorde');
     await typeInto(page, '#name', 'Karte/1');
     assert.equal(await text(page, '#save-message'), kBadName);
+    // A name Windows keeps for a device cannot be copied into the game's folder there.
+    await typeInto(page, '#name', 'con');
+    assert.equal(await text(page, '#save-message'), kDeviceName);
+    assert.equal(await disabled(page, '#download-map'), true);
     await typeInto(page, '#name', 'Fjorde');
     assert.equal(await visible(page, '#save-message'), false);
     assert.equal(await disabled(page, '#download-map'), false);
@@ -125,25 +154,40 @@ test('the page makes, names and downloads the command line\'s map', async () => 
 
     // The address remakes the map.
     const address = await page.evaluate(() => location.search);
-    assert.equal(address, '?seed=1&width=64&height=64&type=oedland&players=3');
+    assert.equal(address,
+      '?seed=1&width=64&height=64&type=oedland&players=3&start-objects=1&harbours=1');
     const again = await site.page(address);
     assert.deepEqual(await again.evaluate(() => [document.getElementById('width').value,
       document.getElementById('height').value, document.getElementById('type-1').checked,
       document.getElementById('seed').value]), ['64', '64', true, '1']);
     await again.close();
 
-    // Ticked, the box is part of the address and the map gets the start objects, as with
-    // --start-objects.
+    // Fair starts ticked, the two marks unticked: the address keeps them (an unticked box
+    // too), the map is --fair-starts --no-start-objects --no-harbours, the command line says
+    // so, and the index is shown before and after the fair placement.
+    await page.click('#fair-starts');
     await page.click('#start-objects');
-    assert.equal(await page.evaluate(() => location.search), address + '&start-objects=1');
-    assert.ok((await runToEnd(page)).finished);
-    const marked = await site.download(() => page.click('#download-map'));
+    await page.click('#harbours');
+    const changed = '?seed=1&width=64&height=64&type=oedland&players=3&fair-starts=1' +
+      '&start-objects=0&harbours=0';
+    assert.equal(await page.evaluate(() => location.search), changed);
+    const fair = await runToEnd(page);
+    assert.ok(fair.finished, fair.status);
+    const plain = await site.download(() => page.click('#download-map'));
+    const options = ['--fair-starts', '--no-start-objects', '--no-harbours'];
     await run(builds.binary, ['generate', '--seed', '1', '--width', '64', '--height', '64',
-      '--type', 'oedland', '--start-objects', '--out', 'marked.swd', '--quiet'], { cwd: cli });
-    assert.equal(sha(readFileSync(join(site.downloads, marked))),
-      sha(readFileSync(join(cli, 'marked.swd'))));
-    assert.notEqual(sha(readFileSync(join(cli, 'marked.swd'))),
+      '--type', 'oedland', ...options, '--out', 'plain.swd', '--quiet'], { cwd: cli });
+    assert.equal(sha(readFileSync(join(site.downloads, plain))),
+      sha(readFileSync(join(cli, 'plain.swd'))));
+    assert.notEqual(sha(readFileSync(join(cli, 'plain.swd'))),
       sha(readFileSync(join(cli, proposed + '.swd'))));
+    assert.ok((await text(page, '#command-line')).includes(' ' + options.join(' ') + ' '));
+    assert.ok(fair.lines.some((l) => /^Fairness-Index: [01],\d{3} \u2192 [01],\d{3} \(/.test(l)),
+      fair.lines.join(' | '));
+    const kept = await site.page(changed);
+    assert.deepEqual([await checked(kept, '#fair-starts'), await checked(kept, '#start-objects'),
+      await checked(kept, '#harbours')], [true, false, false]);
+    await kept.close();
     assert.deepEqual(site.errors, []);
   } finally {
     await site.close();
@@ -167,6 +211,8 @@ test('a run stops at once, and the next one runs', async () => {
     const end = await runToEnd(page);
     assert.ok(end.finished, end.status);
     assert.ok(end.lines.includes('Startwert: 7'));
+    // "Start !", disabled during the run, has the keyboard again after it.
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'start');
     assert.deepEqual(site.errors, []);
   } finally {
     await site.close();
@@ -179,7 +225,9 @@ test('"Spezial" builds the land from the picture chosen, as the command line doe
   try {
     writeFileSync(join(dir, 'schmal.bmp'), picture(48, 64, 1));
     writeFileSync(join(dir, 'insel.bmp'), picture(64, 64, 1));
-    const page = await site.page('?seed=3&width=64&height=64&extended=1&shape=spezial');
+    writeFileSync(join(dir, 'zwei.bmp'), picture(64, 64, 1, true));
+    const page = await site.page('?seed=3&width=64&height=64&extended=1&shape=spezial' +
+      '&start-objects=1&harbours=1');
     const none = 'Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.';
     assert.equal(await text(page, '#picture-message'), none);
     await page.click('#start');
@@ -202,9 +250,270 @@ test('"Spezial" builds the land from the picture chosen, as the command line doe
     await run(builds.binary, ['generate', '--seed', '3', '--width', '64', '--height', '64',
       '--shape', 'spezial', '--picture', 'insel.bmp', '--out', 'karte.swd', '--quiet'], { cwd: dir });
     assert.equal(sha(readFileSync(join(site.downloads, map))), sha(readFileSync(join(dir, 'karte.swd'))));
+
+    // Two players on two islands: the harbour places let them reach each other by ship;
+    // without them the page says that neither can reach the other.
+    // Another picture is another setting: the result goes.
+    await input.uploadFile(join(dir, 'zwei.bmp'));
+    await page.waitForFunction(() => document.getElementById('result').hidden);
+    assert.equal(await text(page, '#picture-message'), '');
+    await page.click('#players-1');
+    const ships = await runToEnd(page);
+    assert.ok(ships.lines.includes('Hafenplätze: 2'), ships.lines.join(' | '));
+    assert.ok(!ships.lines.some((l) => l.includes('Gegner')), ships.lines.join(' | '));
+    await page.click('#harbours');
+    const apart = await runToEnd(page);
+    assert.ok(apart.lines.includes('Hafenplätze: 0'), apart.lines.join(' | '));
+    assert.ok(apart.lines.includes('Die Spieler 1, 2 können keinen Gegner erreichen.'),
+      apart.lines.join(' | '));
     assert.deepEqual(site.errors, []);
   } finally {
     await site.close();
     rmSync(dir, { recursive: true, force: true });
+  }
+});
+
+test('a result goes from the page once the form no longer holds its settings', async () => {
+  const site = await openSite(builds.site);
+  try {
+    const page = await site.page('?seed=5&width=64&height=64&start-objects=1&harbours=1');
+    assert.ok((await runToEnd(page)).finished);
+    // The title and file name belong to the result, not to the settings.
+    await typeInto(page, '#name', 'Gruen');
+    assert.equal(await text(page, '#download-map'), 'Karte (Gruen.swd)');
+    // Another landscape type: the Grünland map and its downloads are gone.
+    await page.click('#type-2');
+    assert.equal(await visible(page, '#result'), false);
+    assert.equal(await drawn(page, '#download-map'), false);
+    assert.equal(await visible(page, '#views'), false);
+    assert.equal(await text(page, '#status'), kSettingsChanged);
+    // Back to Grünland is not the map either: it is made again.
+    await page.click('#type-0');
+    assert.equal(await visible(page, '#result'), false);
+    assert.ok((await runToEnd(page)).finished);
+    // So does another seed, even one that is not one yet.
+    await typeInto(page, '#seed', '6x');
+    assert.equal(await visible(page, '#result'), false);
+    await typeInto(page, '#seed', '6');
+    assert.ok((await runToEnd(page)).finished);
+    // A run that is refused ("Spezial" without a picture) leaves nothing to download.
+    await page.click('#extended');
+    await page.click('#shape-5');
+    await page.click('#start');
+    assert.equal(await text(page, '#status'),
+      'Für die Grundform \u201ESpezial\u201C ist kein Bild gewählt.');
+    assert.equal(await visible(page, '#result'), false);
+    assert.equal(await drawn(page, '#download-map'), false);
+    assert.deepEqual(site.errors, []);
+  } finally {
+    await site.close();
+  }
+});
+
+test('a link with wrong values says which, and what the page uses instead', async () => {
+  const site = await openSite(builds.site);
+  try {
+    const page = await site.page('?seed=abc&width=33&height=64&players=99&type=xyz' +
+      '&resources=100,100,0,0&start-objects=ja');
+    assert.equal(await visible(page, '#link-problems'), true);
+    const seed = await page.$eval('#seed', (e) => e.value);
+    assert.match(seed, /^\d+$/);
+    assert.deepEqual(await page.$$eval('#link-problem-list li', (l) => l.map((e) => e.textContent)), [
+      `\u201Eseed=abc\u201C: der Startwert ist eine ganze Zahl von 0 bis 4294967295; verwendet: der neu gezogene Startwert ${seed}.`,
+      '\u201Ewidth=33\u201C: die Breite ist 32 bis 256 in Schritten von 16; verwendet: 128.',
+      '\u201Etype=xyz\u201C: der Landschaftstyp ist gruenland, oedland, winterland; verwendet: gruenland.',
+      '\u201Eplayers=99\u201C: die Spieler-Anzahl ist 1 bis 7; verwendet: 3.',
+      '\u201Estart-objects=ja\u201C: der Wert ist 1 (an) oder 0 (aus); verwendet: 0.',
+      '\u201Eresources=100,100,0,0\u201C: die vier Anteile Kohle, Gold, Eisen, Granit ergeben zusammen 100; verwendet: 54,15,26,5.',
+    ]);
+    // The form and the address hold what is used.
+    assert.deepEqual(await page.evaluate(() => [document.getElementById('width').value,
+      document.getElementById('height').value, document.getElementById('type-0').checked,
+      document.getElementById('players-2').checked]), ['128', '64', true, true]);
+    assert.equal(await page.evaluate(() => location.search),
+      `?seed=${seed}&width=128&height=64&type=gruenland&players=3&start-objects=0&harbours=0`);
+    await page.click('#link-problems-close');
+    assert.equal(await visible(page, '#link-problems'), false);
+    // A sound link says nothing.
+    const sound = await site.page('?seed=1&width=64&height=64&players=2&start-objects=0&harbours=1');
+    assert.equal(await visible(sound, '#link-problems'), false);
+    assert.deepEqual(site.errors, []);
+  } finally {
+    await site.close();
+  }
+});
+
+// The controls of the page, as a screen reader finds them, that have no name.
+async function unnamedControls(page) {
+  const kControls = ['button', 'checkbox', 'combobox', 'radio', 'slider', 'spinbutton',
+    'textbox', 'searchbox', 'listbox', 'link', 'progressbar'];
+  const found = { unnamed: [], sliders: 0 };
+  const walk = (node) => {
+    if (kControls.includes(node.role)) {
+      if (!(node.name || '').trim()) found.unnamed.push(`${node.role} ${node.value ?? ''}`);
+      if (node.role === 'slider') found.sliders += 1;
+    }
+    for (const child of node.children || []) walk(child);
+  };
+  walk(await page.accessibility.snapshot({ interestingOnly: false }));
+  return found;
+}
+
+test('every control has a name', async () => {
+  const site = await openSite(builds.site);
+  try {
+    // All the extended settings, with the picture's chooser, before a run ...
+    const form = await site.page('?extended=1&shape=spezial&width=64&height=64');
+    const before = await unnamedControls(form);
+    assert.deepEqual(before.unnamed, []);
+    // (the 25 sliders of the proportions, the 4 shares, 4 granite, trees, 6 animals)
+    assert.ok(before.sliders >= 40, String(before.sliders));
+    // ... and the result's controls after one.
+    const page = await site.page('?seed=2&width=64&height=64&extended=1');
+    assert.ok((await runToEnd(page)).finished);
+    assert.deepEqual((await unnamedControls(page)).unnamed, []);
+    assert.deepEqual(site.errors, []);
+  } finally {
+    await site.close();
+  }
+});
+
+// The preview's zoom: the canvas drawn at a whole number of screen pixels per pixel.
+function zoom(page) {
+  return page.$eval('#preview', (c) => {
+    const r = c.getBoundingClientRect();
+    // Less the 1-pixel border on each side.
+    return [(r.width - 2) / c.width, (r.height - 2) / c.height];
+  });
+}
+
+test('the page fits a phone and a laptop, and shows the result after a run', async () => {
+  const site = await openSite(builds.site);
+  try {
+    // A phone: "Start !" in view at once, nothing wider than the window, the proportions
+    // inside their box; after a run the result and its downloads in view.
+    const phone = await site.page('?seed=4&width=128&height=128&extended=1&type=oedland',
+      { width: 390, height: 844, isMobile: true, hasTouch: true });
+    assert.equal(await inView(phone, '#start'), true);
+    assert.equal(await phone.evaluate(() => document.documentElement.scrollWidth), 390);
+    assert.deepEqual(await phone.$eval('#proportions', (table) => {
+      const box = table.closest('fieldset').getBoundingClientRect();
+      return [...table.querySelectorAll('input, th')].filter((e) => {
+        const r = e.getBoundingClientRect();
+        return r.width > 0 && (r.left < box.left || r.right > box.right);
+      }).map((e) => e.id || e.textContent);
+    }), []);
+    const [across] = await zoom(phone);
+    assert.ok(Number.isInteger(across) && across >= 2, String(across));
+    assert.ok((await runToEnd(phone)).finished);
+    for (const selector of ['#result-lines', '#downloads']) {
+      assert.equal(await inView(phone, selector), true, selector);
+    }
+    await phone.screenshot({ path: screenshot.replace(/\.png$/, '-390.png') });
+
+    // A laptop: a 256 map drawn at twice its size, and after the run the map, the result
+    // and the downloads all in view.
+    const laptop = await site.page('?seed=4&width=256&height=256', { width: 1366, height: 768 });
+    assert.deepEqual(await zoom(laptop), [2, 2]);
+    assert.ok((await runToEnd(laptop)).finished);
+    assert.deepEqual(await zoom(laptop), [2, 2]);
+    for (const selector of ['#preview', '#result-lines', '#downloads']) {
+      assert.equal(await inView(laptop, selector), true, selector);
+    }
+    assert.equal(await laptop.evaluate(() => document.documentElement.scrollWidth), 1366);
+    await laptop.screenshot({ path: screenshot.replace(/\.png$/, '-1366.png') });
+    assert.deepEqual(site.errors, []);
+  } finally {
+    await site.close();
+  }
+});
+
+// Keeps what the page's workers send it: the kind of each message, the module's memory
+// where it is told, and the run's time.
+function recordWorkers() {
+  const Original = window.Worker;
+  window.workerMessages = [];
+  window.Worker = class extends Original {
+    constructor(...args) {
+      super(...args);
+      this.addEventListener('message', (event) => {
+        const m = event.data;
+        window.workerMessages.push({ kind: m.kind, memory: m.memory, prepared: m.prepared,
+          milliseconds: m.result && m.result.milliseconds,
+          mapBytes: m.result && m.result.map.length });
+      });
+    }
+  };
+}
+
+test('the module is ready for the largest map before the first run', async (t) => {
+  const site = await openSite(builds.site);
+  try {
+    const page = await site.page('?seed=8&width=256&height=256', undefined, recordWorkers);
+    await page.waitForSelector('body[data-warm="true"]', { timeout: 60000 });
+    const times = [];
+    for (let i = 0; i < 3; ++i) {
+      const started = Date.now();
+      assert.ok((await runToEnd(page)).finished);
+      times.push(Date.now() - started);
+    }
+    const messages = await page.evaluate(() => window.workerMessages);
+    const kinds = messages.map((m) => m.kind).filter((k) => k === 'ready' || k === 'done');
+    assert.deepEqual(kinds, ['ready', 'done', 'done', 'done']);
+    // Before the first run the worker has made a map of the largest size (its functions
+    // compiled and optimised), and that run needs no more memory than the module has then.
+    const ready = messages.find((m) => m.kind === 'ready');
+    const done = messages.filter((m) => m.kind === 'done');
+    assert.deepEqual(ready.prepared, { width: 256, height: 256, mapBytes: done[0].mapBytes });
+    assert.deepEqual(done.map((m) => m.memory), [ready.memory, ready.memory, ready.memory]);
+    t.diagnostic(`256 x 256 runs after the warm-up, in the worker: ${
+      done.map((m) => Math.round(m.milliseconds)).join(', ')} ms; Start to result: ${
+      times.join(', ')} ms`);
+    assert.deepEqual(site.errors, []);
+  } finally {
+    await site.close();
+  }
+});
+
+test('the seed is checked once, the index has three decimals, and the README is linked', async () => {
+  const site = await openSite(builds.site);
+  try {
+    const page = await site.page('?seed=12&width=64&height=64&start-objects=1&harbours=1');
+    // A seed past the largest leaves no other seed in the address.
+    await typeInto(page, '#seed', '4294967296');
+    assert.equal(await page.evaluate(() => new URLSearchParams(location.search).get('seed')), null);
+    assert.equal(await text(page, '#seed-message'), kBadSeed);
+    // Start says it once, in the field's own message.
+    await page.click('#start');
+    assert.equal(await page.evaluate((m) => document.body.innerText.split(m).length - 1, kBadSeed), 1);
+    assert.equal(await disabled(page, '#start'), false);
+    await typeInto(page, '#seed', '53');
+    assert.equal(await page.evaluate(() => new URLSearchParams(location.search).get('seed')), '53');
+    assert.equal(await visible(page, '#seed-message'), false);
+
+    // The hint during the run names the README: a link to it, a page of the site.
+    await page.evaluate(() => {
+      window.hintLinks = [];
+      new MutationObserver(() => {
+        for (const a of document.querySelectorAll('#hint a')) window.hintLinks.push(a.href);
+      }).observe(document.getElementById('hint'), { childList: true, subtree: true });
+    });
+    const end = await runToEnd(page);
+    assert.ok(end.finished);
+    // The fairness index with three decimals, as the README says, a last 0 too (analyze:
+    // 0.8601).
+    assert.ok(end.lines.includes('Fairness-Index: 0,860 (1 = gleich gute Starts)'),
+      end.lines.join(' | '));
+    const links = await page.evaluate(() => window.hintLinks);
+    assert.ok(links.length > 0);
+    const header = await page.$eval('header a', (a) => a.href);
+    for (const link of [links[0], header]) {
+      assert.equal(link, site.url + 'readme.html');
+      const readme = await page.evaluate(async (url) => (await fetch(url)).text(), link);
+      assert.match(readme, /## Web page/);
+    }
+    assert.deepEqual(site.errors, []);
+  } finally {
+    await site.close();
   }
 });

@@ -1,7 +1,8 @@
 // A picture for the "Spezial" shape: an 8-bit Windows bitmap of the map's size whose
 // palette indices lay sea round the edge, land with a lake, mountains with every kind of
-// ore, lava and desert; `variant` moves the features.
-export function picture(width, height, variant) {
+// ore, lava and desert; `variant` moves the features, and `strait` parts the land into two
+// islands with a broad sea between them.
+export function picture(width, height, variant, strait = false) {
   const stride = (width + 3) & ~3;
   const dataOffset = 14 + 40 + 256 * 4;
   const bytes = new Uint8Array(dataOffset + stride * height);
@@ -23,7 +24,7 @@ export function picture(width, height, variant) {
       const dy = (y - height / 2) / (height / 2);
       const r = Math.sqrt(dx * dx + dy * dy);
       let index = 0;
-      if (r > 0.85) index = 1;
+      if (r > 0.85 || (strait && Math.abs(dx) < 0.3)) index = 1;
       else if (Math.abs(dx + 0.3) < 0.12 && Math.abs(dy - 0.2) < 0.15) index = 17;
       else if (Math.abs(dy + 0.35 - 0.05 * (variant % 3)) < 0.07) index = ores[(x >> 3) % ores.length];
       else if (dx > 0.4 && dy > 0.1) index = 10;

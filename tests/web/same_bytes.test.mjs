@@ -2,8 +2,9 @@
 // base shape, landscape type and size class, the map and bitmap that the module makes
 // through the page's own settings table (settings.js) and session (session.js), titled as
 // the page titles a download, have the SHA-256 of those `swdgen generate` writes with the
-// command line the page shows for them; and the fairness index the page shows is the one
-// `swdgen analyze` gives for that map.
+// command line the page shows for them, with the map file's marks (start objects, harbour
+// places) and fair starts on and off; and the fairness index, the harbour places and the
+// starts cut off that the page shows are those `swdgen analyze` finds on that map.
 //
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -30,6 +31,13 @@ const sha = (bytes) => createHash('sha256').update(bytes).digest('hex');
 // One case: the settings that differ from the defaults, a seed and a title.
 function settings(changes) {
   return Object.assign(S.defaults(), changes);
+}
+
+// The cases whose "Spezial" picture parts the land into two islands.
+const straits = new WeakSet();
+function strait(state) {
+  straits.add(state);
+  return state;
 }
 
 const kTitles = ['Phantasia-Zufall', 'Östliche Fjorde', 'A', 'Grün & Weiß', 'ABCDEFGHIJKLMNOP'];
@@ -79,7 +87,27 @@ cases.push(
   settings({ seed: 25, width: 256, height: 128, extended: true, shape: 1, animals: [20, 20, 20, 20, 20, 20] }),
   settings({ seed: 26, width: 144, height: 256, type: 2, extended: true, shape: 5, coast: 0 }),
   settings({ seed: 27, width: 80, height: 112, type: 1, extended: true, shape: 5, coast: 10 }),
-  settings({ seed: 28, width: 96, height: 96, type: 2, players: 5, startObjects: true }),
+  settings({ seed: 28, width: 96, height: 96, type: 2, players: 5, startObjects: false }),
+  // The marks of the map file and fair starts, alone and together, where the sea parts the
+  // players (the spiral and the ring) and where it does not.
+  settings({ seed: 29, width: 128, height: 128, extended: true, shape: 2, players: 4, harbours: false }),
+  settings({ seed: 30, width: 128, height: 128, extended: true, shape: 2, players: 4 }),
+  settings({ seed: 31, width: 160, height: 160, players: 6, fairStarts: true }),
+  settings({
+    seed: 32, width: 144, height: 112, type: 1, extended: true, shape: 4, players: 5,
+    fairStarts: true, startObjects: false,
+  }),
+  settings({
+    seed: 33, width: 96, height: 128, type: 2, extended: true, shape: 3, players: 3,
+    fairStarts: true, harbours: false, startObjects: false,
+  }),
+  settings({ seed: 34, width: 64, height: 64, players: 2, island: false, fairStarts: true, harbours: false }),
+  // Two islands: with harbour places the starts reach each other by ship, without they
+  // are cut off.
+  strait(settings({ seed: 35, width: 96, height: 64, extended: true, shape: 5, players: 2 })),
+  strait(settings({
+    seed: 36, width: 96, height: 64, extended: true, shape: 5, players: 2, harbours: false,
+  })),
 );
 
 const module = await createSwdgen({ wasmBinary: readFileSync(join(site, 'swdgen.wasm')) });
@@ -97,7 +125,8 @@ function moduleRun(state, title, pictureFile) {
     assert.equal(titled.problem, undefined);
     return {
       map: titled.bytes, bitmap: r.bitmap, name: r.proposedName, placed: r.playersPlaced,
-      fairness: session.fairness(),
+      fairness: session.fairness(), fairnessBefore: session.fairnessBefore(),
+      harbours: session.harbourPlaces(), cutOff: session.cutOffNote(),
     };
   } finally {
     session.destroy();
@@ -106,7 +135,7 @@ function moduleRun(state, title, pictureFile) {
 
 test(`the module makes the command line's bytes (${cases.length} cases)`, async () => {
   assert.ok(cases.length >= 30);
-  const covered = { shapes: new Set(), types: new Set(), sides: new Set() };
+  const covered = { shapes: new Set(), types: new Set(), sides: new Set(), harbours: 0, cutOff: 0 };
   for (const [i, state] of cases.entries()) {
     const e = S.effective(state);
     covered.shapes.add(e.shape);
@@ -117,7 +146,7 @@ test(`the module makes the command line's bytes (${cases.length} cases)`, async 
     try {
       let pictureFile = null;
       if (S.SHAPES[e.shape].picture) {
-        pictureFile = { name: `bild${i}.bmp`, bytes: picture(e.width, e.height, i) };
+        pictureFile = { name: `bild${i}.bmp`, bytes: picture(e.width, e.height, i, straits.has(state)) };
         writeFileSync(join(dir, pictureFile.name), pictureFile.bytes);
       }
       const args = S.toCommandLine(state, { title, picture: pictureFile && pictureFile.name });
@@ -136,6 +165,16 @@ test(`the module makes the command line's bytes (${cases.length} cases)`, async 
       // analyze writes the index with four decimals.
       if (analysis.fairness === null) assert.equal(web.fairness, null, label);
       else assert.ok(Math.abs(web.fairness - analysis.fairness.index) <= 0.00005, label);
+      assert.equal(web.harbours, `Hafenplätze: ${analysis.harbours.length}`, label);
+      assert.equal(web.cutOff, cutOffNote(analysis.starts), label);
+      covered.harbours += analysis.harbours.length > 0 ? 1 : 0;
+      covered.cutOff += web.cutOff ? 1 : 0;
+      // The placement before the fair one, only with fair starts and two starts or more.
+      if (e.fairStarts && web.placed >= 2) {
+        assert.ok(web.fairnessBefore >= 0 && web.fairnessBefore <= 1, label);
+      } else {
+        assert.equal(web.fairnessBefore, null, label);
+      }
     } finally {
       rmSync(dir, { recursive: true, force: true });
     }
@@ -143,14 +182,38 @@ test(`the module makes the command line's bytes (${cases.length} cases)`, async 
   assert.equal(covered.shapes.size, S.SHAPES.length);
   assert.equal(covered.types.size, 3);
   assert.equal(covered.sides.size, S.SIZES.length);
-  assert.ok(cases.some((c) => c.startObjects));
+  for (const key of ['startObjects', 'harbours', 'fairStarts']) {
+    assert.ok(cases.some((c) => c[key]) && cases.some((c) => !c[key]), key);
+  }
+  assert.ok(covered.harbours > 0 && covered.cutOff > 0, JSON.stringify(covered));
 });
 
-test('the address keeps every setting a run uses', () => {
+// The note the page shows for starts that reach no rival, from analyze's report of them.
+function cutOffNote(starts) {
+  const cut = starts.filter((s) => s.reach === 'none').map((s) => s.player);
+  if (cut.length === 0) return '';
+  return cut.length === 1 ? `Spieler ${cut[0]} kann keinen Gegner erreichen.`
+    : `Die Spieler ${cut.join(', ')} können keinen Gegner erreichen.`;
+}
+
+test('the address keeps every setting a run uses, and old addresses what they meant', () => {
   for (const state of cases) {
-    const back = S.fromQuery(S.toQuery(state));
+    const problems = [];
+    const back = S.fromQuery(S.toQuery(state), problems);
     assert.deepEqual(S.effective(back), S.effective(state), S.toQuery(state));
+    assert.deepEqual(problems, [], S.toQuery(state));
   }
+  // The page's addresses from before the harbour places named the start objects only when
+  // they were ticked, and their maps had no harbour places: the map they made is made again.
+  const old = '?seed=1&width=64&height=64&type=oedland&players=3';
+  for (const [address, startObjects] of [[old, false], [old + '&start-objects=1', true]]) {
+    const s = S.fromQuery(address);
+    assert.deepEqual([s.startObjects, s.harbours, s.fairStarts], [startObjects, false, false], address);
+    assert.ok(S.toCommandLine(s).includes('--no-harbours'), address);
+  }
+  // An address without a seed (typed by hand) has the defaults: both marks.
+  const bare = S.fromQuery('?width=64&height=64');
+  assert.deepEqual([bare.startObjects, bare.harbours, bare.fairStarts], [true, true, false]);
 });
 
 test('a picture is refused with the command line\'s words', async () => {
@@ -192,6 +255,8 @@ test('the save checks speak as the save dialog', () => {
     assert.equal(session.checkName('Karte007'), '');
     assert.equal(session.checkName('Karte/07'),
       "Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und '_' enthalten.");
+    assert.equal(session.checkName('con'),
+      'Der Dateiname ist unter Windows einem Gerät vorbehalten (wie CON, NUL, COM1 oder LPT1).');
     // A title the game cannot show leaves the map as it was.
     assert.equal(session.titledMap(new Uint8Array(10), 'Preis: 5 €').problem,
       'Der Landschaftsname enthält ein Zeichen, das das Spiel nicht darstellen kann.');

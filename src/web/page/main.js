@@ -7,6 +7,7 @@ const $ = (id) => document.getElementById(id);
 
 const kRunStopped = 'Generierung abgebrochen';
 const kBadSeed = 'Der Startwert muss eine ganze Zahl von 0 bis 4294967295 sein.';
+const kSettingsChanged = 'Die Einstellungen sind geändert: \u201EStart !\u201C macht die Karte dazu.';
 const kPreviewBackground = [192, 192, 192];
 
 // What the result panel lists, one line each; a line returns nothing to be left out. A
@@ -14,30 +15,45 @@ const kPreviewBackground = [192, 192, 192];
 const resultLines = [
   (r) => 'Spieler platziert: ' + r.playersPlaced + ' von ' + r.playersRequested,
   (r) => r.playersNote,
-  (r) => 'Fairness der Starts: ' + (r.fairness === null ? 'keine (weniger als zwei Startpositionen)'
-    : decimal(r.fairness, 0, 3) + ' (1 = ausgeglichen)'),
+  (r) => 'Fairness-Index: ' + (r.fairness === null ? 'keiner (weniger als zwei Starts)'
+    : (r.fairnessBefore === null ? '' : fairness(r.fairnessBefore) + ' \u2192 ') +
+      fairness(r.fairness) + ' (1 = gleich gute Starts)'),
+  (r) => r.harbourPlaces,
+  (r) => r.cutOff,
   (r, run) => 'Startwert: ' + run.state.seed,
-  (r) => 'Dauer: ' + decimal(r.milliseconds / 1000, 2, 2) + ' s',
+  (r) => 'Dauer: ' + decimal(r.milliseconds / 1000, 2) + ' s',
 ];
 
-function decimal(value, least, most) {
-  return value.toLocaleString('de-DE',
-    { minimumFractionDigits: least, maximumFractionDigits: most });
+// Words of the core's texts that name something the page can show: they become links.
+const kTextLinks = [{ words: 'README des Projekts', href: 'readme.html' }];
+
+// German numbers with two and three decimals. Made when the page loads: the browser's
+// first German number format takes longer than a whole run.
+const kDecimals = [2, 3].map((digits) => new Intl.NumberFormat('de-DE',
+  { minimumFractionDigits: digits, maximumFractionDigits: digits }));
+
+function decimal(value, digits) {
+  return kDecimals[digits - 2].format(value);
+}
+
+// The fairness index as `swdgen analyze` prints it, with three decimals.
+function fairness(index) {
+  return decimal(index, 3);
 }
 
 // The files a finished run offers, under the chosen file name, one button each. `bytes`
 // returns (or promises) { bytes } or { problem }; another file of the run is one more entry.
 const downloads = [
   {
-    id: 'download-map', label: 'Karte (.swd)', extension: '.swd',
+    id: 'download-map', label: 'Karte', extension: '.swd',
     type: 'application/octet-stream', bytes: (r, title) => helper.titledMap(r.map, title),
   },
   {
-    id: 'download-bitmap', label: 'Vorschau (.bmp)', extension: '.bmp',
+    id: 'download-bitmap', label: 'Vorschau', extension: '.bmp',
     type: 'image/bmp', bytes: (r) => ({ bytes: r.bitmap }),
   },
   {
-    id: 'download-render', label: 'Wie im Spiel (.png)', extension: '.png',
+    id: 'download-render', label: 'Wie im Spiel', extension: '.png',
     type: 'image/png', bytes: renderPng,
   },
 ];
@@ -49,12 +65,14 @@ function renderPng() {
   'image/png'));
 }
 
-let state = S.fromQuery(location.search);
+const linkProblems = [];
+let state = S.fromQuery(location.search, linkProblems, drawSeed);
 let helper = null;   // a session on the page's own module, for the checks and the titles
 let picture = null;  // { name, bytes } of the "Spezial" picture
 let worker = null;
-let running = false;
-let finished = null; // { state, result, picture } of the last finished run
+let running = null;  // { state, picture } of the run going on
+let finished = null; // { state, result, picture } of the last finished run, while the form
+                     // still holds its settings
 
 function drawSeed() {
   return crypto.getRandomValues(new Uint32Array(1))[0];
@@ -102,7 +120,7 @@ function buildForm() {
     });
   }
   for (const [id, key] of [['island', 'island'], ['extended', 'extended'],
-    ['start-objects', 'startObjects']]) {
+    ['fair-starts', 'fairStarts'], ['start-objects', 'startObjects'], ['harbours', 'harbours']]) {
     $(id).checked = state[key];
     $(id).addEventListener('change', () => {
       state[key] = $(id).checked;
@@ -142,10 +160,10 @@ function buildForm() {
     const text = $('seed').value.trim();
     const ok = /^\d+$/.test(text) && Number(text) <= 4294967295;
     show($('seed-message'), ok ? '' : kBadSeed);
-    if (ok) {
-      state.seed = Number(text);
-      changed();
-    }
+    $('seed').setAttribute('aria-invalid', String(!ok));
+    // A seed that is not one is no seed: the address names none while it is typed.
+    state.seed = ok ? Number(text) : null;
+    changed();
   });
 }
 
@@ -153,17 +171,19 @@ function buildProportions() {
   const table = $('proportions');
   const head = element('tr', {}, element('th'));
   for (const g of S.PROPORTION_GROUPS) {
-    head.append(element('th', {}, element('div', { text: g.name }),
+    head.append(element('th', {}, element('div', { id: 'column-' + g.key, text: g.name }),
       element('div', { class: 'ends' }, element('span', { text: g.low }),
         element('span', { text: g.high }))));
   }
   table.append(head);
   for (const c of S.PROPORTION_ROWS) {
-    const row = element('tr', { id: 'row-' + c }, element('th', { class: 'row-label' }));
+    const row = element('tr', { id: 'row-' + c },
+      element('th', { class: 'row-label', id: 'row-label-' + c }));
     S.PROPORTION_GROUPS.forEach((g) => {
+      // Named by its row and column: "Wasser Anzahl".
       const input = element('input', {
         type: 'range', min: S.LEVEL.min, max: S.LEVEL.max, step: 1, id: g.key + '-' + c,
-        'data-group': g.key,
+        'data-group': g.key, 'aria-labelledby': 'row-label-' + c + ' column-' + g.key,
       });
       input.value = state[g.key][c];
       input.addEventListener('input', () => {
@@ -217,9 +237,14 @@ function show(e, text) {
 }
 
 // Everything that follows from the settings: the address, what is visible, the labels of
-// the type, the picture check and the preview's size.
+// the type, the picture check, the preview's size, and the last result, which goes once
+// the form no longer holds its settings.
 function changed() {
   history.replaceState(null, '', '?' + S.toQuery(state));
+  if (finished && !holdsSettingsOf(finished)) {
+    clearResult();
+    $('status').textContent = kSettingsChanged;
+  }
   const e = S.effective(state);
   $('estimate').textContent = ' ' + Math.floor(e.width * e.height * 0.0137 + 2.4264) + ' kB';
   $('extended-settings').hidden = !state.extended;
@@ -244,13 +269,31 @@ function changed() {
   }
   S.apply(helper, state);
   show($('picture-message'), shape.picture ? helper.check() : '');
-  if (!running) resetPreview(e.width, e.height);
+  if (!running && !finished) resetPreview(e.width, e.height);
   fitPreview();
 }
 
-function resetPreview(width, height) {
+// Whether the form holds the settings, seed and picture of a run.
+function holdsSettingsOf(run) {
+  return S.toQuery(run.state) === S.toQuery(state) &&
+    (!S.SHAPES[S.effective(state).shape].picture || run.picture === picture);
+}
+
+// Takes the result of the last run off the page, with its downloads: they would not hold
+// the map of the settings on the form.
+function clearResult() {
+  finished = null;
+  $('result').hidden = true;
+  $('views').hidden = true;
+  showView('preview');
+  const e = S.effective(state);
+  resetPreview(e.width, e.height, true);
+  fitPreview();
+}
+
+function resetPreview(width, height, always) {
   const canvas = $('preview');
-  if (canvas.width === width + 4 && canvas.height === height + 4) return;
+  if (!always && canvas.width === width + 4 && canvas.height === height + 4) return;
   canvas.width = width + 4;
   canvas.height = height + 4;
   const ctx = canvas.getContext('2d');
@@ -258,14 +301,19 @@ function resetPreview(width, height) {
   ctx.fillRect(0, 0, canvas.width, canvas.height);
 }
 
-// The preview at the largest whole-number zoom at which it fits its box and the window;
-// the picture as in the game, which is larger, scaled down to fit them.
+// The preview at the largest whole-number zoom at which it fits its box and the window
+// (with the head of the panel, and where the controls are below it, them too); the
+// picture as in the game, which is larger, scaled down to fit them.
 function fitPreview() {
   const box = $('preview-box');
-  const across = box.clientWidth - 8;
-  const down = window.innerHeight * 0.62;
+  const across = box.clientWidth - 10;
+  const controls = $('run-controls');
+  const below = controls.getBoundingClientRect().top > box.getBoundingClientRect().bottom - 1;
+  const head = $('generation').querySelector('.generation-head');
+  const down = window.innerHeight - head.offsetHeight - 64 -
+    (below ? controls.offsetHeight + $('hint').offsetHeight : 0);
   const canvas = $('preview');
-  const zoom = Math.max(1, Math.floor(Math.min(across, down) / Math.max(canvas.width, canvas.height)));
+  const zoom = Math.max(1, Math.floor(Math.min(across / canvas.width, down / canvas.height)));
   canvas.style.width = canvas.width * zoom + 'px';
   canvas.style.height = canvas.height * zoom + 'px';
   const render = $('render');
@@ -292,13 +340,23 @@ function drawPreview(width, height, rgba) {
   canvas.getContext('2d').putImageData(new ImageData(rgba, width, height), 0, 0);
 }
 
-function setRunning(on) {
-  running = on;
+// `run` is the run that starts, or null when it ended. The button that started it, or
+// the field the user was in, has the keyboard again afterwards: while they are disabled
+// the focus falls to the page.
+let focusBeforeRun = null;
+function setRunning(run) {
+  running = run;
+  const on = !!run;
+  if (on) focusBeforeRun = document.activeElement;
   $('start').disabled = on;
   $('new-landscape').disabled = on;
+  $('seed').disabled = on;
   $('stop').disabled = !on;
   $('settings').inert = on;
   document.body.classList.toggle('running', on);
+  if (!on && focusBeforeRun && document.activeElement === document.body) {
+    focusBeforeRun.focus({ preventScroll: true });
+  }
 }
 
 function makeWorker() {
@@ -309,15 +367,16 @@ function makeWorker() {
     if (w !== worker) return;
     const m = event.data;
     if (m.kind === 'status') $('status').textContent = m.text;
-    else if (m.kind === 'hint') $('hint').textContent = m.text;
+    else if (m.kind === 'hint') showText($('hint'), m.text);
     else if (m.kind === 'progress') {
       $('progress').hidden = m.value < 0;
       if (m.value >= 0) $('progress').value = m.value;
     } else if (m.kind === 'preview') drawPreview(m.width, m.height, m.rgba);
     else if (m.kind === 'refused') {
-      setRunning(false);
+      setRunning(null);
       $('status').textContent = m.problem;
     } else if (m.kind === 'done') finish(m.result);
+    else if (m.kind === 'ready') document.body.dataset.warm = 'true';
   };
   w.onerror = (event) => {
     event.preventDefault();
@@ -327,10 +386,15 @@ function makeWorker() {
   return w;
 }
 
+// Starts a run of the settings on the form. Whether it runs or is refused, the result of
+// an earlier run is gone.
 function start() {
   if (running) return;
-  if (!$('seed-message').hidden) {
-    $('status').textContent = kBadSeed;
+  clearResult();
+  if (state.seed === null) {
+    // The red line under the field says why.
+    $('status').textContent = '';
+    $('seed').focus();
     return;
   }
   S.apply(helper, state);
@@ -339,14 +403,10 @@ function start() {
     $('status').textContent = problem;
     return;
   }
-  finished = null;
-  $('result').hidden = true;
-  $('views').hidden = true;
-  showView('preview');
-  setRunning(true);
-  if (!worker) worker = makeWorker();
   const shape = S.SHAPES[S.effective(state).shape];
-  worker.postMessage({ state: S.copy(state), picture: shape.picture ? picture : null });
+  setRunning({ state: S.copy(state), picture: shape.picture ? picture : null });
+  if (!worker) worker = makeWorker();
+  worker.postMessage({ state: running.state, picture: running.picture });
 }
 
 // Ends the run at once: the worker, stuck in its one long call, is ended and a new one
@@ -354,15 +414,16 @@ function start() {
 function stop(message) {
   if (!running) return;
   worker.terminate();
-  worker = null;
-  setRunning(false);
+  // The next run's worker, prepared at once.
+  worker = makeWorker();
+  setRunning(null);
   $('progress').hidden = true;
   $('status').textContent = message || kRunStopped;
 }
 
 function finish(result) {
-  setRunning(false);
-  finished = { state: S.copy(state), result, picture: picture && picture.name };
+  finished = { state: running.state, picture: running.picture, result };
+  setRunning(null);
   const lines = $('result-lines');
   lines.replaceChildren();
   for (const line of resultLines) {
@@ -383,6 +444,7 @@ function finish(result) {
   $('name').value = result.proposedName;
   $('result').hidden = false;
   checkSave();
+  $('result').scrollIntoView({ block: 'nearest' });
 }
 
 // The file name as typed, without a ".swd" typed out of habit.
@@ -390,12 +452,17 @@ function chosenName() {
   return $('name').value.replace(/\.swd$/i, '');
 }
 
+// The save checks, and what the downloads hold: each button names its file, the command
+// line the settings of the map.
 function checkSave() {
   const problem = helper.checkName(chosenName()) || helper.checkTitle($('title').value);
   show($('save-message'), problem);
-  for (const d of downloads) $(d.id).disabled = !!problem;
+  for (const d of downloads) {
+    $(d.id).disabled = !!problem;
+    $(d.id).textContent = d.label + ' (' + (problem ? '' : chosenName()) + d.extension + ')';
+  }
   $('command-line').textContent = 'swdgen ' + S.toCommandLine(finished.state, {
-    title: $('title').value, name: chosenName(), picture: finished.picture,
+    title: $('title').value, name: chosenName(), picture: finished.picture && finished.picture.name,
   }).map(shellWord).join(' ');
 }
 
@@ -417,12 +484,37 @@ async function download(d) {
   setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
+// The core's text with the words it names as links (kTextLinks).
+function showText(e, text) {
+  e.replaceChildren();
+  let rest = text || '';
+  for (const link of kTextLinks) {
+    const at = rest.indexOf(link.words);
+    if (at < 0) continue;
+    e.append(rest.slice(0, at), element('a', { href: link.href, target: '_blank',
+      rel: 'noopener', text: link.words }));
+    rest = rest.slice(at + link.words.length);
+  }
+  e.append(rest);
+}
+
+// What an address named wrongly, and what the page uses instead.
+function showLinkProblems() {
+  if (!linkProblems.length) return;
+  $('link-problem-list').replaceChildren(...linkProblems.map((p) => element('li', { text: p })));
+  $('link-problems').hidden = false;
+  $('link-problems-close').addEventListener('click', () => { $('link-problems').hidden = true; });
+}
+
 async function init() {
+  // The worker first: it loads, compiles and warms its module while the page does the same.
+  worker = makeWorker();
   helper = new SwdgenSession(await createSwdgen());
   if (state.seed === null) state.seed = drawSeed();
   buildForm();
+  showLinkProblems();
   for (const d of downloads) {
-    const button = element('button', { type: 'button', id: d.id, text: d.label });
+    const button = element('button', { type: 'button', id: d.id });
     button.addEventListener('click', () => download(d));
     $('downloads').append(button);
   }
@@ -443,10 +535,8 @@ async function init() {
     if (event.key === 'Escape' && running) stop();
   });
   window.addEventListener('resize', fitPreview);
-  $('hint').textContent = helper.hint(1);
+  showText($('hint'), helper.hint(1));
   changed();
-  // Warm: the first start needs no wait for the worker's module.
-  worker = makeWorker();
   document.body.dataset.ready = 'true';
 }
 

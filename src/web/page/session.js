@@ -98,6 +98,22 @@
       return index < 0 ? null : index;
     }
 
+    // With fair starts, the index the random placement had on the same landscape; else null.
+    fairnessBefore() {
+      const index = this.m._swdgen_fairness_before(this.s);
+      return index < 0 ? null : index;
+    }
+
+    // "Hafenplätze: 3": the harbour places of the run's map that the game keeps.
+    harbourPlaces() {
+      return this.text(this.m._swdgen_harbour_places);
+    }
+
+    // "Spieler 3 kann keinen Gegner erreichen.", or empty where every start can.
+    cutOffNote() {
+      return this.text(this.m._swdgen_cut_off_note);
+    }
+
     // The run's map as the game shows it (`swdgen render`): { width, height, rgb }, or null
     // without a map.
     render() {

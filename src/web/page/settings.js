@@ -27,7 +27,7 @@
   const PROPORTION_GROUPS = [
     { key: 'amount', name: 'Anzahl', low: 'wenige', high: 'sehr viele' },
     { key: 'size', name: 'Größe', low: 'klein', high: 'groß' },
-    { key: 'decoration', name: 'Verzierungen', low: 'kahl', high: 'voll' },
+    { key: 'decoration', name: 'Verzie\u00ADrungen', low: 'kahl', high: 'voll' },
   ];
   const LEVEL = { min: 0, max: 10, initial: 5 };
 
@@ -85,7 +85,9 @@
       granite: GRANITE.map((g) => g.initial),
       treeGroups: TREE_GROUPS.initial,
       animals: filled(6, ANIMAL_LEVEL.initial),
-      startObjects: false,
+      fairStarts: false,
+      startObjects: true,
+      harbours: true,
     };
   }
 
@@ -113,7 +115,9 @@
   }
 
   // The address keeps what differs from the defaults, under the command line's option
-  // names; the seed and the size always.
+  // names; the seed, the size and the two marks of the map file always, so that a link
+  // says whether they were on (the addresses from before the harbour places had neither
+  // mark unless start-objects=1, and fromQuery reads them so).
   function toQuery(state) {
     const e = effective(state);
     const d = defaults();
@@ -124,7 +128,9 @@
     q.set('type', TYPES[e.type].key);
     q.set('players', String(e.players));
     if (!e.island) q.set('no-island', '1');
-    if (e.startObjects) q.set('start-objects', '1');
+    if (e.fairStarts) q.set('fair-starts', '1');
+    q.set('start-objects', e.startObjects ? '1' : '0');
+    q.set('harbours', e.harbours ? '1' : '0');
     if (e.extended) {
       q.set('extended', '1');
       if (e.shape !== d.shape) q.set('shape', SHAPES[e.shape].key);
@@ -159,52 +165,108 @@
     return values.includes(null) ? null : values;
   }
 
-  // The settings an address names; whatever it does not name, or names wrongly, keeps
-  // its default. Any extended value ticks "Erweiterte Einstellungen", as on the command
-  // line.
-  function fromQuery(search) {
+  // A mark of the address: "1" (or nothing after the name) is on, "0" off.
+  function flag(text) {
+    if (text === '' || text === '1') return true;
+    return text === '0' ? false : null;
+  }
+
+  const kOnOff = 'der Wert ist 1 (an) oder 0 (aus)';
+
+  // The settings an address names. Whatever it does not name keeps its default; a value
+  // it names wrongly too, and `problems` gets a sentence saying which value was wrong and
+  // what is used instead. Any extended value ticks "Erweiterte Einstellungen", as on the
+  // command line. A missing or wrong seed is drawn with `drawSeed` where one is given.
+  function fromQuery(search, problems = [], drawSeed = null) {
     const q = new URLSearchParams(search);
     const s = defaults();
+    const d = defaults();
+    const wrong = (key, given, rule, used) => {
+      problems.push(`\u201E${key}=${given}\u201C: ${rule}; verwendet: ${used}.`);
+    };
+    // A value of the extended settings that is used ticks them.
+    const extendedKeys = ['shape', 'coast', 'area-variant', 'amount', 'size', 'decoration',
+      'resources', 'granite', 'tree-groups', 'animals'];
+    let extendedUsed = false;
+    // Reads `key` where the address has it: `parse` gives the value or null, `set` keeps it.
+    const read = (key, parse, set, rule, used) => {
+      if (!q.has(key)) return;
+      const value = parse(q.get(key));
+      if (value === null) {
+        wrong(key, q.get(key), rule, used);
+      } else {
+        set(value);
+        extendedUsed = extendedUsed || extendedKeys.includes(key);
+      }
+    };
+
     const seed = whole(q.get('seed'), 0, 4294967295);
     if (seed !== null) s.seed = seed;
-    for (const key of ['width', 'height']) {
-      const v = whole(q.get(key), 32, 256);
-      if (v !== null && v % 16 === 0) s[key] = v;
+    else if (drawSeed) s.seed = drawSeed();
+    if (q.has('seed') && seed === null) {
+      wrong('seed', q.get('seed'), 'der Startwert ist eine ganze Zahl von 0 bis 4294967295',
+        s.seed === null ? 'ein neu gezogener Startwert' : `der neu gezogene Startwert ${s.seed}`);
     }
-    const type = TYPES.findIndex((t) => t.key === q.get('type'));
-    if (type >= 0) s.type = type;
-    const players = whole(q.get('players'), 1, 7);
-    if (players !== null) s.players = players;
-    s.island = !q.has('no-island');
-    s.startObjects = q.has('start-objects');
-    const shape = SHAPES.findIndex((t) => t.key === q.get('shape'));
-    if (shape >= 0) s.shape = shape;
-    const coast = whole(q.get('coast'), 0, COAST.max);
-    if (coast !== null) s.coast = coast;
-    s.areaVariant = q.has('area-variant');
+    for (const [key, name] of [['width', 'die Breite'], ['height', 'die Höhe']]) {
+      read(key, (t) => {
+        const v = whole(t, 32, 256);
+        return v !== null && v % 16 === 0 ? v : null;
+      }, (v) => { s[key] = v; }, `${name} ist 32 bis 256 in Schritten von 16`, d[key]);
+    }
+    read('type', (t) => { const i = TYPES.findIndex((x) => x.key === t); return i < 0 ? null : i; },
+      (v) => { s.type = v; },
+      'der Landschaftstyp ist ' + TYPES.map((t) => t.key).join(', '), TYPES[d.type].key);
+    read('players', (t) => whole(t, 1, 7), (v) => { s.players = v; },
+      'die Spieler-Anzahl ist 1 bis 7', d.players);
+    read('no-island', flag, (v) => { s.island = !v; }, kOnOff, 0);
+    read('fair-starts', flag, (v) => { s.fairStarts = v; }, kOnOff, 0);
+    // An address from before the harbour places: no harbour places, and start objects only
+    // where it said start-objects, as its map had them.
+    if (q.has('seed') && !q.has('harbours')) {
+      s.harbours = false;
+      s.startObjects = false;
+    }
+    read('start-objects', flag, (v) => { s.startObjects = v; }, kOnOff,
+      s.startObjects ? 1 : 0);
+    read('harbours', flag, (v) => { s.harbours = v; }, kOnOff, s.harbours ? 1 : 0);
+    read('extended', flag, (v) => { s.extended = v; }, kOnOff, 1);
+    read('shape', (t) => { const i = SHAPES.findIndex((x) => x.key === t); return i < 0 ? null : i; },
+      (v) => { s.shape = v; }, 'der Umriß ist ' + SHAPES.map((x) => x.key).join(', '),
+      SHAPES[d.shape].key);
+    read('coast', (t) => whole(t, 0, COAST.max), (v) => { s.coast = v; },
+      `die Küste ist 0 bis ${COAST.max}`, d.coast);
+    read('area-variant', flag, (v) => { s.areaVariant = v; }, kOnOff, 0);
     for (const g of PROPORTION_GROUPS) {
-      for (const item of (q.get(g.key) || '').split(',')) {
+      if (!q.has(g.key)) continue;
+      for (const item of q.get(g.key).split(',')) {
         const [c, level] = item.split(':');
         const terrainClass = whole(c, 0, 9);
         const value = whole(level, LEVEL.min, LEVEL.max);
         if (terrainClass !== null && PROPORTION_ROWS.includes(terrainClass) && value !== null) {
           s[g.key][terrainClass] = value;
+          extendedUsed = true;
+        } else {
+          wrong(g.key, item, `ein Eintrag ist Klasse:Stufe, Klasse ${PROPORTION_ROWS.join(', ')}, ` +
+            `Stufe ${LEVEL.min} bis ${LEVEL.max}`,
+          PROPORTION_ROWS.includes(terrainClass) ? `Stufe ${LEVEL.initial}` : 'nichts');
         }
       }
     }
-    const r = wholeList(q.get('resources'), 4, 100);
-    if (r && r[0] + r[1] + r[2] + r[3] === 100) {
-      s.resources = { coal: r[0], gold: r[1], iron: r[2], granite: r[3] };
-    }
-    const granite = wholeList(q.get('granite'), 4, 15);
-    if (granite && granite.every((v, i) => v <= GRANITE[i].max)) s.granite = granite;
-    const trees = whole(q.get('tree-groups'), 0, TREE_GROUPS.max);
-    if (trees !== null) s.treeGroups = trees;
-    const animals = wholeList(q.get('animals'), 6, ANIMAL_LEVEL.max);
-    if (animals) s.animals = animals;
-    const extendedKeys = ['shape', 'coast', 'area-variant', 'amount', 'size', 'decoration',
-      'resources', 'granite', 'tree-groups', 'animals'];
-    s.extended = q.has('extended') || extendedKeys.some((k) => q.has(k));
+    read('resources', (t) => {
+      const r = wholeList(t, 4, 100);
+      return r && r[0] + r[1] + r[2] + r[3] === 100 ? r : null;
+    }, (r) => { s.resources = { coal: r[0], gold: r[1], iron: r[2], granite: r[3] }; },
+    'die vier Anteile Kohle, Gold, Eisen, Granit ergeben zusammen 100', resourceList(d.resources));
+    read('granite', (t) => {
+      const g = wholeList(t, 4, 15);
+      return g && g.every((v, i) => v <= GRANITE[i].max) ? g : null;
+    }, (g) => { s.granite = g; },
+    'vier Stufen, bis ' + GRANITE.map((g) => g.max).join(', '), d.granite.join(','));
+    read('tree-groups', (t) => whole(t, 0, TREE_GROUPS.max), (v) => { s.treeGroups = v; },
+      `die Baumgruppen sind 0 bis ${TREE_GROUPS.max}`, d.treeGroups);
+    read('animals', (t) => wholeList(t, 6, ANIMAL_LEVEL.max), (v) => { s.animals = v; },
+      `sechs Stufen von 0 bis ${ANIMAL_LEVEL.max}`, d.animals.join(','));
+    if (!q.has('extended') && extendedUsed) s.extended = true;
     return s;
   }
 
@@ -234,7 +296,9 @@
       if (e.treeGroups !== d.treeGroups) args.push('--tree-groups', String(e.treeGroups));
       if (!same(e.animals, d.animals)) args.push('--animals', e.animals.join(','));
     }
-    if (e.startObjects) args.push('--start-objects');
+    if (e.fairStarts) args.push('--fair-starts');
+    if (!e.startObjects) args.push('--no-start-objects');
+    if (!e.harbours) args.push('--no-harbours');
     if (save && save.title !== undefined) args.push('--title', save.title);
     if (save && save.name) args.push('--out', save.name + '.swd');
     return args;
@@ -252,7 +316,8 @@
       'shape-code': shape.code, 'shaped-base': shape.shaped, 'symmetric-base': shape.symmetric,
       coal: e.resources.coal, gold: e.resources.gold, iron: e.resources.iron,
       granite: e.resources.granite, 'tree-groups': e.treeGroups,
-      'start-objects': e.startObjects ? 1 : 0,
+      'start-objects': e.startObjects ? 1 : 0, harbours: e.harbours ? 1 : 0,
+      'fair-starts': e.fairStarts ? 1 : 0,
     };
     GRANITE.forEach((g, i) => { scalars[g.key] = e.granite[i]; });
     for (const [name, value] of Object.entries(scalars)) session.set(name, 0, value);

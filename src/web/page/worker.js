@@ -16,23 +16,16 @@ function rgba(rgb, width, height) {
   return out;
 }
 
-const moduleReady = createSwdgen({
-  swdgenHost: {
-    status: (text) => postMessage({ kind: 'status', text }),
-    hint: (text) => postMessage({ kind: 'hint', text }),
-    progress: (value) => postMessage({ kind: 'progress', value }),
-    preview: (rgb, width, height) => {
-      const pixels = rgba(rgb, width, height);
-      postMessage({ kind: 'preview', width, height, rgba: pixels }, [pixels.buffer]);
-    },
-  },
-});
-
 // What a finished run adds to its result beyond the files, each computed in the module
-// from the finished map's bytes: the fairness index of the starts and the map as the game
+// from the finished map's bytes (the analysis as `swdgen analyze` makes it): the fairness
+// index of the starts (and, with fair starts, that of the random placement), the harbour
+// places the game keeps, the starts that cannot reach any rival, and the map as the game
 // shows it.
 const resultExtras = [
   { name: 'fairness', compute: (session) => session.fairness() },
+  { name: 'fairnessBefore', compute: (session) => session.fairnessBefore() },
+  { name: 'harbourPlaces', compute: (session) => session.harbourPlaces() },
+  { name: 'cutOff', compute: (session) => session.cutOffNote() },
   {
     name: 'render',
     compute: (session) => {
@@ -41,6 +34,53 @@ const resultExtras = [
     },
   },
 ];
+
+// The page hears of the runs it asked for, not of the warm-up.
+let reporting = false;
+const host = {
+  status: (text) => reporting && postMessage({ kind: 'status', text }),
+  hint: (text) => reporting && postMessage({ kind: 'hint', text }),
+  progress: (value) => reporting && postMessage({ kind: 'progress', value }),
+  preview: (rgb, width, height) => {
+    if (!reporting) return;
+    const pixels = rgba(rgb, width, height);
+    postMessage({ kind: 'preview', width, height, rgba: pixels }, [pixels.buffer]);
+  },
+};
+
+// The first run in a fresh module is several times slower than the next: the browser
+// compiles the module's functions as they are first called and optimises them once they
+// run often, and the memory grows as far as a run needs it. Runs of the largest map, one
+// with every step and one with the defaults, and all that follows them, done when the
+// worker starts, do all that before the user asks for a map (one run leaves the first of
+// the user's still half as slow again as the next); their results are thrown away. The
+// page hears the size of the map made and of the memory the module has then.
+const kWarmUpRuns = [{ fairStarts: true, players: 7 }, {}];
+
+function warmUp(module) {
+  const largest = SwdgenSettings.SIZES[SwdgenSettings.SIZES.length - 1];
+  let mapBytes = 0;
+  kWarmUpRuns.forEach((changes, seed) => {
+    const state = Object.assign(SwdgenSettings.defaults(), changes,
+      { seed, width: largest, height: largest });
+    const session = new SwdgenSession(module);
+    try {
+      SwdgenSettings.apply(session, state);
+      if (!session.run(state.seed)) {
+        for (const extra of resultExtras) extra.compute(session);
+        mapBytes = session.result().map.length;
+      }
+    } finally {
+      session.destroy();
+    }
+  });
+  reporting = true;
+  postMessage({ kind: 'ready', prepared: { width: largest, height: largest, mapBytes },
+    memory: module.HEAPU8.length });
+  return module;
+}
+
+const moduleReady = createSwdgen({ swdgenHost: host }).then(warmUp);
 
 onmessage = async (event) => {
   const { state, picture } = event.data;
@@ -60,7 +100,7 @@ onmessage = async (event) => {
     for (const extra of resultExtras) result[extra.name] = extra.compute(session);
     const moved = [result.map.buffer, result.bitmap.buffer];
     if (result.render) moved.push(result.render.rgba.buffer);
-    postMessage({ kind: 'done', result }, moved);
+    postMessage({ kind: 'done', result, memory: module.HEAPU8.length }, moved);
   } finally {
     session.destroy();
   }

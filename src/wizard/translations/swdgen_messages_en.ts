@@ -311,6 +311,10 @@
         <source>Der Dateiname darf nur Buchstaben (ohne Umlaute), Ziffern, '-' und '_' enthalten.</source>
         <translation>The file name may only hold letters (without umlauts), digits, '-' and '_'.</translation>
     </message>
+    <message id="NameReserved">
+        <source>Der Dateiname ist unter Windows einem Gerät vorbehalten (wie CON, NUL, COM1 oder LPT1).</source>
+        <translation>Windows keeps this file name for a device (like CON, NUL, COM1 or LPT1).</translation>
+    </message>
     <message id="TitleMissing">
         <source>Bitte einen Landschaftsnamen eingeben.</source>
         <translation>Please enter a landscape name.</translation>
