@@ -51,7 +51,15 @@ GeneratorSettings SettingsOf(const GenerateArgs& a, std::span<const SettingRow> 
         throw BadValue{option + ": " + problem};
       }
     }
-    for (const SettingRow& row : RowsOfKey(key, rows)) {
+    const auto members = RowsOfKey(key, rows);
+    if (!members.empty() && members.front().page == SettingPage::Resources) {
+      const ResourceShareSet& r = given.ResourceShares;
+      if (const int sum = r.coal + r.gold + r.iron + r.granite; sum != 100) {
+        throw BadValue{option + ": '" + KeyText(key, given, rows) + "' adds up to " +
+                       std::to_string(sum) + "; the shares must add up to 100"};
+      }
+    }
+    for (const SettingRow& row : members) {
       extended = extended || OnExtendedPage(row.page);
       if (code && row.type != SettingType::Picture && ValueOf(row, given) != ValueOf(row, s)) {
         throw BadValue{option + ": '" + KeyText(key, given, rows) +
