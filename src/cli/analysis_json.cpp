@@ -3,9 +3,15 @@
 
 #include "cli/analysis_output.hpp"
 #include "mapfile/cp437.hpp"
+#include "model/map_code.hpp"
 #include "model/settings.hpp"
 
 namespace swd::cli {
+
+std::string MapCodeOf(const SwdHeader& header) {
+  // A code is plain ASCII, the same in code page 437.
+  return DecodeMapCode(header.author_cp437).code ? header.author_cp437 : std::string();
+}
 
 std::string JsonString(const std::string& text) {
   std::string s = "\"";
@@ -72,7 +78,8 @@ void WriteAnalysisJson(const SwdHeader& header, const MapAnalysis& a, std::ostre
       << "  \"map\": {\"title\": " << JsonString(Cp437ToUtf8(header.title_cp437))
       << ", \"width\": " << header.width << ", \"height\": " << header.height
       << ", \"type\": " << JsonString(LandscapeTypeKey(header.landscape_type))
-      << ", \"players\": " << header.player_count << "},\n"
+      << ", \"players\": " << header.player_count << ", \"code\": "
+      << (MapCodeOf(header).empty() ? std::string("null") : JsonString(MapCodeOf(header))) << "},\n"
       << "  \"radius\": " << a.radius << ",\n  \"terrain\": ";
   JsonObject(out, kTerrainNames, [&](std::size_t k) {
     return FormatNumber(triangles > 0 ? static_cast<double>(c.triangles[k]) / triangles : 0, 4);

@@ -43,6 +43,10 @@ inline constexpr std::array<CountName, 7> kAnimalNames{{{"", ""},
                                                         {"enten", "Enten"},
                                                         {"schafe", "Schafe"}}};
 
+// The map code the header's author field holds (as swdgen writes it where it fits); empty when
+// the field holds none.
+std::string MapCodeOf(const SwdHeader& header);
+
 // A JSON string literal of the UTF-8 text, quotes and control characters escaped.
 std::string JsonString(const std::string& text);
 // The landscape type as --type names it: gruenland, oedland, winterland ("unknown" else).

@@ -90,6 +90,7 @@ void WriteAnalysisTable(const SwdHeader& header, const MapAnalysis& a, std::ostr
   out << "map        " << Cp437ToUtf8(header.title_cp437) << ", " << header.width << " x "
       << header.height << ", " << LandscapeTypeName(header.landscape_type) << ", "
       << header.player_count << " players\n"
+      << (MapCodeOf(header).empty() ? "" : "code       " + MapCodeOf(header) + "\n")
       << "terrain    " << Listed(kTerrainNames, share) << '\n'
       << "objects    trees " << c.trees << ", granite " << granite
       << " (sizes 1 to 6), decorations " << c.decorations << '\n'

@@ -62,6 +62,7 @@ BatchMapResult MakeBatchMap(const GenerateRequest& request, const BatchNames& na
   m.seed = seed;
   m.players_placed = outcome.players_placed;
   m.players_requested = outcome.players_requested;
+  m.code = outcome.code;
   m.map = names.MapFile(seed, ".swd");
   m.bitmap = names.MapFile(seed, ".bmp");
   std::vector<FileContent> files = std::move(host.files());

@@ -30,6 +30,7 @@ struct BatchMap {
   std::uint32_t seed = 0;
   int players_placed = 0;
   int players_requested = 0;
+  std::string code;  // the map's code
   std::filesystem::path map, bitmap;
   std::optional<std::filesystem::path> picture;  // with --png
   // With --analyze: the analysis as `swdgen analyze --json` writes it, and its fairness

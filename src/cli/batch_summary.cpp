@@ -6,26 +6,19 @@
 
 namespace swd::cli {
 
-namespace {
-
-// One value of the settings: a number or true/false as written, a text, or nothing.
-struct Value {
-  enum class Kind { Literal, Text, Null };
-  Kind kind = Kind::Null;
-  std::string text;
-
-  std::string Json() const {
-    switch (kind) {
-      case Kind::Literal:
-        return text;
-      case Kind::Text:
-        return JsonString(text);
-      case Kind::Null:
-        break;
-    }
-    return "null";
+std::string Value::Json() const {
+  switch (kind) {
+    case Kind::Literal:
+      return text;
+    case Kind::Text:
+      return JsonString(text);
+    case Kind::Null:
+      break;
   }
-};
+  return "null";
+}
+
+namespace {
 
 Value Number(long v) {
   return {Value::Kind::Literal, std::to_string(v)};
@@ -37,72 +30,39 @@ Value Text(std::string v) {
   return {Value::Kind::Text, std::move(v)};
 }
 
-// A setting, or a group of them under one key: "amount": {"0": 5, ...} in JSON, the columns
-// amount_0, ... in CSV.
-struct Setting {
-  std::string key;
-  std::vector<std::pair<std::string, Value>> members;  // one without a name: a plain value
-};
-
 Setting Plain(std::string key, Value v) {
   return {std::move(key), {{"", std::move(v)}}};
 }
 
-// The levels of --amount, --size and --decoration, by the classes they accept.
-Setting ClassLevels(std::string key, const std::array<int, 11>& levels) {
-  Setting s{std::move(key), {}};
-  for (const int c : {0, 1, 2, 3, 4, 5, 6, 7, 9})
-    s.members.emplace_back(std::to_string(c), Number(levels[c]));
-  return s;
-}
-
-const char* ShapeName(const GeneratorSettings& s) {
-  for (const ShapeOption& o : kShapeOptions) {
-    if (o.code == s.ShapeCode && o.symmetric == s.SymmetricBase) return o.name;
+// A value of the table as JSON writes it: a number, true/false, a choice's key, the picture's
+// path or null.
+Value ValueOfRow(const SettingRow& row, const GeneratorSettings& s) {
+  switch (row.type) {
+    case SettingType::Flag:
+      return Flag(ValueOf(row, s) != 0);
+    case SettingType::Choice:
+      return Text(SettingText(row, ValueOf(row, s)));
+    case SettingType::Picture:
+      return s.PicturePath.empty() ? Value{} : Text(s.PicturePath);
+    case SettingType::Whole:
+      break;
   }
-  return "unknown";
+  return Number(ValueOf(row, s));
 }
 
-// The settings every map of the batch was made with, in the terms of the options that set
-// them. Without "extended" the run is a plain island, and the values from "shape" on are
-// what the run would have used with it.
-std::vector<Setting> SettingsOf(const GenerateRequest& r) {
-  const GeneratorSettings& s = r.settings;
-  Setting animals{"animals", {}};
-  for (int k = 1; k <= 6; ++k)
-    animals.members.emplace_back(kAnimalNames[k].key, Number(s.SliderTiere[k]));
-  return {
-      Plain("title", Text(r.title)),
-      Plain("width", Number(s.MapWidth)),
-      Plain("height", Number(s.MapHeight)),
-      Plain("type", Text(LandscapeTypeKey(s.LandscapeType))),
-      Plain("players", Number(s.PlayerCount)),
-      Plain("island", Flag(s.CheckInsel)),
-      Plain("extended", Flag(s.CheckErwEinst)),
-      Plain("area_variant", Flag(s.CheckFlaechenvariante)),
-      Plain("shape", Text(ShapeName(s))),
-      Plain("picture", s.PicturePath.empty() ? Value{} : Text(s.PicturePath)),
-      Plain("coast", Number(s.CoastRoughness)),
-      ClassLevels("amount", s.Slider1),
-      ClassLevels("size", s.Slider2),
-      ClassLevels("decoration", s.Slider3),
-      {"resources",
-       {{"coal", Number(s.ResourceShares.coal)},
-        {"gold", Number(s.ResourceShares.gold)},
-        {"iron", Number(s.ResourceShares.iron)},
-        {"granite", Number(s.ResourceShares.granite)}}},
-      {"granite",
-       {{"large_count", Number(s.SliderGrGranitAz)},
-        {"large_size", Number(s.SliderGrGranitAus)},
-        {"small_count", Number(s.SliderKlGranitAz)},
-        {"small_size", Number(s.SliderKlGranitAus)}}},
-      Plain("tree_groups", Number(s.SliderBaumgruppen)),
-      animals,
-      Plain("start_objects", Flag(r.start_objects)),
-      Plain("harbours", Flag(s.harbours)),
-      Plain("fair_starts", Flag(s.fair_starts)),
-  };
+}  // namespace
+
+std::vector<Setting> SettingsOf(const std::string& title, const GeneratorSettings& s,
+                                std::span<const SettingRow> rows) {
+  std::vector<Setting> settings = {Plain("title", Text(title))};
+  for (const SettingRow& row : rows) {
+    if (settings.back().key != row.key) settings.push_back({std::string(row.key), {}});
+    settings.back().members.emplace_back(std::string(row.member), ValueOfRow(row, s));
+  }
+  return settings;
 }
+
+namespace {
 
 std::string FileName(const std::filesystem::path& path) {
   return path.filename().string();
@@ -141,7 +101,7 @@ std::string BatchSummaryJson(const BatchReport& report) {
       << ", \"written\": " << report.maps.size()
       << ", \"complete\": " << (report.complete ? "true" : "false") << ",\n"
       << "  \"settings\": {";
-  const std::vector<Setting> settings = SettingsOf(report.request);
+  const std::vector<Setting> settings = SettingsOf(report.request.title, report.request.settings);
   for (std::size_t i = 0; i < settings.size(); ++i) {
     const Setting& s = settings[i];
     out << (i == 0 ? "" : ",") << "\n    " << JsonString(s.key) << ": ";
@@ -158,7 +118,7 @@ std::string BatchSummaryJson(const BatchReport& report) {
   out << "\n  },\n  \"maps\": [";
   for (std::size_t i = 0; i < report.maps.size(); ++i) {
     const BatchMap& m = report.maps[i];
-    out << (i == 0 ? "\n" : ",\n") << "    {\"seed\": " << m.seed
+    out << (i == 0 ? "\n" : ",\n") << "    {\"seed\": " << m.seed << ", \"code\": " << JsonString(m.code)
         << ", \"players_placed\": " << m.players_placed
         << ", \"players_requested\": " << m.players_requested
         << ",\n     \"files\": {\"map\": " << JsonString(FileName(m.map))
@@ -172,9 +132,9 @@ std::string BatchSummaryJson(const BatchReport& report) {
 }
 
 std::string BatchSummaryCsv(const BatchReport& report) {
-  const std::vector<Setting> settings = SettingsOf(report.request);
+  const std::vector<Setting> settings = SettingsOf(report.request.title, report.request.settings);
   std::vector<std::string> header = {
-      "seed", "map", "bitmap", "picture", "players_placed", "players_requested"};
+      "seed", "map", "bitmap", "picture", "players_placed", "players_requested", "code"};
   if (report.request.analyze) {
     header.emplace_back("fairness");
     for (const FigureRow& f : kFigures)
@@ -199,7 +159,7 @@ std::string BatchSummaryCsv(const BatchReport& report) {
     std::vector<std::string> cells = {
         std::to_string(m.seed),           CsvCell(FileName(m.map)),
         CsvCell(FileName(m.bitmap)),      m.picture ? CsvCell(FileName(*m.picture)) : "",
-        std::to_string(m.players_placed), std::to_string(m.players_requested)};
+        std::to_string(m.players_placed), std::to_string(m.players_requested), m.code};
     if (report.request.analyze) {
       cells.push_back(m.fairness ? FormatNumber(m.fairness->index, 4) : "");
       for (const FigureRow& f : kFigures)

@@ -3,9 +3,11 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <ostream>
 #include <system_error>
 #include <vector>
 
+#include "cli/analysis_output.hpp"
 #include "cli/render_command.hpp"
 #include "files/atomic_files.hpp"
 #include "files/file_writer.hpp"
@@ -66,7 +68,7 @@ void CliHost::SetProgress(int value) {
 
 void CliHost::Redraw() {
   if (!options_.show_progress) return;
-  std::string line = "\r\033[K" + options_.status_prefix + status_;
+  std::string line = "\r\033[K" + status_;
   if (percent_ >= 0) line += " " + std::to_string(percent_) + " %";
   std::fputs(line.c_str(), stderr);
   line_open_ = true;
@@ -91,7 +93,7 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
   }
   SaveTarget target = proposal;
   target.title = options_.title;
-  target.start_objects = options_.start_objects;
+  target.author = options_.author;
   if (options_.out) {
     // Without a file name, --out names the folder the proposed name goes into.
     target.folder = options_.out->parent_path();
@@ -138,6 +140,15 @@ void CliHost::StepFinished(int row, std::string_view name) {
   DumpStep(row, name);
   // The next row's time starts after the trace is written, which is no part of the run.
   if (options_.timing) mark_ = std::chrono::steady_clock::now();
+}
+
+void CliHost::CandidateFinished(const CandidateReport& report) {
+  if (options_.candidates == nullptr) return;
+  FinishLine(false);
+  *options_.candidates << "candidate seed " << report.seed << " players " << report.players_placed
+                       << " of " << report.players_requested << " fairness "
+                       << (report.fairness ? FormatNumber(*report.fairness, 3) : "none") << '\n'
+                       << std::flush;
 }
 
 void CliHost::RunEnded() {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,13 +28,14 @@ class CliHost : public Host {
     std::string title;
     std::optional<std::filesystem::path> dump_dir;
     bool show_progress = false;
-    bool start_objects = false;
+    std::optional<std::string> author;  // none: the map's code where it fits
     bool timing = false;  // measures each row (StartClock, row_times)
     // Keeps the files of a save in memory instead of writing them (see files).
     bool keep_files = false;
     // Writes the picture of the map with its files, as PicturePath names it from this.
     std::optional<std::filesystem::path> picture;
-    std::string status_prefix;  // shown before the status in the progress line
+    // Where --best-of tells of each candidate: "candidate seed S players P of N fairness F".
+    std::ostream* candidates = nullptr;
   };
 
   explicit CliHost(Options options);
@@ -49,6 +51,7 @@ class CliHost : public Host {
                                           const Message& problem) override;
   Message WriteFiles(const std::vector<FileContent>& files) override;
   void StepFinished(int row, std::string_view name) override;
+  void CandidateFinished(const CandidateReport& report) override;
   void RunEnded() override;
 
   // The run starts now: the first row's time counts from here.

@@ -7,6 +7,7 @@
 #include "cli/analyze_command.hpp"
 #include "cli/commands.hpp"
 #include "cli/render_command.hpp"
+#include "cli/setting_options.hpp"
 
 namespace swd::cli {
 
@@ -19,25 +20,10 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   auto* gen = app.add_subcommand("generate", "generate a landscape and save it");
   gen->add_option("--out", a.out, "map file to write (\".swd\" is added when missing)");
   gen->add_option("--title", a.title, "landscape title, at most 16 characters");
-  gen->add_option("--width", a.width, "map width, 32..256 in steps of 16");
-  gen->add_option("--height", a.height, "map height, 32..256 in steps of 16");
-  gen->add_option("--type", a.type, "gruenland, oedland or winterland");
-  gen->add_option("--players", a.players, "number of players, 1..7");
-  gen->add_flag("--no-island", a.no_island, "untick \"Insel\"");
-  gen->add_flag("--extended", a.extended, "tick \"Erweiterte Einstellungen\"");
-  gen->add_option("--shape", a.shape, "insel, insel-sym, spirale, ring, spirale-ring, spezial");
-  gen->add_option("--picture", a.picture, "8-bit BMP for the spezial shape");
-  gen->add_option("--coast", a.coast, "coast roughness 0..10");
-  gen->add_flag("--area-variant", a.area_variant, "tick \"Flächen-variante\"");
-  gen->add_option("--amount", a.amount, "C=L: amount of class C (0..7, 9), level 0..10");
-  gen->add_option("--size", a.size, "C=L: region size of class C, level 0..10");
-  gen->add_option("--decoration", a.decoration, "C=L: decoration of class C, level 0..10");
-  gen->add_option("--resources", a.resources, "K,G,E,N: coal, gold, iron, granite in percent");
-  gen->add_option("--granite", a.granite,
-                  "A,B,C,D: large count, large spread, small count, "
-                  "small spread");
-  gen->add_option("--tree-groups", a.tree_groups, "tree groups 0..15");
-  gen->add_option("--animals", a.animals, "a,b,c,d,e,f: animal levels 0..20");
+  AddSettingOptions(*gen, a);
+  gen->add_option("--code", a.code,
+                  "a map code (SWD1-...) with every setting and the seed; other options may only "
+                  "repeat what it holds");
   gen->add_option("--seed", a.seed, "seed 0..4294967295; drawn and printed when absent");
   gen->add_option("--dump-steps", a.dump_steps, "write the grid after each step into DIR");
   gen->add_flag("--quiet", a.quiet, "no progress line");
@@ -48,16 +34,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
                       "beside the map, under its name")
           ->expected(0, 1)
           ->type_name("[FILE]");
-  gen->add_flag("--start-objects", a.start_objects,
-                "write the start positions as objects too, as the game's editor does (the "
-                "default; engines such as Return to the Roots start a game only with them)");
-  gen->add_flag("--no-start-objects", a.no_start_objects,
-                "leave the start positions out of the object layers");
-  gen->add_flag("--no-harbours", a.no_harbours,
-                "no harbour places, even where the sea parts the players");
-  gen->add_flag("--fair-starts", a.fair_starts,
-                "choose the start positions on the finished landscape to make them fair, and "
-                "add wood and stone where a start lacks them");
+  gen->add_option("--author", a.author,
+                  "TEXT for the map's author field instead of its code (at most 20 characters)");
   gen->add_option("--best-of", a.best_of,
                   "N: make the seeds S..S+N-1 and save the fairest, N 1..1000");
   gen->add_flag("--timing", a.timing, "print each row's time after the run (on stdout)");

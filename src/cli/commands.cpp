@@ -3,6 +3,7 @@
 #include <ostream>
 #include <random>
 
+#include "cli/analysis_output.hpp"
 #include "cli/batch.hpp"
 #include "cli/best_of.hpp"
 #include "cli/generate_run.hpp"
@@ -32,6 +33,7 @@ int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err) 
   host.FinishLine();
   int status = ReportOutcome(outcome, host.save_problem(), out, err);
   status = ReportByProducts(status, host.trace_problem(), host.files(), out, err);
+  if (status == kExitOk) ReportFairness(outcome, host.files(), out);
   // A run stopped by Ctrl-C has no times worth showing.
   if (req.timing && outcome.status != RunOutcome::Status::Cancelled) ReportTiming(host, out);
   return status;
@@ -46,6 +48,7 @@ int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& 
   const SwdHeader& h = input.map->header;
   out << "title   " << Cp437ToUtf8(h.title_cp437) << '\n'
       << "author  " << Cp437ToUtf8(h.author_cp437) << '\n'
+      << (MapCodeOf(h).empty() ? "" : "code    " + MapCodeOf(h) + "\n")
       << "size    " << h.width << " x " << h.height << '\n'
       << "type    " << LandscapeTypeName(h.landscape_type) << '\n'
       << "players " << h.player_count << '\n';

@@ -60,6 +60,7 @@ figcaption div { display: flex; justify-content: space-between; align-items: cen
 .bar { flex: 1; height: .7em; background: #ddd; border-radius: 3px; overflow: hidden; }
 .bar span { display: block; height: 100%; background: #3b7d2f; }
 div.files { justify-content: flex-start; gap: .8em; }
+div.code { font-family: ui-monospace, monospace; user-select: all; justify-content: flex-start; }
 )";
 
 constexpr const char* kScript = R"(
@@ -125,7 +126,8 @@ void WriteCard(std::ostream& out, const BatchMap& m, std::size_t order,
       << "<div><span class=\"bar\"><span style=\"width:"
       << (m.fairness ? FormatNumber(100 * m.fairness->index, 1) : "0") << "%\"></span></span>"
       << "<span>Fairness " << (m.fairness ? Decimal(m.fairness->index, 3) : "\u2013")
-      << "</span></div>\n<div class=\"files\"><a href=\"" << Link(folder, m.map) << "\">"
+      << "</span></div>\n<div class=\"code\" title=\"Kartencode\">" << HtmlText(m.code)
+      << "</div>\n<div class=\"files\"><a href=\"" << Link(folder, m.map) << "\">"
       << HtmlText(m.map.filename().string()) << "</a><a href=\"" << Link(folder, m.bitmap)
       << "\">.bmp</a>";
   if (m.picture) out << "<a href=\"" << Link(folder, *m.picture) << "\">.png</a>";

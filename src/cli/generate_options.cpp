@@ -10,7 +10,9 @@
 #include "cli/render_command.hpp"
 #include "files/file_writer.hpp"
 #include "mapfile/save_names.hpp"
+#include "model/map_code.hpp"
 #include "model/settings_check.hpp"
+#include "run/best_of.hpp"
 #include "shape/picture_reader.hpp"
 
 namespace swd::cli {
@@ -28,49 +30,65 @@ long ParseWhole(const std::string& option, const std::string& text, long lo, lon
   return *parsed.value;
 }
 
-std::vector<std::string> SplitCommas(const std::string& text) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (;;) {
-    const auto comma = text.find(',', start);
-    parts.push_back(text.substr(start, comma - start));
-    if (comma == std::string::npos) return parts;
-    start = comma + 1;
-  }
+// The option that names a key, for messages.
+std::string OptionOf(const std::string& key, std::span<const SettingRow> rows) {
+  const auto members = RowsOfKey(key, rows);
+  return members.empty() ? "--" + key : OptionName(members.front());
 }
 
-std::vector<long> ParseList(const std::string& option, const std::string& text,
-                            const std::vector<std::pair<long, long>>& ranges,
-                            const std::string& accepts) {
-  const auto parts = SplitCommas(text);
-  if (parts.size() != ranges.size()) {
-    throw BadValue{option + ": '" + text + "' is not valid; it accepts " + accepts};
-  }
-  std::vector<long> values;
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    values.push_back(ParseWhole(option, parts[i], ranges[i].first, ranges[i].second, accepts));
-  }
-  return values;
-}
-
-int MapSide(const std::string& option, const std::string& text) {
-  const std::string accepts = "32 to 256 in steps of 16";
-  const long v = ParseWhole(option, text, 32, 256, accepts);
-  if (v % 16 != 0) throw BadValue{option + ": '" + text + "' is not valid; it accepts " + accepts};
-  return static_cast<int>(v);
-}
-
-void ClassLevels(const std::string& option, const std::vector<std::string>& items,
-                 std::array<int, 11>& sliders) {
-  const std::string accepts = "C=L with C a class 0..7 or 9 and L a level 0..10";
-  for (const auto& item : items) {
-    const auto eq = item.find('=');
-    if (eq == std::string::npos) {
-      throw BadValue{option + ": '" + item + "' is not valid; it accepts " + accepts};
+// The settings the options give, each read by the table. Without --code they start from the
+// defaults, and any option of the extended pages ticks "Erweiterte Einstellungen"; with a
+// code they are the code's, and an option may only repeat what the code holds.
+GeneratorSettings SettingsOf(const GenerateArgs& a, std::span<const SettingRow> rows,
+                             const std::optional<MapCode>& code) {
+  GeneratorSettings s = code ? code->settings : GeneratorSettings{};
+  bool extended = false;
+  for (const auto& [key, texts] : a.settings) {
+    const std::string option = OptionOf(key, rows);
+    GeneratorSettings given = s;
+    for (const std::string& text : texts) {
+      if (const std::string problem = ReadKeyText(key, text, given, rows); !problem.empty()) {
+        throw BadValue{option + ": " + problem};
+      }
     }
-    const long c = ParseWhole(option, item.substr(0, eq), 0, 9, accepts);
-    if (c == 8) throw BadValue{option + ": '" + item + "' is not valid; it accepts " + accepts};
-    sliders[c] = static_cast<int>(ParseWhole(option, item.substr(eq + 1), 0, 10, accepts));
+    const auto members = RowsOfKey(key, rows);
+    if (!members.empty() && members.front().page == SettingPage::Resources) {
+      const ResourceShareSet& r = given.ResourceShares;
+      if (const int sum = r.coal + r.gold + r.iron + r.granite; sum != 100) {
+        throw BadValue{option + ": '" + KeyText(key, given, rows) + "' adds up to " +
+                       std::to_string(sum) + "; the shares must add up to 100"};
+      }
+    }
+    for (const SettingRow& row : members) {
+      extended = extended || OnExtendedPage(row.page);
+      if (code && row.type != SettingType::Picture && ValueOf(row, given) != ValueOf(row, s)) {
+        throw BadValue{option + ": '" + KeyText(key, given, rows) +
+                       "' contradicts the map code, which holds '" + KeyText(key, s, rows) + "'"};
+      }
+    }
+    s = given;
+  }
+  if (!code && extended) s.CheckErwEinst = true;
+  return s;
+}
+
+// The picture of "Spezial": given where the shape needs it and only then, and usable for
+// the map's size (read now, so that an unsuitable picture stops the command before anything
+// runs); with a code, the code's picture.
+void CheckPicture(GeneratorSettings& s, const std::optional<MapCode>& code) {
+  const bool needs = s.land_shape == LandShape::Picture;
+  if (needs && s.PicturePath.empty()) {
+    if (code) throw BadValue{"--code: " + Message(MessageKey::CodeNeedsPicture).German() + " (--picture FILE)"};
+    throw BadValue{"--shape: 'spezial' needs --picture FILE, an 8-bit bitmap of the map's size"};
+  }
+  if (s.PicturePath.empty()) return;
+  if (!needs) throw BadValue{"--picture: a picture is only used with --shape spezial"};
+  const PictureRead read = LoadPictureFile(s.PicturePath, s.MapWidth, s.MapHeight);
+  if (!read.problem.empty()) throw BadValue{"--picture: " + read.problem.German()};
+  if (code) {
+    if (const Message other = CheckCodePicture(*code, read.pixels, s.PicturePath); !other.empty()) {
+      throw BadValue{"--picture: " + other.German()};
+    }
   }
 }
 
@@ -179,97 +197,21 @@ void CheckOutputs(const GenerateRequest& r, bool batch) {
   }
 }
 
-GenerateRequest Check(const GenerateArgs& a) {
+GenerateRequest Check(const GenerateArgs& a, std::span<const SettingRow> rows) {
   GenerateRequest r;
+  std::optional<MapCode> code;
+  if (!a.code.empty()) {
+    MapCodeRead read = DecodeMapCode(a.code);
+    if (!read.code) throw BadValue{"--code: " + read.problem.German()};
+    code = std::move(read.code);
+  }
   GeneratorSettings& s = r.settings;
-  s.MapWidth = static_cast<std::int16_t>(MapSide("--width", a.width));
-  s.MapHeight = static_cast<std::int16_t>(MapSide("--height", a.height));
-  if (a.type == "gruenland") {
-    s.LandscapeType = Gruenland;
-  } else if (a.type == "oedland") {
-    s.LandscapeType = Oedland;
-  } else if (a.type == "winterland") {
-    s.LandscapeType = Winterland;
-  } else {
-    throw BadValue{"--type: '" + a.type +
-                   "' is not valid; it accepts gruenland, oedland or winterland"};
+  s = SettingsOf(a, rows, code);
+  // A picture alone names the shape it is for.
+  if (!code && !s.PicturePath.empty() && !a.settings.contains("shape")) {
+    s.land_shape = LandShape::Picture;
   }
-  s.PlayerCount = static_cast<std::uint8_t>(ParseWhole("--players", a.players, 1, 7, "1 to 7"));
-  s.CheckInsel = !a.no_island;
-
-  bool extended = a.extended || a.area_variant || !a.shape.empty() || !a.picture.empty() ||
-                  !a.coast.empty() || !a.amount.empty() || !a.size.empty() ||
-                  !a.decoration.empty() || !a.resources.empty() || !a.granite.empty() ||
-                  !a.tree_groups.empty() || !a.animals.empty();
-  s.CheckErwEinst = extended;
-  s.CheckFlaechenvariante = a.area_variant;
-
-  std::string shape = a.shape;
-  if (shape.empty() && !a.picture.empty()) shape = "spezial";
-  if (!shape.empty()) {
-    const ShapeOption* found = nullptr;
-    for (const auto& k : kShapeOptions) {
-      if (shape == k.name) found = &k;
-    }
-    if (found == nullptr) {
-      throw BadValue{"--shape: '" + shape +
-                     "' is not valid; it accepts insel, insel-sym, spirale, ring, spirale-ring or "
-                     "spezial"};
-    }
-    s.ShapeCode = found->code;
-    s.ShapedBase = found->shaped;
-    s.SymmetricBase = found->symmetric;
-  }
-  if (s.ShapeCode == 4 && a.picture.empty()) {
-    throw BadValue{"--shape: 'spezial' needs --picture FILE, an 8-bit bitmap of the map's size"};
-  }
-  if (!a.picture.empty() && s.ShapeCode != 4) {
-    throw BadValue{"--picture: a picture is only used with --shape spezial"};
-  }
-  if (!a.picture.empty()) {
-    // Read now, so that an unsuitable picture stops the command before anything runs.
-    const PictureRead read = LoadPictureFile(a.picture, s.MapWidth, s.MapHeight);
-    if (!read.problem.empty()) throw BadValue{"--picture: " + read.problem.German()};
-  }
-  s.PicturePath = a.picture;
-  if (!a.coast.empty()) {
-    s.CoastRoughness = static_cast<int>(ParseWhole("--coast", a.coast, 0, 10, "a level 0 to 10"));
-  }
-  ClassLevels("--amount", a.amount, s.Slider1);
-  ClassLevels("--size", a.size, s.Slider2);
-  ClassLevels("--decoration", a.decoration, s.Slider3);
-  if (!a.resources.empty()) {
-    const std::string accepts =
-        "K,G,E,N: coal, gold, iron, granite, whole percentages adding up to 100";
-    const auto v =
-        ParseList("--resources", a.resources, {{0, 100}, {0, 100}, {0, 100}, {0, 100}}, accepts);
-    if (v[0] + v[1] + v[2] + v[3] != 100) {
-      throw BadValue{"--resources: '" + a.resources + "' adds up to " +
-                     std::to_string(v[0] + v[1] + v[2] + v[3]) + "; it accepts " + accepts};
-    }
-    s.ResourceShares = {static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[3]),
-                        static_cast<int>(v[2])};
-  }
-  if (!a.granite.empty()) {
-    const auto v = ParseList("--granite", a.granite, {{0, 10}, {0, 10}, {0, 15}, {0, 10}},
-                             "A,B,C,D: large fields count 0..10, size 0..10, small clusters "
-                             "frequency 0..15, fill 0..10");
-    s.SliderGrGranitAz = static_cast<int>(v[0]);
-    s.SliderGrGranitAus = static_cast<int>(v[1]);
-    s.SliderKlGranitAz = static_cast<int>(v[2]);
-    s.SliderKlGranitAus = static_cast<int>(v[3]);
-  }
-  if (!a.tree_groups.empty()) {
-    s.SliderBaumgruppen =
-        static_cast<int>(ParseWhole("--tree-groups", a.tree_groups, 0, 15, "a level 0 to 15"));
-  }
-  if (!a.animals.empty()) {
-    const auto v = ParseList("--animals", a.animals, std::vector<std::pair<long, long>>(6, {0, 20}),
-                             "a,b,c,d,e,f: six levels 0..20 for Hasen, Füchse, Hirsche, Rehe, "
-                             "Enten, Schafe");
-    for (int k = 1; k <= 6; ++k)
-      s.SliderTiere[k] = static_cast<int>(v[k - 1]);
-  }
+  CheckPicture(s, code);
 
   // The options above keep every value in range; the core's own check stays the last word.
   if (const auto problem = CheckSettings(s); !problem.empty()) throw BadValue{problem.German()};
@@ -277,6 +219,17 @@ GenerateRequest Check(const GenerateArgs& a) {
   if (!a.seed.empty()) {
     r.seed = static_cast<std::uint32_t>(
         ParseWhole("--seed", a.seed, 0, 4294967295L, "a whole number 0 to 4294967295"));
+    if (code && *r.seed != code->seed) {
+      throw BadValue{"--seed: '" + a.seed + "' contradicts the map code, which holds '" +
+                     std::to_string(code->seed) + "'"};
+    }
+  }
+  if (code) r.seed = code->seed;
+  if (a.author) {
+    if (const auto problem = CheckMapAuthor(*a.author); !problem.empty()) {
+      throw BadValue{"--author: '" + *a.author + "' is not valid: " + problem.German()};
+    }
+    r.author = a.author;
   }
   if (const auto problem = CheckMapTitle(a.title); !problem.empty()) {
     throw BadValue{"--title: '" + a.title + "' is not valid: " + problem.German()};
@@ -302,13 +255,11 @@ GenerateRequest Check(const GenerateArgs& a) {
   CheckOutputs(r, a.count.has_value());
   if (!a.best_of.empty()) {
     r.best_of = static_cast<int>(
-        ParseWhole("--best-of", a.best_of, 1, kMostCandidates, "a whole number 1 to 1000"));
+        ParseWhole("--best-of", a.best_of, 1, kMostCandidates,
+                   "a whole number 1 to " + std::to_string(kMostCandidates)));
   }
   CheckBatch(a, r);
   r.quiet = a.quiet;
-  r.start_objects = !a.no_start_objects;
-  r.settings.harbours = !a.no_harbours;
-  r.settings.fair_starts = a.fair_starts;
   return r;
 }
 
@@ -325,9 +276,9 @@ WholeOption ParseWholeOption(const std::string& option, const std::string& text,
   return {value, {}};
 }
 
-Checked CheckGenerateArgs(const GenerateArgs& args) {
+Checked CheckGenerateArgs(const GenerateArgs& args, std::span<const SettingRow> rows) {
   try {
-    return {Check(args), {}};
+    return {Check(args, rows), {}};
   } catch (const BadValue& bad) {
     return {std::nullopt, bad.message};
   }

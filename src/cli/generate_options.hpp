@@ -2,25 +2,29 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "model/setting_table.hpp"
 #include "model/settings.hpp"
 
 namespace swd::cli {
 
 // What `swdgen generate` was asked for, as raw option texts.
 struct GenerateArgs {
-  std::string out, title = "Phantasia-Zufall", width = "128", height = "128", type = "gruenland",
-                   players = "3", shape, picture, coast, resources, granite, tree_groups, animals,
-                   seed, dump_steps, best_of;
+  // The options of the table of settings, by the setting's key, each value as given (an
+  // option given twice, as --amount may be, has two); a flag's is "1" for --KEY and "0" for
+  // --no-KEY.
+  std::map<std::string, std::vector<std::string>, std::less<>> settings;
+  std::string out, title = "Phantasia-Zufall", seed, dump_steps, best_of, code;
+  std::optional<std::string> author;
   std::optional<std::string> png;                 // given without a file: beside the map
   std::optional<std::string> count, jobs, sheet;  // none: not given
-  std::vector<std::string> amount, size, decoration;
-  bool no_island = false, extended = false, area_variant = false, quiet = false,
-       start_objects = false, no_start_objects = false, no_harbours = false, fair_starts = false,
-       timing = false, analyze = false, csv = false;
+  bool quiet = false, timing = false, analyze = false, csv = false;
 };
 
 // The checked result: the wizard settings plus the command line's own choices.
@@ -30,13 +34,13 @@ struct GenerateRequest {
   // proposed name in the current folder.
   std::optional<std::filesystem::path> out;
   std::string title;
+  std::optional<std::string> author;  // none: the map's code where it fits
   std::optional<std::uint32_t> seed;
   std::optional<std::filesystem::path> dump_dir;
   // The picture to write with the map, where PicturePath puts it: an empty path beside the
   // map, one without a file name into that folder, under the map's name.
   std::optional<std::filesystem::path> png;
   bool quiet = false;
-  bool start_objects = true;
   bool timing = false;  // each row's time after the run
   int best_of = 0;      // candidates to choose from; 0: just the one run
   // The batch: `count` maps (0: none, just the one run) on `jobs` threads, each analysed
@@ -48,25 +52,17 @@ struct GenerateRequest {
   std::optional<std::filesystem::path> sheet;  // with ".html"
 };
 
-inline constexpr int kMostCandidates = 1000;
 inline constexpr int kMostBatchMaps = 1000;
 inline constexpr int kMostJobs = 64;
-
-// The base shapes as --shape names them, with the settings each stands for.
-struct ShapeOption {
-  const char* name;
-  float code, shaped, symmetric;
-};
-inline constexpr ShapeOption kShapeOptions[] = {{"insel", 0, 0, 0},        {"insel-sym", 0, 0, 1},
-                                                {"spirale", 1, 1, 0},      {"ring", 2, 1, 0},
-                                                {"spirale-ring", 3, 1, 0}, {"spezial", 4, 1, 0}};
 
 struct Checked {
   std::optional<GenerateRequest> request;
   std::string error;  // one line naming the option and what it accepts
 };
 
-Checked CheckGenerateArgs(const GenerateArgs& args);
+// `rows` are the table of settings whose options `args.settings` holds.
+Checked CheckGenerateArgs(const GenerateArgs& args,
+                          std::span<const SettingRow> rows = SettingRows());
 
 // `text` given to `option` as a whole number lo..hi; else no value and the one-line error,
 // "OPTION: 'TEXT' is not valid; it accepts ACCEPTS", that every option of the command gives.

@@ -6,7 +6,10 @@
 #include <memory>
 #include <ostream>
 
+#include "analysis/map_analysis.hpp"
+#include "cli/analysis_output.hpp"
 #include "cli/commands.hpp"
+#include "mapfile/swd_map.hpp"
 
 namespace swd::cli {
 
@@ -16,7 +19,7 @@ CliHost::Options HostOptionsFor(const GenerateRequest& request) {
   options.title = request.title;
   options.dump_dir = request.dump_dir;
   options.show_progress = !request.quiet && isatty(STDERR_FILENO) == 1;
-  options.start_objects = request.start_objects;
+  options.author = request.author;
   options.timing = request.timing;
   options.picture = request.png;
   return options;
@@ -27,8 +30,7 @@ RunOutcome GenerateOnce(CliHost& host, const GeneratorSettings& settings, std::u
   auto g = std::make_unique<Generator>(host);
   host.Attach(*g);
   g->settings = settings;
-  PrepareGeneration(*g);
-  g->rng.Seed(seed);
+  PrepareSeededRun(*g, seed);
   host.StartClock();
   RunOutcome outcome = RunGeneration(*g);
   // Ctrl-C while the files were being saved stops the save before it replaces anything.
@@ -47,6 +49,7 @@ int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, st
       out << "map " << outcome.map_path.string() << '\n'
           << "bitmap " << outcome.bitmap_path.string() << '\n'
           << "players " << outcome.players_placed << " of " << outcome.players_requested << '\n';
+      if (!outcome.code.empty()) out << "code " << outcome.code << '\n';
       return kExitOk;
     case RunOutcome::Status::Failed:
       err << "swdgen: " << outcome.message.German() << '\n';
@@ -69,6 +72,19 @@ int ReportByProducts(int status, const std::string& trace_problem,
     if (status == kExitOk) status = kExitByProductFailed;
   }
   return status;
+}
+
+void ReportFairness(const RunOutcome& outcome, const std::vector<FileContent>& files,
+                    std::ostream& out) {
+  if (!outcome.fairness_before || files.empty()) return;
+  std::string after = "none";
+  if (const SwdMapRead read = ReadSwdMap(files.front().bytes); read.map) {
+    if (const auto fairness = AnalyzeMap(*read.map, kDefaultRadius).fairness) {
+      after = FormatNumber(fairness->index, 3);
+    }
+  }
+  out << "fairness before " << FormatNumber(*outcome.fairness_before, 3) << " after " << after
+      << '\n';
 }
 
 void ReportTiming(const CliHost& host, std::ostream& out) {

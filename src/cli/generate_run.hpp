@@ -31,6 +31,11 @@ int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, st
 int ReportByProducts(int status, const std::string& trace_problem,
                      const std::vector<FileContent>& files, std::ostream& out, std::ostream& err);
 
+// With fair starts: "fairness before B after A", the fairness index of the random placement
+// on the same landscape and that of the map written (the first of `files`).
+void ReportFairness(const RunOutcome& outcome, const std::vector<FileContent>& files,
+                    std::ostream& out);
+
 // With --timing: a line "time ROW NAME MS ms" per row that ran, then the time of saving the
 // map after the last row and the total; nothing when the run did not get to saving.
 void ReportTiming(const CliHost& host, std::ostream& out);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "mapfile/cp437.hpp"
+#include "mapfile/swd_format.hpp"
 
 namespace swd {
 
@@ -54,6 +55,13 @@ Message CheckMapTitle(std::string_view title_utf8) {
   if (encoded->size() > kMaxTitleLength) {
     return MessageKey::TitleTooLong;
   }
+  return {};
+}
+
+Message CheckMapAuthor(std::string_view author_utf8) {
+  const auto encoded = Utf8ToCp437(author_utf8);
+  if (!encoded) return MessageKey::AuthorBadCharacter;
+  if (encoded->size() > kSwdAuthorSize) return MessageKey::AuthorTooLong;
   return {};
 }
 

@@ -17,6 +17,9 @@ Message CheckMapName(std::string_view name);
 // A title has 1 to 16 characters, all of them in the game's code page 437.
 Message CheckMapTitle(std::string_view title_utf8);
 
+// An author field's text has at most 20 characters of code page 437 (it may be empty).
+Message CheckMapAuthor(std::string_view author_utf8);
+
 // The proposed file name for the random number n (0..999): Karte007.
 std::string ProposedMapName(int n);
 inline constexpr const char* kProposedTitle = "Phantasia-Zufall";

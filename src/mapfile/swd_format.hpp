@@ -34,8 +34,9 @@ struct SwdHeader {
   std::array<std::optional<std::uint16_t>, 8> hq_y{};
 };
 
-// The program's name in the author field.
+// The program's name in the author field, where the map's code does not fit it.
 inline constexpr const char* kAuthorName = "swdgen";
+inline constexpr std::size_t kSwdAuthorSize = 20;
 
 void AppendSwdHeader(std::vector<std::uint8_t>& out, const SwdHeader& header);
 // One data block: its header and the w x h bytes of a plane, row by row.

@@ -4,16 +4,25 @@
 #include "mapfile/object_codes.hpp"
 #include "mapfile/save_names.hpp"
 #include "mapfile/swd_format.hpp"
+#include "model/map_code.hpp"
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
 
 namespace swd {
 
 namespace {
-SwdHeader HeaderOf(const Generator& g, const std::string& title_cp437) {
+// The author field holds the map's code where it fits, so that the map file itself tells how
+// to make it again; a longer code stays beside the map (the front ends show it).
+std::string AuthorOf(const SaveTarget& target, const std::string& code) {
+  if (target.author) return Utf8ToCp437(*target.author).value_or(kAuthorName);
+  return !code.empty() && code.size() <= kSwdAuthorSize ? code : kAuthorName;
+}
+
+SwdHeader HeaderOf(const Generator& g, const std::string& title_cp437,
+                   const std::string& author_cp437) {
   SwdHeader h;
   h.title_cp437 = title_cp437;
-  h.author_cp437 = kAuthorName;
+  h.author_cp437 = author_cp437;
   h.width = g.run.MapWidth;
   h.height = g.run.MapHeight;
   h.landscape_type = g.run.LandscapeType;
@@ -52,11 +61,23 @@ std::optional<SaveTarget> AskUsableTarget(Generator& g, SaveTarget proposal, Mes
 }
 }  // namespace
 
+std::string RunCode(const Generator& g, bool start_objects) {
+  if (!g.seed) return {};
+  GeneratorSettings s = g.settings;
+  s.start_objects = start_objects;
+  std::optional<std::uint32_t> hash;
+  if (g.run.shape == BaseShape::Picture) hash = PictureHash(g.picture);
+  return EncodeMapCode(s, *g.seed, hash);
+}
+
 WriteResult WriteMapFile(Generator& g) {
   WriteResult result;
   ShowBar(g, true);
   SetBar(g, 0);
-  SaveTarget proposal{{}, ProposedMapName(RandomInt(g, 0, 999)), kProposedTitle};
+  SaveTarget proposal;
+  proposal.name = ProposedMapName(RandomInt(g, 0, 999));
+  proposal.title = kProposedTitle;
+  proposal.start_objects = g.run.start_objects;
   Message problem;
   for (;;) {
     const auto target = AskUsableTarget(g, proposal, problem);
@@ -66,7 +87,8 @@ WriteResult WriteMapFile(Generator& g) {
     const int h = g.run.MapHeight;
     std::vector<std::uint8_t> map;
     map.reserve(SwdFileSize(w, h));
-    AppendSwdHeader(map, HeaderOf(g, *Utf8ToCp437(target->title)));
+    const std::string code = RunCode(g, target->start_objects);
+    AppendSwdHeader(map, HeaderOf(g, *Utf8ToCp437(target->title), AuthorOf(*target, code)));
     for (int k = 0; k < kSwdBlockCount; ++k) {
       AppendSwdBlock(map, w, h, g.grid.Plane(k), kGridSide);
       SetBar(g, Percent(k, 13));
@@ -80,7 +102,7 @@ WriteResult WriteMapFile(Generator& g) {
     problem =
         g.host->WriteFiles({{map_path, std::move(map)}, {bitmap_path, EncodeBmp24(g.preview)}});
     if (problem.empty()) {
-      result = {true, map_path, bitmap_path};
+      result = {true, map_path, bitmap_path, code};
       break;
     }
     proposal = *target;

@@ -66,6 +66,8 @@ struct Generator {
   bool bar_hide_held = false;  // the progress bar's hide, held back (progress.hpp)
   // With fair starts: how fair the random placement was on the same landscape.
   std::optional<double> fairness_before;
+  // The seed the random source was given (run.hpp, PrepareSeededRun); the map's code holds it.
+  std::optional<std::uint32_t> seed;
 };
 
 }  // namespace swd

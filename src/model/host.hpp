@@ -17,8 +17,23 @@ struct SaveTarget {
   std::string name;   // file name without extension, 1..8 letters, digits, '-', '_'
   std::string title;  // landscape title, UTF-8
   // Marks each placed player's headquarters with a start-position object as well: engines
-  // such as Return to the Roots take the start positions only from the objects.
+  // such as Return to the Roots take the start positions only from the objects. The
+  // proposal holds the setting "start_objects"; the answer what is written.
   bool start_objects = false;
+  // The header's author field: none writes the map's code where it fits (20 characters),
+  // else the program's name; a text (CP437, at most 20 bytes) is written as it is.
+  std::optional<std::string> author = std::nullopt;
+};
+
+// One candidate of the choice of the fairest of several seeds (run/best_of.hpp): its seed,
+// the players placed and the fairness index of their starts (none for fewer than two).
+struct CandidateReport {
+  int number = 0;  // 1..count
+  int count = 0;
+  std::uint32_t seed = 0;
+  int players_placed = 0;
+  int players_requested = 0;
+  std::optional<double> fairness;
 };
 
 // One file of a save: where it goes and what it holds.
@@ -59,6 +74,8 @@ class Host {
   virtual std::optional<std::uint32_t> ClockSeed() { return std::nullopt; }
   // Called after each row of the run that called a step (for tracing).
   virtual void StepFinished(int /*row*/, std::string_view /*name*/) {}
+  // The choice of the fairest of several seeds (run/best_of.hpp) finished a candidate.
+  virtual void CandidateFinished(const CandidateReport& /*report*/) {}
 };
 
 }  // namespace swd

@@ -112,6 +112,9 @@ namespace swd {
   X(TitleBadCharacter,                                                                        \
     "Der Landschaftsname enthält ein Zeichen, das das Spiel nicht darstellen kann.")          \
   X(TitleTooLong, "Der Landschaftsname darf höchstens 16 Zeichen lang sein.")                 \
+  X(AuthorBadCharacter,                                                                       \
+    "Der Autor enthält ein Zeichen, das das Spiel nicht darstellen kann.")                    \
+  X(AuthorTooLong, "Der Autor darf höchstens 20 Zeichen lang sein.")                          \
   /* A file of a save that could not be written: %1 the file, %2 its folder. */               \
   X(SaveNoPermission,                                                                         \
     "Die Datei %1 konnte im Ordner %2 nicht gespeichert werden: keine Schreibberechtigung.")  \
@@ -208,9 +211,10 @@ namespace swd {
   X(SettingOutOfRange, "%1 steht auf %2, möglich sind %3 bis %4.")                            \
   /* %5 the step. */                                                                          \
   X(SettingOutOfSteps, "%1 steht auf %2, möglich sind %3 bis %4 in Schritten von %5.")        \
-  X(SettingMapWidth, "Die Kartenbreite")                                                      \
-  X(SettingMapHeight, "Die Kartenhöhe")                                                       \
-  X(SettingPlayerCount, "Die Spielerzahl")                                                    \
+  /* %1 a setting's label. */                                                                 \
+  X(SettingNamed, "„%1“")                                                                     \
+  /* %1 what, %2 the number of a choice the setting does not have. */                         \
+  X(SettingUnknownChoice, "%1 steht auf %2; diese Wahl gibt es nicht.")                       \
   /* %1 a slider's caption. */                                                                \
   X(SettingSlider, "Der Regler „%1“")                                                         \
   /* %1 a slider's caption, %2 the class it is for. */                                        \
@@ -219,11 +223,58 @@ namespace swd {
   X(SettingClassNumberSlider, "Der Regler „%1“ für Klasse %2")                                \
   /* %1 one of the treasures. */                                                              \
   X(SettingShare, "Der Anteil „%1“")                                                          \
-  /* %1 the type's number. */                                                                 \
-  X(SettingUnknownType, "Der Landschaftstyp %1 ist unbekannt.")                               \
-  X(SettingUnknownShape, "Die gewählte Grundform ist unbekannt.")                             \
   /* %1 the sum. */                                                                           \
   X(SettingSharesSum, "Die Anteile der Schätze ergeben zusammen %1 %, es müssen 100 % sein.") \
+  /* The settings' labels (setting_table.cpp) and the values of flags. */                     \
+  X(LabelWidth, "Kartenbreite")                                                               \
+  X(LabelHeight, "Kartenhöhe")                                                                \
+  X(LabelType, "Landschaftstyp")                                                              \
+  X(LabelPlayers, "Spielerzahl")                                                              \
+  X(LabelIsland, "Insel")                                                                     \
+  X(LabelExtended, "Erweiterte Einstellungen")                                                \
+  X(LabelAreaVariant, "Flächen-variante")                                                     \
+  X(LabelShape, "Grundform")                                                                  \
+  X(LabelPicture, "Bild für „Spezial“")                                                       \
+  X(LabelStartObjects, "Startpositionen als Objekte eintragen")                               \
+  X(LabelHarbours, "Hafenplätze anlegen")                                                     \
+  X(LabelFairStarts, "Faire Startpositionen")                                                 \
+  X(ValueOn, "ja")                                                                            \
+  X(ValueOff, "nein")                                                                         \
+  /* The base shapes. */                                                                      \
+  X(ShapeIsland, "Insel")                                                                     \
+  X(ShapeIslandSymmetric, "Insel (sym.)")                                                     \
+  X(ShapeSpiral, "Spirale")                                                                   \
+  X(ShapeRing, "Ring")                                                                        \
+  X(ShapeSpiralWithRing, "Spirale mit Ring")                                                  \
+  X(ShapePicture, "Spezial")                                                                  \
+  /* A map code that cannot be read (map_code.hpp); %1 what was given. */                     \
+  X(CodeEmpty, "Es ist kein Kartencode angegeben.")                                           \
+  X(CodeNoPrefix, "„%1“ ist kein Kartencode; ein Kartencode beginnt mit „SWD1-“.")           \
+  /* %1 the code's version, %2 the newest this program reads. */                              \
+  X(CodeUnknownVersion,                                                                       \
+    "Der Kartencode hat die Version %1; dieses swdgen kennt die Versionen bis %2.")           \
+  /* %1 the character. */                                                                     \
+  X(CodeBadCharacter, "Der Kartencode enthält „%1“, ein Zeichen, das in keinem Kartencode vorkommt.") \
+  X(CodeTooShort, "Der Kartencode ist zu kurz: ein Zeichen fehlt.")                           \
+  /* %1 the most characters a code has. */                                                    \
+  X(CodeTooLong, "Der Kartencode ist länger als jeder Kartencode (höchstens %1 Zeichen).")     \
+  X(CodeChecksum,                                                                             \
+    "Die Prüfsumme des Kartencodes stimmt nicht: ein Zeichen ist vertippt, fehlt oder ist "   \
+    "zu viel.")                                                                               \
+  X(CodeNewerSettings,                                                                        \
+    "Der Kartencode enthält Einstellungen, die dieses swdgen nicht kennt; er stammt von "    \
+    "einer neueren Version.")                                                                 \
+  /* %1 what the settings check says about the code's settings. */                            \
+  X(CodeBadSettings, "Der Kartencode enthält Einstellungen außerhalb ihres Bereichs: %1")     \
+  X(CodeNeedsPicture,                                                                         \
+    "Der Kartencode ist für die Grundform „Spezial“, deren Bild kein Code enthält: bitte "    \
+    "das Bild wählen, aus dem die Karte entstand.")                                           \
+  /* %1 the picture's path. */                                                                \
+  X(CodePictureDiffers,                                                                       \
+    "Das Bild „%1“ ist nicht das Bild des Kartencodes; mit ihm entstünde eine andere Karte.") \
+  /* The choice of the fairest of several seeds: %1 the candidate, %2 of how many, %3 the */  \
+  /* status of its run. */                                                                    \
+  X(CandidateStatus, "Kandidat %1 von %2: %3")                                                \
   /* The sliders' captions. */                                                                \
   X(SliderCoast, "Küste zum Meer")                                                            \
   X(SliderLargeGraniteCount, "Ausgedehnte Granitfelder: Anzahl")                              \

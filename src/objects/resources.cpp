@@ -118,8 +118,7 @@ void FillMountains(Generator& g, const std::array<int, 4>& share) {
 
 void PlaceResources(Generator& g) {
   BeginStep(g, MessageKey::StatusInsertResources);
-  // Without the extended pages the resource dialog's shares do not count.
-  if (!g.run.CheckErwEinst) g.run.ResourceShares = ResourceShareSet{};
+  // Without the extended pages the run has the default shares (EffectiveSettings).
   const ResourceShareSet& s = g.run.ResourceShares;
   const std::array<int, 4> share{s.coal, s.iron, s.gold, s.granite};
   LayVeins(g, share);

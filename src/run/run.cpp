@@ -20,6 +20,7 @@
 #include "run/run.hpp"
 
 #include <cmath>
+#include <memory>
 #include <string_view>
 
 #include "finish/fair_starts.hpp"
@@ -29,6 +30,7 @@
 #include "model/class_tables.hpp"
 #include "model/primitives.hpp"
 #include "model/progress.hpp"
+#include "model/setting_table.hpp"
 #include "model/settings_check.hpp"
 #include "objects/object_steps.hpp"
 #include "regions/region_steps.hpp"
@@ -62,6 +64,16 @@ void PrepareGeneration(Generator& g) {
   g.host->SetHint(HintText(1));
 }
 
+void PrepareSeededRun(Generator& g, std::uint32_t seed) {
+  // The grid alone is almost a megabyte: the fresh generator is made on the heap.
+  const GeneratorSettings settings = g.settings;
+  g = *std::make_unique<Generator>(*g.host);
+  g.settings = settings;
+  PrepareGeneration(g);
+  g.rng.Seed(seed);
+  g.seed = seed;
+}
+
 void EndGeneration(Generator& g) {
   SendHeldDisplay(g);
   g.host->RunEnded();
@@ -69,15 +81,35 @@ void EndGeneration(Generator& g) {
 
 namespace {
 
-// Copies the user's settings and derives the run's own values from them. Without the
-// extended settings the run is a plain island whatever the shape page holds, and the row
-// limit follows the symmetry the run really uses.
+// What each base shape is for the steps: the shape page's three values and the shape built.
+struct ShapeValues {
+  LandShape land;
+  float code, shaped, symmetric;
+  BaseShape shape;
+};
+constexpr ShapeValues kShapeValues[] = {
+    {LandShape::Island, 0, 0, 0, BaseShape::Island},
+    {LandShape::IslandSymmetric, 0, 0, 1, BaseShape::Island},
+    {LandShape::Spiral, 1, 1, 0, BaseShape::Spiral},
+    {LandShape::Ring, 2, 1, 0, BaseShape::Ring},
+    {LandShape::SpiralWithRing, 3, 1, 0, BaseShape::SpiralWithRing},
+    {LandShape::Picture, 4, 1, 0, BaseShape::Picture},
+};
+
+// Copies the settings the run uses (without the extended settings a plain island) and
+// derives the run's own values from them; the row limit follows the symmetry the run
+// really uses.
 void DeriveRunSettings(Generator& g) {
   RunSettings& r = g.run;
-  static_cast<GeneratorSettings&>(r) = g.settings;
-  const RunShape shape = r.CheckErwEinst ? ShapeOf(r).value_or(RunShape{}) : RunShape{};
-  r.shape = shape.shape;
-  r.symmetric = shape.symmetric;
+  static_cast<GeneratorSettings&>(r) = EffectiveSettings(g.settings);
+  for (const ShapeValues& v : kShapeValues) {
+    if (v.land != r.land_shape) continue;
+    r.ShapeCode = v.code;
+    r.ShapedBase = v.shaped;
+    r.SymmetricBase = v.symmetric;
+    r.shape = v.shape;
+  }
+  r.symmetric = r.SymmetricBase != 0;
   r.RowLimit =
       static_cast<std::int16_t>(r.symmetric ? std::nearbyint(r.MapHeight / 2.0) : r.MapHeight - 1);
   if (r.CheckInsel) {
@@ -258,6 +290,7 @@ RunOutcome RunGeneration(Generator& g) {
   out.status = written.written ? RunOutcome::Status::Written : RunOutcome::Status::SaveCancelled;
   out.map_path = written.map_path;
   out.bitmap_path = written.bitmap_path;
+  out.code = written.code;
   EndGeneration(g);
   return out;
 }

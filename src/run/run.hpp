@@ -16,6 +16,11 @@ MessageKey HintText(int number);
 // preview of the right size.
 void PrepareGeneration(Generator& g);
 
+// Puts the generator where a fresh one starts, with its host and settings, prepared as
+// PrepareGeneration does and seeded with `seed`: every front end's run of a seed is then the
+// command line's run of it.
+void PrepareSeededRun(Generator& g, std::uint32_t seed);
+
 struct RunOutcome {
   enum class Status { Written, Cancelled, SaveCancelled, Failed };
   Status status = Status::Cancelled;
@@ -24,6 +29,8 @@ struct RunOutcome {
   std::filesystem::path bitmap_path;
   int players_requested = 0;
   int players_placed = 0;
+  // The map's code (model/map_code.hpp) for Written; empty without a known seed.
+  std::string code;
   // With fair starts: the fairness index of the random placement on the same landscape.
   std::optional<double> fairness_before;
 };

@@ -35,8 +35,13 @@ QSlider* DetailDialog::BindSlider(const SliderRange& range, int& setting, QWidge
   QSlider* slider = MakeSlider(range, parent);
   slider->setValue(setting);
   connect(slider, &QSlider::valueChanged, this, [&setting](int value) { setting = value; });
-  bound_.push_back({slider, range.initial});
+  bound_.push_back({slider, &setting, range.initial});
   return slider;
+}
+
+void DetailDialog::ShowSettings() {
+  for (const Bound& b : bound_)
+    b.slider->setValue(*b.setting);
 }
 
 void DetailDialog::RestoreInitial() {

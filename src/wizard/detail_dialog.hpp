@@ -25,6 +25,8 @@ class DetailDialog : public QDialog {
   QPushButton* CancelButton() const { return cancel_; }
 
   void reject() override;
+  // The settings were replaced (a map code): the sliders show them.
+  virtual void ShowSettings();
 
  protected:
   // Where the dialog puts its frames.
@@ -41,6 +43,7 @@ class DetailDialog : public QDialog {
  private:
   struct Bound {
     QSlider* slider;
+    int* setting;
     int initial;
   };
   QVBoxLayout* body_;

@@ -12,7 +12,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSpinBox>
+
 #include "analysis/map_analysis.hpp"
+#include "model/map_code.hpp"
+#include "model/setting_table.hpp"
+#include "run/best_of.hpp"
+#include "shape/picture_reader.hpp"
 #include "files/atomic_files.hpp"
 #include "mapfile/swd_map.hpp"
 #include "wizard/escape_watcher.hpp"
@@ -37,7 +46,8 @@ GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
     : WizardPage(tr("Landschaft generieren"), parent),
       services_(services),
       generator_(std::make_unique<Generator>(*this)),
-      save_folder_(StartSaveFolder(services.program_folder, services.settings.get())) {
+      save_folder_(StartSaveFolder(services.program_folder, services.settings.get())),
+      next_seed_(services.draw_seed()) {
   auto* top = new QHBoxLayout;
   picture2_ = new QLabel(this);
   picture2_->setObjectName("Picture2");
@@ -72,6 +82,29 @@ GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
   hint_->setTextFormat(Qt::PlainText);
   Content()->addWidget(hint_);
 
+  auto* code_row = new QHBoxLayout;
+  auto* code_label = new QLabel(tr("&Kartencode:"), this);
+  code_row->addWidget(code_label);
+  code_ = new QLineEdit(this);
+  code_->setObjectName("Text_Kartencode");
+  code_label->setBuddy(code_);
+  code_->setMaxLength(static_cast<int>(kMapCodeMaxLength));
+  code_->setToolTip(
+      tr("Der Kartencode hält alle Einstellungen und den Startwert einer Karte. Ein Code, hier "
+         "eingefügt und mit Enter bestätigt, stellt die Seiten und den Startwert so ein, dass "
+         "Start dieselbe Karte macht, wie „swdgen generate --code“."));
+  connect(code_, &QLineEdit::returnPressed, this, [this] {
+    if (start_->isEnabled()) ApplyCode(code_->text());
+  });
+  code_row->addWidget(code_, 1);
+  copy_ = MakeButton(tr("K&opieren"), "Command_Kopieren", this);
+  connect(copy_, &QPushButton::clicked, this, [this] {
+    QGuiApplication::clipboard()->setText(code_->text().trimmed());
+  });
+  code_row->addWidget(copy_);
+  auto* outer_layout = static_cast<QVBoxLayout*>(layout());
+  outer_layout->addLayout(code_row);
+
   auto* row = new QHBoxLayout;
   row->addWidget(MakeHelpButton());
   row->addStretch(1);
@@ -95,10 +128,21 @@ GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
     if (start_->isEnabled()) Start();
   });
   row->addWidget(seed_);
+  auto* best_of_label = new QLabel(tr("&Beste aus:"), this);
+  row->addWidget(best_of_label);
+  best_of_ = new QSpinBox(this);
+  best_of_->setObjectName("Spin_BesteAus");
+  best_of_label->setBuddy(best_of_);
+  best_of_->setRange(1, kMostCandidates);
+  best_of_->setToolTip(
+      tr("1 macht eine Karte. Mit N entstehen die Karten der Startwerte ab dem Startwert, und "
+         "gespeichert wird die mit den meisten platzierten Spielern und den fairsten Starts, "
+         "wie „swdgen generate --best-of N“."));
+  row->addWidget(best_of_);
   start_ = MakeButton(tr("&Start !"), "Command_Start", this);
   connect(start_, &QPushButton::clicked, this, &GenerationPage::Start);
   row->addWidget(start_);
-  auto* outer = static_cast<QVBoxLayout*>(layout());
+  auto* outer = outer_layout;
   outer->addLayout(row);
 
   status_ = new QStatusBar(this);
@@ -143,17 +187,29 @@ void GenerationPage::Start() {
   end_->setEnabled(false);
   BackButton()->setEnabled(false);
   start_->setEnabled(false);
-  seed_->setEnabled(false);
+  for (QWidget* field : std::initializer_list<QWidget*>{seed_, code_, copy_, best_of_})
+    field->setEnabled(false);
   running_ = true;
   stop_requested_ = false;
   stopped_at_save_ = false;
-  last_seed_ = start_value.seed ? *start_value.seed : services_.draw_seed();
-  PrepareSeededRun(last_seed_);
+  last_seed_ = start_value.seed.value_or(next_seed_);
+  // The next run without a Startwert has a seed of its own, as the command line's.
+  if (!start_value.seed) next_seed_ = services_.draw_seed();
   ClearResult();
   saved_map_.clear();
-  last_outcome_ = RunGeneration(*generator_);
+  chosen_seed_.reset();
+  if (best_of_->value() > 1) {
+    const BestOfOutcome best = RunBestOf(*generator_, last_seed_, best_of_->value());
+    last_outcome_ = best.outcome;
+    chosen_seed_ = best.chosen;
+    if (best.chosen) last_seed_ = *best.chosen;
+  } else {
+    PrepareSeededRun(*generator_, last_seed_);
+    last_outcome_ = RunGeneration(*generator_);
+  }
   running_ = false;
-  seed_->setEnabled(true);
+  for (QWidget* field : std::initializer_list<QWidget*>{seed_, code_, copy_, best_of_})
+    field->setEnabled(true);
   if (stopped_at_save_) last_outcome_.status = RunOutcome::Status::Cancelled;
   preview_->Flush();
   switch (last_outcome_.status) {
@@ -188,18 +244,6 @@ void GenerationPage::Start() {
   emit runFinished();
 }
 
-void GenerationPage::PrepareSeededRun(std::uint32_t seed) {
-  // The command line makes every map with a new generator; what an earlier run of this one
-  // left behind must not count. The settings stay, and the generator stays the object the
-  // preview shows.
-  Generator& g = *generator_;
-  const GeneratorSettings settings = g.settings;
-  g = *std::make_unique<Generator>(*this);
-  g.settings = settings;
-  PrepareGeneration(g);
-  g.rng.Seed(seed);
-}
-
 void GenerationPage::ShowResult() {
   const SwdMapRead read = ReadSwdMap(saved_map_);
   if (!read.map) return;
@@ -209,14 +253,31 @@ void GenerationPage::ShowResult() {
     markers.push_back({QPoint(start.start.at.x, start.start.at.y), start.start.player});
   }
   preview_->SetMarkers(std::move(markers));
-  const QString players = tr("Spieler platziert: %1 von %2")
-                              .arg(last_outcome_.players_placed)
-                              .arg(last_outcome_.players_requested);
-  const QString fairness =
-      analysis.fairness ? tr("Fairness-Index: %1 (1 = gleich gute Starts)")
-                              .arg(services_.language.toString(analysis.fairness->index, 'f', 2))
-                        : tr("Fairness-Index: keiner (weniger als zwei Starts)");
-  result_->setText(players + "   " + fairness + "   " + tr("Startwert: %1").arg(last_seed_));
+  const auto number = [this](double v) { return services_.language.toString(v, 'f', 2); };
+  QStringList parts;
+  parts << tr("Spieler platziert: %1 von %2")
+               .arg(last_outcome_.players_placed)
+               .arg(last_outcome_.players_requested);
+  if (!analysis.fairness) {
+    parts << tr("Fairness-Index: keiner (weniger als zwei Starts)");
+  } else if (last_outcome_.fairness_before) {
+    // The fair starts' gain: the random placement on the same landscape, then the map's.
+    parts << tr("Fairness-Index: %1 → %2")
+                 .arg(number(*last_outcome_.fairness_before), number(analysis.fairness->index));
+  } else {
+    parts << tr("Fairness-Index: %1 (1 = gleich gute Starts)").arg(number(analysis.fairness->index));
+  }
+  if (!analysis.harbours.empty()) {
+    parts << Text({MessageKey::HarbourPlaces,
+                   {Message::Number(static_cast<long long>(analysis.harbours.size()))}});
+  }
+  if (const Message cut_off = CutOffNote(analysis); !cut_off.empty()) parts << Text(cut_off);
+  parts << (chosen_seed_ ? tr("Startwert: %1 (der fairste von %2)")
+                               .arg(last_seed_)
+                               .arg(best_of_->value())
+                         : tr("Startwert: %1").arg(last_seed_));
+  result_->setText(parts.join("   "));
+  code_->setText(QString::fromStdString(last_outcome_.code));
 }
 
 void GenerationPage::ClearResult() {
@@ -318,11 +379,71 @@ std::optional<SaveTarget> GenerationPage::AskSaveTarget(const SaveTarget& propos
   progress_->setValue(progress_value_);
   preview_->Flush();
   save_->KeepClear(preview_->PictureOnScreen());
+  // The dialog's box shows the setting, which a map code may have changed since.
+  save_->StartObjectsBox()->setChecked(offered.start_objects);
   auto answer = save_->Ask(offered, Text(problem), note);
+  // The box of the save dialog is the setting's control: what it said last is proposed next.
+  if (answer) generator_->settings.start_objects = answer->start_objects;
   // The run goes on with its tables and its finished preview, which becomes the bitmap;
   // only the hint line starts over.
   SetHint(HintText(1));
   return answer;
+}
+
+void GenerationPage::CandidateFinished(const CandidateReport& report) {
+  const QString fairness =
+      report.fairness ? services_.language.toString(*report.fairness, 'f', 2) : tr("keiner");
+  status_->showMessage(tr("Kandidat %1 von %2 (Startwert %3): %4 von %5 Spielern, "
+                          "Fairness-Index %6")
+                           .arg(report.number)
+                           .arg(report.count)
+                           .arg(report.seed)
+                           .arg(report.players_placed)
+                           .arg(report.players_requested)
+                           .arg(fairness));
+}
+
+QString GenerationPage::NextCode() const {
+  const StartValue start_value = ParseStartValue(seed_->text());
+  const GeneratorSettings& s = generator_->settings;
+  std::optional<std::uint32_t> hash;
+  if (EffectiveSettings(s).land_shape == LandShape::Picture) {
+    hash = PictureHash(LoadPictureFile(s.PicturePath, s.MapWidth, s.MapHeight).pixels);
+  }
+  const std::uint32_t seed = start_value.valid ? start_value.seed.value_or(next_seed_) : next_seed_;
+  return QString::fromStdString(EncodeMapCode(s, seed, hash));
+}
+
+bool GenerationPage::ApplyCode(const QString& text) {
+  MapCodeRead read = DecodeMapCode(text.toStdString());
+  const auto refuse = [this](const Message& problem) {
+    QMessageBox::warning(this, tr("Kartencode"), Text(problem));
+    code_->setFocus();
+    code_->selectAll();
+    return false;
+  };
+  if (!read.code) return refuse(read.problem);
+  MapCode& code = *read.code;
+  if (code.picture_hash) {
+    // A picture cannot travel in a code: the user chooses it, and only the code's will do.
+    QMessageBox::information(this, tr("Kartencode"), Text(MessageKey::CodeNeedsPicture));
+    const QString path = services_.choose_picture(this, QString());
+    if (path.isEmpty()) return false;
+    const PictureRead picture =
+        LoadPictureFile(path.toStdString(), code.settings.MapWidth, code.settings.MapHeight);
+    if (!picture.problem.empty()) return refuse(picture.problem);
+    if (const Message other = CheckCodePicture(code, picture.pixels, path.toStdString());
+        !other.empty()) {
+      return refuse(other);
+    }
+    code.settings.PicturePath = path.toStdString();
+  }
+  generator_->settings = code.settings;
+  seed_->setText(QString::number(code.seed));
+  code_->setText(QString::fromStdString(EncodeMapCode(code.settings, code.seed, code.picture_hash)));
+  emit settingsReplaced();
+  Activate();
+  return true;
 }
 
 Message GenerationPage::WriteFiles(const std::vector<FileContent>& files) {

@@ -12,6 +12,7 @@
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QSpinBox;
 class QStatusBar;
 
 namespace swd::wizard {
@@ -44,12 +45,25 @@ class GenerationPage : public WizardPage, public Host {
   const RunOutcome& LastOutcome() const { return last_outcome_; }
   // The seed of the last run, typed or drawn.
   std::uint32_t LastSeed() const { return last_seed_; }
+  // The code of the map the next Start makes: of the settings and the seed in "Startwert",
+  // or, while that is empty, the seed drawn for the next run.
+  QString NextCode() const;
+  // Reads a map code into the settings and "Startwert" (asking for the picture of a
+  // "Spezial" code); says what is wrong with a code it refuses and returns false then.
+  bool ApplyCode(const QString& text);
 
   QPushButton* StartButton() const { return start_; }
   // "Startwert": a number makes the run of `swdgen generate --seed` with that number, the
   // same map every time; empty, the run draws its seed as the command line does without
   // --seed, so every map differs and can still be made again.
   QLineEdit* SeedField() const { return seed_; }
+  // "Kartencode": after a run its map's code (selectable, "Kopieren" copies it); a code typed
+  // or pasted there and confirmed with Enter fills the pages' controls and "Startwert".
+  QLineEdit* CodeField() const { return code_; }
+  QPushButton* CopyButton() const { return copy_; }
+  // "Beste aus": 1 makes the one map; N makes the maps of N seeds from the Startwert on and
+  // keeps the fairest (run/best_of.hpp).
+  QSpinBox* BestOfField() const { return best_of_; }
   // After a written run: the players placed and how fair their starts are.
   QLabel* ResultLabel() const { return result_; }
   QPushButton* EndButton() const { return end_; }
@@ -73,14 +87,15 @@ class GenerationPage : public WizardPage, public Host {
   std::optional<SaveTarget> AskSaveTarget(const SaveTarget& proposal,
                                           const Message& problem) override;
   Message WriteFiles(const std::vector<FileContent>& files) override;
+  void CandidateFinished(const CandidateReport& report) override;
 
  signals:
   void runFinished();
+  // A map code replaced the settings: the pages show them again.
+  void settingsReplaced();
 
  private:
   void Start();
-  // Puts the generator where a fresh one of the command line starts, seeded with `seed`.
-  void PrepareSeededRun(std::uint32_t seed);
   // The players placed and the fairness of the map just saved, and its starts over the
   // preview.
   void ShowResult();
@@ -96,6 +111,9 @@ class GenerationPage : public WizardPage, public Host {
   QLabel* hint_;
   QPushButton* start_;
   QLineEdit* seed_;
+  QLineEdit* code_;
+  QPushButton* copy_;
+  QSpinBox* best_of_;
   QLabel* result_;
   QPushButton* end_;
   QStatusBar* status_;
@@ -111,6 +129,11 @@ class GenerationPage : public WizardPage, public Host {
   // The run was stopped when it asked where to save, after its last check.
   bool stopped_at_save_ = false;
   std::uint32_t last_seed_ = 0;
+  // The seed of the next run while "Startwert" is empty, drawn before it so that the summary
+  // can show the code that run makes.
+  std::uint32_t next_seed_ = 0;
+  // With "Beste aus": the seed chosen among the candidates.
+  std::optional<std::uint32_t> chosen_seed_;
   // The bytes of the map file the run saved last.
   std::vector<std::uint8_t> saved_map_;
 };

@@ -14,7 +14,7 @@ namespace {
 
 struct GraniteSlider {
   const char* name;
-  SliderRange range;
+  const char* member;  // of "granite" in the table of settings
   const char* low;
   const char* high;
   int GeneratorSettings::*setting;
@@ -22,24 +22,24 @@ struct GraniteSlider {
 
 constexpr GraniteSlider kLarge[2] = {
     {"Slider_GrGranitAz",
-     {0, 10, 5, 5, 1},
+     "large_count",
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "wenige"),
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "viele"),
      &GeneratorSettings::SliderGrGranitAz},
     {"Slider_GrGranitAus",
-     {0, 10, 5, 5, 1},
+     "large_size",
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "klein"),
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "groß"),
      &GeneratorSettings::SliderGrGranitAus},
 };
 constexpr GraniteSlider kSmall[2] = {
     {"Slider_KlGranitAz",
-     {0, 15, 3, 5, 1},
+     "small_count",
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "selten"),
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "häufig"),
      &GeneratorSettings::SliderKlGranitAz},
     {"Slider_KlGranitAus",
-     {0, 10, 7, 5, 1},
+     "small_size",
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "leer"),
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "voll"),
      &GeneratorSettings::SliderKlGranitAus},
@@ -57,7 +57,7 @@ GraniteDialog::GraniteDialog(GeneratorSettings& settings, QWidget* parent)
     row->addWidget(CaptionedPicture(ObjectPicture(ObjectKind::Granite, kPictureSize), "", box));
     auto* column = new QVBoxLayout;
     for (const GraniteSlider& s : sliders) {
-      QSlider* slider = BindSlider(s.range, settings.*s.setting, box);
+      QSlider* slider = BindSlider(RangeOf("granite", s.member), settings.*s.setting, box);
       slider->setObjectName(s.name);
       column->addWidget(SliderBetween(slider, tr(s.low), tr(s.high), box));
     }

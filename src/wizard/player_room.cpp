@@ -120,9 +120,9 @@ QString Tr(const char* text) {
 }
 
 // The shape's name on the base-shape page.
-QString ShapeName(BaseShape shape) {
+QString NameOf(BaseShape shape) {
   const int index = static_cast<int>(shape) - static_cast<int>(BaseShape::Island);
-  return QCoreApplication::translate("swd::wizard::ShapePage", kShapeChoices[index].caption);
+  return ShapeName(kShapeChoices[index].shape);
 }
 
 }  // namespace
@@ -130,18 +130,21 @@ QString ShapeName(BaseShape shape) {
 BaseShape BaseShapeOf(const GeneratorSettings& s) {
   if (!s.CheckInsel) return BaseShape::NoIsland;
   if (!s.CheckErwEinst) return BaseShape::Island;
-  switch (static_cast<int>(s.ShapeCode)) {
-    case 1:
+  switch (s.land_shape) {
+    case LandShape::Island:
+      return BaseShape::Island;
+    case LandShape::IslandSymmetric:
+      return BaseShape::IslandSymmetric;
+    case LandShape::Spiral:
       return BaseShape::Spiral;
-    case 2:
+    case LandShape::Ring:
       return BaseShape::Ring;
-    case 3:
+    case LandShape::SpiralWithRing:
       return BaseShape::SpiralWithRing;
-    case 4:
+    case LandShape::Picture:
       return BaseShape::Picture;
-    default:
-      return s.SymmetricBase != 0 ? BaseShape::IslandSymmetric : BaseShape::Island;
   }
+  return BaseShape::Island;
 }
 
 std::optional<int> PercentWithRoom(BaseShape shape, int width, int height, int players) {
@@ -183,7 +186,7 @@ QString PlayerRoomWarning(const GeneratorSettings& s) {
                                  "Auf einer Karte von %1 x %2 mit der Grundform „%3“"))
                 .arg(s.MapWidth)
                 .arg(s.MapHeight)
-                .arg(ShapeName(shape));
+                .arg(NameOf(shape));
   const int tenths = (*percent + 5) / 10;
   QString text =
       *percent < 10

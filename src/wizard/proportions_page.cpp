@@ -38,6 +38,7 @@ constexpr GroupLook kGroups[3] = {
 };
 
 constexpr QSize kDialogPictureSize(80, 60);
+constexpr const char* kGroupKeys[3] = {"amount", "size", "decoration"};
 
 }  // namespace
 
@@ -75,7 +76,7 @@ ProportionsPage::ProportionsPage(GeneratorSettings& settings, QWidget* parent)
     row.label = new QLabel(RowLabel(Gruenland, c), this);
     grid->addWidget(row.label, line, 0);
     for (int g = 0; g < 3; ++g) {
-      QSlider* slider = MakeSlider(kLevelRange, this);
+      QSlider* slider = MakeSlider(RangeOf(kGroupKeys[g], std::to_string(c)), this);
       std::array<int, 11>& level = *levels[g];
       slider->setValue(level[c]);
       connect(slider, &QSlider::valueChanged, this, [&level, c](int v) { level[c] = v; });
@@ -138,6 +139,19 @@ void ProportionsPage::Activate() {
     row.sliders[Amount]->setVisible(shows == RowShows::AllSliders);
     row.sliders[Size]->setVisible(shows == RowShows::AllSliders);
     row.sliders[Decoration]->setVisible(shows != RowShows::Hidden);
+  }
+}
+
+void ProportionsPage::ShowSettings() {
+  const std::array<const std::array<int, 11>*, 3> levels{&settings_.Slider1, &settings_.Slider2,
+                                                         &settings_.Slider3};
+  for (int c : kProportionRows) {
+    for (int g = 0; g < 3; ++g)
+      rows_[c].sliders[g]->setValue((*levels[g])[c]);
+  }
+  area_variant_->setChecked(settings_.CheckFlaechenvariante);
+  for (DetailDialog* dialog : std::initializer_list<DetailDialog*>{resources_, granite_, animals_, tree_groups_}) {
+    if (dialog != nullptr) dialog->ShowSettings();
   }
 }
 

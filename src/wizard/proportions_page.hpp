@@ -37,6 +37,7 @@ class ProportionsPage : public WizardPage {
   ProportionsPage(GeneratorSettings& settings, QWidget* parent = nullptr);
 
   void Activate() override;
+  void ShowSettings() override;
 
   QLabel* RowLabelOf(int terrain_class) const { return rows_[terrain_class].label; }
   QSlider* SliderOf(int terrain_class, Group group) const {

@@ -14,7 +14,6 @@ namespace swd::wizard {
 
 namespace {
 
-constexpr SliderRange kShareRange{0, 100, 0, 10, 5};
 constexpr QSize kPictureSize(64, 48);
 
 struct ShareLook {
@@ -54,7 +53,10 @@ ResourceDialog::ResourceDialog(ResourceShareSet& shares, QWidget* parent)
         CaptionedPicture(ObjectPicture(look.picture, kPictureSize), tr(look.caption), frame), i + 1,
         0);
     Row& row = rows_[i];
-    row.slider = MakeSlider(kShareRange, frame);
+    // Ticks every 5 %, a large change of 10 %.
+    SliderRange range = RangeOf("resources", "coal", 5);
+    range.page_step = 10;
+    row.slider = MakeSlider(range, frame);
     row.slider->setObjectName(look.slider);
     row.slider->setMinimumWidth(220);
     row.slider->installEventFilter(this);
@@ -94,7 +96,7 @@ void ResourceDialog::SliderMoved(ShareKind kind) {
 
 void ResourceDialog::RestoreInitial() {
   active_ = ShareKind::None;
-  shares_ = ResourceShareSet{};
+  shares_ = GeneratorSettings{}.ResourceShares;
   ShowShares();
 }
 

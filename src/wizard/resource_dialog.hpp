@@ -21,6 +21,7 @@ class ResourceDialog : public DetailDialog {
   QSlider* SliderOf(ShareKind kind) const { return rows_[Index(kind)].slider; }
   QLabel* LabelOf(ShareKind kind) const { return rows_[Index(kind)].value; }
   ShareKind ActiveShareSlider() const { return active_; }
+  void ShowSettings() override { ShowShares(); }
 
  protected:
   void RestoreInitial() override;

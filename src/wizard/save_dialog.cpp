@@ -1,5 +1,7 @@
 #include "wizard/save_dialog.hpp"
 
+#include "model/setting_table.hpp"
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -54,7 +56,7 @@ SaveDialog::SaveDialog(const WizardServices& services, QWidget* parent)
   form->addRow(tr("Ordner:"), folder_label_);
   layout->addLayout(form);
 
-  start_objects_ = new QCheckBox(tr("Startpositionen als Objekte eintragen"), this);
+  start_objects_ = new QCheckBox(Text(FindSetting("start_objects")->label), this);
   start_objects_->setObjectName("Check_Startobjekte");
   start_objects_->setChecked(true);
   layout->addWidget(start_objects_);

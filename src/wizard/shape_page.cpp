@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include "model/setting_table.hpp"
 #include "shape/picture_reader.hpp"
 #include "wizard/choice_group.hpp"
 #include "wizard/coast_dialog.hpp"
@@ -23,6 +24,10 @@ namespace {
 constexpr QSize kThumbnailSize(150, 110);
 }
 
+QString ShapeName(LandShape shape) {
+  return Text(ValueLabel(*FindSetting("shape"), static_cast<int>(shape)));
+}
+
 ShapePage::ShapePage(GeneratorSettings& settings, const WizardServices& services, QWidget* parent)
     : WizardPage(tr("Landschaftsumriß"), parent),
       settings_(settings),
@@ -33,7 +38,7 @@ ShapePage::ShapePage(GeneratorSettings& settings, const WizardServices& services
   pictures_->setExclusive(true);
   for (int i = 0; i < kShapePictureCount; ++i) {
     auto* picture =
-        new PictureButton(ShapePicture(i, kThumbnailSize), tr(kShapeChoices[i].caption), this);
+        new PictureButton(ShapePicture(i, kThumbnailSize), ShapeName(kShapeChoices[i].shape), this);
     picture->setObjectName(kShapeChoices[i].picture);
     picture->setCheckable(true);
     pictures_->addButton(picture, i);
@@ -66,6 +71,17 @@ void ShapePage::Activate() {
   ShowNotes();
 }
 
+void ShapePage::ShowSettings() {
+  for (int i = 0; i < kShapePictureCount; ++i) {
+    if (kShapeChoices[i].shape == settings_.land_shape) {
+      chosen_ = i;
+      pictures_->button(i)->setChecked(true);
+    }
+  }
+  coast_->ShowSettings();
+  ShowNotes();
+}
+
 void ShapePage::PictureClicked(int index) {
   const ShapeChoice& choice = kShapeChoices[index];
   if (choice.then == ShapeChoice::Then::PictureDialog && !ChoosePicture() &&
@@ -76,9 +92,7 @@ void ShapePage::PictureClicked(int index) {
     return;
   }
   chosen_ = index;
-  settings_.ShapedBase = choice.shaped_base;
-  settings_.SymmetricBase = choice.symmetric_base;
-  settings_.ShapeCode = choice.shape_code;
+  settings_.land_shape = choice.shape;
   ShowNotes();
   if (choice.then == ShapeChoice::Then::CoastDialog) coast_->exec();
 }
@@ -102,7 +116,7 @@ bool ShapePage::ChoosePicture() {
 void ShapePage::ShowNotes() {
   QString picture;
   bool problem = false;
-  if (static_cast<int>(settings_.ShapeCode) == 4) {
+  if (settings_.land_shape == LandShape::Picture) {
     const PictureRead read =
         LoadPictureFile(settings_.PicturePath, settings_.MapWidth, settings_.MapHeight);
     problem = !read.problem.empty();

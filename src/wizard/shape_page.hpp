@@ -12,30 +12,25 @@ namespace swd::wizard {
 class CoastDialog;
 class PictureButton;
 
-// What clicking a base-shape picture sets, and which dialog follows.
+// The pictures of the base-shape page in their order: the shape each chooses (named as the
+// table of settings names it) and which dialog follows.
 struct ShapeChoice {
   const char* picture;  // the object name
-  const char* caption;
-  float shaped_base;
-  float symmetric_base;
-  float shape_code;
+  LandShape shape;
   enum class Then { CoastDialog, Nothing, PictureDialog } then;
 };
 
 inline constexpr ShapeChoice kShapeChoices[] = {
-    {"Picture_Insel", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Insel"), 0, 0, 0,
-     ShapeChoice::Then::CoastDialog},
-    {"Picture_Symmetrie", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Insel (sym.)"), 0, 1, 0,
-     ShapeChoice::Then::CoastDialog},
-    {"Picture_Spirale", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Spirale"), 1, 0, 1,
-     ShapeChoice::Then::Nothing},
-    {"Picture_Spirale2", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Spirale mit Ring"), 1, 0, 3,
-     ShapeChoice::Then::Nothing},
-    {"Picture_Ring", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Ring"), 1, 0, 2,
-     ShapeChoice::Then::CoastDialog},
-    {"Picture_Spezial", QT_TRANSLATE_NOOP("swd::wizard::ShapePage", "Spezial"), 1, 0, 4,
-     ShapeChoice::Then::PictureDialog},
+    {"Picture_Insel", LandShape::Island, ShapeChoice::Then::CoastDialog},
+    {"Picture_Symmetrie", LandShape::IslandSymmetric, ShapeChoice::Then::CoastDialog},
+    {"Picture_Spirale", LandShape::Spiral, ShapeChoice::Then::Nothing},
+    {"Picture_Spirale2", LandShape::SpiralWithRing, ShapeChoice::Then::Nothing},
+    {"Picture_Ring", LandShape::Ring, ShapeChoice::Then::CoastDialog},
+    {"Picture_Spezial", LandShape::Picture, ShapeChoice::Then::PictureDialog},
 };
+
+// A shape's name as the table of settings gives it, in the wizard's language.
+QString ShapeName(LandShape shape);
 
 // The base-shape page: the six base shapes. The picture of "Spezial" is checked when it is
 // chosen, and again whenever the page is shown (the map's size may have changed since);
@@ -48,6 +43,7 @@ class ShapePage : public WizardPage {
   ShapePage(GeneratorSettings& settings, const WizardServices& services, QWidget* parent = nullptr);
 
   void Activate() override;
+  void ShowSettings() override;
   QLabel* PictureLine() const { return picture_line_; }
   QLabel* PlayersNote() const { return players_note_; }
   QString PictureFolder() const { return picture_folder_; }

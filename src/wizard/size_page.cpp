@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "model/setting_table.hpp"
 #include "wizard/choice_group.hpp"
 #include "wizard/page_texts.hpp"
 #include "wizard/size_outline_view.hpp"
@@ -17,23 +18,20 @@ namespace swd::wizard {
 
 namespace {
 
-constexpr int kSmallest = 32;
-constexpr int kLargest = 256;
-constexpr int kStep = 16;
-constexpr int kPreselected = 128;
-
-// A group of the 15 sizes 32 .. 256; the button id is the size.
-QButtonGroup* SizeChoices(const QString& caption, QBoxLayout* into, QWidget* page) {
+// A group of the sizes the table of settings allows for `key`; the button id is the size.
+QButtonGroup* SizeChoices(std::string_view key, const QString& caption, QBoxLayout* into,
+                          QWidget* page) {
+  const SettingRow& row = *FindSetting(key);
   auto* box = new QGroupBox(caption, page);
   auto* grid = new QGridLayout(box);
   auto* group = new QButtonGroup(page);
   int i = 0;
-  for (int size = kSmallest; size <= kLargest; size += kStep, ++i) {
+  for (int size = row.lo; size <= row.hi; size += row.step, ++i) {
     auto* choice = new QRadioButton(QString::number(size), box);
     group->addButton(choice, size);
     grid->addWidget(choice, i / 5, i % 5);
   }
-  group->button(kPreselected)->setChecked(true);
+  group->button(row.initial)->setChecked(true);
   TabLandsOnTicked(*group);
   into->addWidget(box);
   return group;
@@ -48,8 +46,8 @@ SizePage::SizePage(GeneratorSettings& settings, QWidget* parent)
     : WizardPage(tr("Größe der Landschaft"), parent), settings_(settings) {
   auto* columns = new QHBoxLayout;
   auto* choices = new QVBoxLayout;
-  widths_ = SizeChoices(tr("Breite"), choices, this);
-  heights_ = SizeChoices(tr("Höhe"), choices, this);
+  widths_ = SizeChoices("width", tr("Breite"), choices, this);
+  heights_ = SizeChoices("height", tr("Höhe"), choices, this);
   choices->addStretch(1);
   columns->addLayout(choices);
 
@@ -87,7 +85,7 @@ SizePage::SizePage(GeneratorSettings& settings, QWidget* parent)
           [this](bool ticked) { settings_.CheckErwEinst = ticked; });
 
   // Loading the page starts the resource shares from their defaults.
-  settings_.ResourceShares = ResourceShareSet{};
+  settings_.ResourceShares = GeneratorSettings{}.ResourceShares;
   outline_->SetColour(QColor(insel_->isChecked() ? kInselColour : kNoInselColour));
 }
 
@@ -106,6 +104,14 @@ void SizePage::SizeClicked() {
   settings_.MapHeight = static_cast<std::int16_t>(heights_->checkedId());
   estimate_->setText(FileSizeEstimate(settings_.MapWidth, settings_.MapHeight));
   outline_->SetMapSize(settings_.MapWidth, settings_.MapHeight);
+}
+
+void SizePage::ShowSettings() {
+  widths_->button(settings_.MapWidth)->setChecked(true);
+  heights_->button(settings_.MapHeight)->setChecked(true);
+  SizeClicked();
+  insel_->setChecked(settings_.CheckInsel);
+  extended_->setChecked(settings_.CheckErwEinst);
 }
 
 void SizePage::LeavePage() {

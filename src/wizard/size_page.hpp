@@ -25,6 +25,7 @@ class SizePage : public WizardPage {
   QCheckBox* ExtendedBox() const { return extended_; }
   QString EstimateText() const;
   const SizeOutlineView& Outline() const { return *outline_; }
+  void ShowSettings() override;
 
  protected:
   void LeavePage() override;

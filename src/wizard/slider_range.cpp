@@ -4,7 +4,15 @@
 #include <QLabel>
 #include <QSlider>
 
+#include "model/setting_table.hpp"
+
 namespace swd::wizard {
+
+SliderRange RangeOf(std::string_view key, std::string_view member, int tick_interval) {
+  const SettingRow& row = *FindSetting(key, member);
+  constexpr int kPageStep = 5;
+  return {row.lo, row.hi, row.initial, kPageStep * tick_interval, tick_interval};
+}
 
 QSlider* MakeSlider(const SliderRange& range, QWidget* parent) {
   auto* slider = new QSlider(Qt::Horizontal, parent);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 class QSlider;
 class QString;
 class QWidget;
@@ -16,8 +18,9 @@ struct SliderRange {
   int tick_interval = 1;
 };
 
-// The proportions page's sliders and the coast slider: 0..10, default 5, large step 5.
-inline constexpr SliderRange kLevelRange{0, 10, 5, 5, 1};
+// The range and initial position of a setting's slider, from the table of settings, with the
+// large change of 5 and ticks every `tick_interval`.
+SliderRange RangeOf(std::string_view key, std::string_view member = {}, int tick_interval = 1);
 
 QSlider* MakeSlider(const SliderRange& range, QWidget* parent);
 

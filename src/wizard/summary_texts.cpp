@@ -3,7 +3,11 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
+#include "model/setting_table.hpp"
 #include "model/tables.hpp"
+#include "wizard/shape_page.hpp"
 #include "wizard/message_text.hpp"
 #include "wizard/page_texts.hpp"
 
@@ -34,27 +38,27 @@ const char* Word(int level, const char* low, const char* middle, const char* hig
 }  // namespace
 
 QString ShapeLine(const GeneratorSettings& s) {
-  const char* name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Insel");
-  if (s.ShapeCode == 0) {
-    name = s.SymmetricBase != 0 ? QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Insel (sym.)")
-                                : QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Insel");
-  } else if (s.ShapeCode == 1) {
-    name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Spirale");
-  } else if (s.ShapeCode == 2) {
-    name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Ring");
-  } else if (s.ShapeCode == 3) {
-    name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Spirale mit Ring");
-  } else if (s.ShapeCode == 4) {
-    name = QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "Spezial");
-  }
-  if (s.ShapeCode == 4 && !s.PicturePath.empty()) {
+  const QString name = ShapeName(s.land_shape);
+  if (s.land_shape == LandShape::Picture && !s.PicturePath.empty()) {
     // The picture by its file name: the whole path rarely fits the group's width.
     return QCoreApplication::translate("swd::wizard::SummaryPage", "Grundform: %1 (%2)")
-        .arg(Translated(name), QFileInfo(QString::fromStdString(s.PicturePath)).fileName());
+        .arg(name, QFileInfo(QString::fromStdString(s.PicturePath)).fileName());
   }
-  return QCoreApplication::translate("swd::wizard::SummaryPage", "Grundform: %1")
-      .arg(Translated(name));
+  return QCoreApplication::translate("swd::wizard::SummaryPage", "Grundform: %1").arg(name);
 }
+
+namespace {
+
+// Whether a row has its own lines in the first three groups.
+bool ShownAbove(const SettingRow& row) {
+  static constexpr std::string_view kAbove[] = {"width", "height", "type", "players", "shape",
+                                                "picture"};
+  return (row.page == SettingPage::Proportions && row.form == SettingForm::Keyed) ||
+         row.page == SettingPage::Resources ||
+         std::find(std::begin(kAbove), std::end(kAbove), row.key) != std::end(kAbove);
+}
+
+}  // namespace
 
 SummaryTexts BuildSummary(const GeneratorSettings& s) {
   SummaryTexts t;
@@ -84,6 +88,9 @@ SummaryTexts BuildSummary(const GeneratorSettings& s) {
                               QT_TRANSLATE_NOOP("swd::wizard::SummaryPage", "groß")));
     }
     t.terrain << Text(ClassNameKey(type, c)) + ": " + words;
+  }
+  for (const SettingRow& row : SettingRows()) {
+    if (!ShownAbove(row)) t.more << Text(row.label) + ": " + Text(ValueLabel(row, ValueOf(row, s)));
   }
   return t;
 }

@@ -11,6 +11,7 @@ struct SummaryTexts {
   QStringList general;    // "Allgemeines"
   QStringList resources;  // "Rohstoffvorkommen"
   QStringList terrain;    // "Geländetypen (Anzahl/Größe)"
+  QStringList more;       // "Weitere Einstellungen": every other setting of the table
 };
 
 SummaryTexts BuildSummary(const GeneratorSettings& s);

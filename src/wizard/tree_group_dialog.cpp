@@ -10,7 +10,6 @@
 namespace swd::wizard {
 
 namespace {
-constexpr SliderRange kTreeGroupRange{0, 15, 4, 5, 1};
 constexpr QSize kPictureSize(72, 54);
 }  // namespace
 
@@ -19,7 +18,7 @@ TreeGroupDialog::TreeGroupDialog(GeneratorSettings& settings, QWidget* parent)
   auto* frame = new QGroupBox(tr("Kleine Baumgruppen"), this);
   auto* row = new QHBoxLayout(frame);
   row->addWidget(CaptionedPicture(ObjectPicture(ObjectKind::TreeGroups, kPictureSize), "", frame));
-  slider_ = BindSlider(kTreeGroupRange, settings.SliderBaumgruppen, frame);
+  slider_ = BindSlider(RangeOf("tree_groups"), settings.SliderBaumgruppen, frame);
   slider_->setObjectName("Slider_Baumgruppen");
   row->addWidget(SliderBetween(slider_, tr("wenige"), tr("sehr viele"), frame), 1);
   Body()->addWidget(frame);

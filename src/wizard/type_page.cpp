@@ -1,6 +1,7 @@
 #include "wizard/type_page.hpp"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "model/setting_table.hpp"
 #include "model/tables.hpp"
 #include "wizard/choice_group.hpp"
 #include "wizard/message_text.hpp"
@@ -67,6 +69,20 @@ TypePage::TypePage(GeneratorSettings& settings, QWidget* parent)
   size_row->addWidget(size_);
   size_row->addStretch(1);
   Content()->addLayout(size_row);
+  // The starts and the sea between them: settings of the table, labelled by it.
+  auto* starts_row = new QHBoxLayout;
+  const auto box = [&](const char* key, const char* name, bool& setting) {
+    auto* check = new QCheckBox(Text(FindSetting(key)->label), this);
+    check->setObjectName(name);
+    check->setChecked(setting);
+    connect(check, &QCheckBox::toggled, this, [&setting](bool ticked) { setting = ticked; });
+    starts_row->addWidget(check);
+    return check;
+  };
+  fair_starts_ = box("fair_starts", "Check_FaireStarts", settings_.fair_starts);
+  harbours_ = box("harbours", "Check_Hafenplaetze", settings_.harbours);
+  starts_row->addStretch(1);
+  Content()->addLayout(starts_row);
   players_note_ = NoteLabel("Label_Spielerplatz", this);
   Content()->addWidget(players_note_);
   Content()->addStretch(1);
@@ -91,6 +107,14 @@ QString TypePage::SizeText() const {
 void TypePage::Activate() {
   size_->setText(SizeLine(settings_.MapWidth, settings_.MapHeight));
   SetNote(*players_note_, PlayerRoomWarning(settings_), true);
+}
+
+void TypePage::ShowSettings() {
+  types_->button(settings_.LandscapeType)->setChecked(true);
+  players_->button(settings_.PlayerCount)->setChecked(true);
+  PlayersClicked(settings_.PlayerCount);
+  fair_starts_->setChecked(settings_.fair_starts);
+  harbours_->setChecked(settings_.harbours);
 }
 
 void TypePage::TypeClicked(int landscape_type) {

@@ -5,6 +5,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 
 namespace swd::wizard {
@@ -23,6 +24,10 @@ class TypePage : public WizardPage {
   QString SizeText() const;
   // Says when maps of this size and base shape rarely hold the players asked for.
   QLabel* PlayersNote() const { return players_note_; }
+  // "Faire Startpositionen" (unticked at first) and "Hafenplätze anlegen" (ticked).
+  QCheckBox* FairStartsBox() const { return fair_starts_; }
+  QCheckBox* HarboursBox() const { return harbours_; }
+  void ShowSettings() override;
 
  protected:
   void LeavePage() override;
@@ -37,6 +42,8 @@ class TypePage : public WizardPage {
   QLabel* players_picture_;
   QLabel* size_;
   QLabel* players_note_;
+  QCheckBox* fair_starts_;
+  QCheckBox* harbours_;
 };
 
 }  // namespace swd::wizard

@@ -22,6 +22,8 @@ class WizardPage : public QWidget {
   const QString& Caption() const { return caption_; }
   // Called each time the page is shown.
   virtual void Activate() {}
+  // The settings were replaced as a whole (a map code): the controls show them again.
+  virtual void ShowSettings() {}
 
   QPushButton* NextButton() const { return next_; }
   QPushButton* BackButton() const { return back_; }

@@ -38,7 +38,7 @@ WizardWindow::WizardWindow(WizardServices services, QWidget* parent)
   type_ = new TypePage(settings, this);
   shape_ = new ShapePage(settings, services_, this);
   proportions_ = new ProportionsPage(settings, this);
-  summary_ = new SummaryPage(settings, this);
+  summary_ = new SummaryPage(settings, [this] { return generation_->NextCode(); }, this);
   Add(PageId::Size, size_);
   Add(PageId::TypeAndPlayers, type_);
   Add(PageId::BaseShape, shape_);
@@ -46,6 +46,10 @@ WizardWindow::WizardWindow(WizardServices services, QWidget* parent)
   Add(PageId::Summary, summary_);
   Add(PageId::Generation, generation_);
 
+  connect(generation_, &GenerationPage::settingsReplaced, this, [this] {
+    for (WizardPage* page : pages_)
+      page->ShowSettings();
+  });
   connect(generation_, &GenerationPage::runFinished, this, [this] {
     if (close_after_run_) emit quitRequested();
   });

@@ -79,7 +79,7 @@ SwdMap SymmetricIsland(std::uint32_t seed, std::int16_t side = 128) {
   g->settings.MapWidth = g->settings.MapHeight = side;
   g->settings.PlayerCount = 2;
   g->settings.CheckErwEinst = true;
-  g->settings.SymmetricBase = 1;
+  g->settings.land_shape = LandShape::IslandSymmetric;
   PrepareGeneration(*g);
   g->rng.Seed(seed);
   EXPECT_EQ(RunGeneration(*g).status, RunOutcome::Status::Written);

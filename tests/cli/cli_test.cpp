@@ -25,25 +25,25 @@ std::string ErrorOf(GenerateArgs a) {
 
 TEST(GenerateOptions, EveryBadValueIsNamedInOneLine) {
   const std::vector<std::pair<const char*, void (*)(GenerateArgs&)>> bad = {
-      {"--width", [](GenerateArgs& a) { a.width = "65"; }},
-      {"--width", [](GenerateArgs& a) { a.width = "16"; }},
-      {"--height", [](GenerateArgs& a) { a.height = "272"; }},
-      {"--height", [](GenerateArgs& a) { a.height = "12x"; }},
-      {"--type", [](GenerateArgs& a) { a.type = "wueste"; }},
-      {"--players", [](GenerateArgs& a) { a.players = "0"; }},
-      {"--players", [](GenerateArgs& a) { a.players = "8"; }},
-      {"--shape", [](GenerateArgs& a) { a.shape = "kreis"; }},
-      {"--shape", [](GenerateArgs& a) { a.shape = "spezial"; }},
-      {"--coast", [](GenerateArgs& a) { a.coast = "11"; }},
-      {"--amount", [](GenerateArgs& a) { a.amount = {"8=3"}; }},
-      {"--amount", [](GenerateArgs& a) { a.amount = {"2"}; }},
-      {"--size", [](GenerateArgs& a) { a.size = {"2=11"}; }},
-      {"--decoration", [](GenerateArgs& a) { a.decoration = {"10=1"}; }},
-      {"--resources", [](GenerateArgs& a) { a.resources = "50,50,1,0"; }},
-      {"--resources", [](GenerateArgs& a) { a.resources = "50,50"; }},
-      {"--granite", [](GenerateArgs& a) { a.granite = "1,2,3"; }},
-      {"--tree-groups", [](GenerateArgs& a) { a.tree_groups = "16"; }},
-      {"--animals", [](GenerateArgs& a) { a.animals = "1,2,3,4,5,21"; }},
+      {"--width", [](GenerateArgs& a) { a.settings["width"] = {"65"}; }},
+      {"--width", [](GenerateArgs& a) { a.settings["width"] = {"16"}; }},
+      {"--height", [](GenerateArgs& a) { a.settings["height"] = {"272"}; }},
+      {"--height", [](GenerateArgs& a) { a.settings["height"] = {"12x"}; }},
+      {"--type", [](GenerateArgs& a) { a.settings["type"] = {"wueste"}; }},
+      {"--players", [](GenerateArgs& a) { a.settings["players"] = {"0"}; }},
+      {"--players", [](GenerateArgs& a) { a.settings["players"] = {"8"}; }},
+      {"--shape", [](GenerateArgs& a) { a.settings["shape"] = {"kreis"}; }},
+      {"--shape", [](GenerateArgs& a) { a.settings["shape"] = {"spezial"}; }},
+      {"--coast", [](GenerateArgs& a) { a.settings["coast"] = {"11"}; }},
+      {"--amount", [](GenerateArgs& a) { a.settings["amount"] = {"8=3"}; }},
+      {"--amount", [](GenerateArgs& a) { a.settings["amount"] = {"2"}; }},
+      {"--size", [](GenerateArgs& a) { a.settings["size"] = {"2=11"}; }},
+      {"--decoration", [](GenerateArgs& a) { a.settings["decoration"] = {"10=1"}; }},
+      {"--resources", [](GenerateArgs& a) { a.settings["resources"] = {"50,50,1,0"}; }},
+      {"--resources", [](GenerateArgs& a) { a.settings["resources"] = {"50,50"}; }},
+      {"--granite", [](GenerateArgs& a) { a.settings["granite"] = {"1,2,3"}; }},
+      {"--tree-groups", [](GenerateArgs& a) { a.settings["tree_groups"] = {"16"}; }},
+      {"--animals", [](GenerateArgs& a) { a.settings["animals"] = {"1,2,3,4,5,21"}; }},
       {"--seed", [](GenerateArgs& a) { a.seed = "4294967296"; }},
       {"--seed", [](GenerateArgs& a) { a.seed = "-1"; }},
       {"--title", [](GenerateArgs& a) { a.title = "Viel zu langer Titel"; }},
@@ -62,13 +62,13 @@ TEST(GenerateOptions, EveryBadValueIsNamedInOneLine) {
 
 TEST(GenerateOptions, GoodValuesBecomeSettings) {
   GenerateArgs a;
-  a.width = "256";
-  a.height = "32";
-  a.type = "winterland";
-  a.players = "7";
-  a.coast = "0";
-  a.amount = {"9=10", "0=0"};
-  a.resources = "25,25,25,25";
+  a.settings["width"] = {"256"};
+  a.settings["height"] = {"32"};
+  a.settings["type"] = {"winterland"};
+  a.settings["players"] = {"7"};
+  a.settings["coast"] = {"0"};
+  a.settings["amount"] = {"9=10", "0=0"};
+  a.settings["resources"] = {"25,25,25,25"};
   a.seed = "4294967295";
   a.out = "karte";
   const Checked c = CheckGenerateArgs(a);
@@ -203,7 +203,10 @@ TEST(CommandLine, TheCoastLevelAndShapeTakeEffect) {
   std::vector<std::vector<std::uint8_t>> maps;
   for (const char* options : {"", "--coast 0", "--coast 10", "--shape ring", "--shape insel"}) {
     const Result r = Swdgen(
-        std::string("generate --seed 5 --width 48 --height 48 --out m.swd ") + options, dir.path());
+        // The same author throughout: "--shape insel" ticks the extended settings, which the
+        // code in the author field would tell.
+        std::string("generate --seed 5 --width 48 --height 48 --author x --out m.swd ") + options,
+        dir.path());
     ASSERT_EQ(r.status, 0) << options << r.output;
     maps.push_back(ReadFile(dir.path() / "m.swd"));
   }

@@ -168,7 +168,7 @@ TEST(Generate, CtrlCWhileSavingStopsBeforeAnyFileIsReplaced) {
   test::WriteBytes(map, {1, 2, 3});
   std::filesystem::permissions(map, std::filesystem::perms::all);
   GenerateArgs args;
-  args.width = args.height = "32";
+  args.settings["width"] = args.settings["height"] = {"32"};
   args.out = map.string();
   args.png = "";
   const Checked checked = CheckGenerateArgs(args);

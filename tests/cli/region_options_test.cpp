@@ -17,9 +17,9 @@ using test::TempDir;
 
 TEST(RegionOptions, AmountSizeAndAreaVariantReachTheRegionAmounts) {
   GenerateArgs a;
-  a.amount = {"7=10"};
-  a.size = {"7=0"};
-  a.area_variant = true;
+  a.settings["amount"] = {"7=10"};
+  a.settings["size"] = {"7=0"};
+  a.settings["area_variant"] = {"1"};
   const Checked c = CheckGenerateArgs(a);
   ASSERT_TRUE(c.request) << c.error;
   RecordingHost host;

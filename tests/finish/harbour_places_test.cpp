@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "model/setting_table.hpp"
 #include "analysis/map_analysis.hpp"
 #include "analysis/map_maker.hpp"
 #include "finish/harbour_places.hpp"
@@ -199,12 +200,8 @@ SwdMap Generated(const char* shape_code, int players, std::uint32_t seed) {
   g->settings.PlayerCount = static_cast<std::uint8_t>(players);
   g->settings.CheckErwEinst = true;
   const std::string shape = shape_code;
-  g->settings.SymmetricBase = shape == "insel-sym" ? 1 : 0;
-  g->settings.ShapeCode = shape == "spirale"        ? 1
-                          : shape == "ring"         ? 2
-                          : shape == "spirale-ring" ? 3
-                                                    : 0;
-  g->settings.ShapedBase = g->settings.ShapeCode != 0 ? 1 : 0;
+  g->settings.land_shape = static_cast<LandShape>(
+      *ParseSettingText(*FindSetting("shape"), shape));
   PrepareGeneration(*g);
   g->rng.Seed(seed);
   EXPECT_EQ(RunGeneration(*g).status, RunOutcome::Status::Written);

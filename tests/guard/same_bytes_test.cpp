@@ -10,8 +10,8 @@
 #include <map>
 #include <sstream>
 
+#include "cli/command_line.hpp"
 #include "cli/commands.hpp"
-#include "cli/generate_options.hpp"
 #include "shape/bmp_maker.hpp"
 #include "support/recording_host.hpp"
 
@@ -123,46 +123,6 @@ std::vector<std::string> Words(const std::string& text) {
   return words;
 }
 
-// The options as the command line's parser leaves them in GenerateArgs.
-GenerateArgs ArgsOf(const std::string& text, const std::filesystem::path& picture) {
-  static const std::map<std::string, std::string GenerateArgs::*> kValues = {
-      {"--width", &GenerateArgs::width},     {"--height", &GenerateArgs::height},
-      {"--type", &GenerateArgs::type},       {"--players", &GenerateArgs::players},
-      {"--shape", &GenerateArgs::shape},     {"--picture", &GenerateArgs::picture},
-      {"--coast", &GenerateArgs::coast},     {"--resources", &GenerateArgs::resources},
-      {"--granite", &GenerateArgs::granite}, {"--tree-groups", &GenerateArgs::tree_groups},
-      {"--animals", &GenerateArgs::animals}, {"--seed", &GenerateArgs::seed}};
-  static const std::map<std::string, std::vector<std::string> GenerateArgs::*> kLists = {
-      {"--amount", &GenerateArgs::amount},
-      {"--size", &GenerateArgs::size},
-      {"--decoration", &GenerateArgs::decoration}};
-  static const std::map<std::string, bool GenerateArgs::*> kFlags = {
-      {"--no-island", &GenerateArgs::no_island},
-      {"--extended", &GenerateArgs::extended},
-      {"--area-variant", &GenerateArgs::area_variant}};
-  GenerateArgs a;
-  const auto words = Words(text);
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string& w = words[i];
-    if (auto f = kFlags.find(w); f != kFlags.end()) {
-      a.*(f->second) = true;
-      continue;
-    }
-    EXPECT_LT(i + 1, words.size()) << text;
-    if (i + 1 >= words.size()) break;
-    std::string value = words[++i];
-    if (value == "{picture}") value = picture.string();
-    if (auto v = kValues.find(w); v != kValues.end()) {
-      a.*(v->second) = value;
-    } else if (auto l = kLists.find(w); l != kLists.end()) {
-      (a.*(l->second)).push_back(value);
-    } else {
-      ADD_FAILURE() << "unknown option " << w << " in " << text;
-    }
-  }
-  return a;
-}
-
 // A picture with every legend index: sea round the edge, a lake, mountains with each
 // resource, lava and desert.
 std::filesystem::path WritePicture(const std::filesystem::path& folder, int w, int h) {
@@ -204,21 +164,37 @@ std::string DrawsOf(const std::filesystem::path& steps) {
   return result;
 }
 
+// The option's value in a case: "64" for "--width" in "--seed 1 --width 64".
+std::string ValueIn(const std::string& text, const std::string& option) {
+  const auto words = Words(text);
+  for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+    if (words[i] == option) return words[i + 1];
+  }
+  return "128";
+}
+
 // What one case gives: "map <sha> bmp <sha> draws <row:draws ...>".
 std::string Outcome(const std::string& text) {
   TempDir dir;
-  GenerateArgs probe = ArgsOf(text, {});
-  const auto picture = WritePicture(dir.path(), std::stoi(probe.width), std::stoi(probe.height));
-  GenerateArgs a = ArgsOf(text, picture);
-  a.out = (dir.path() / "guard.swd").string();
-  a.dump_steps = (dir.path() / "steps").string();
-  a.quiet = true;
+  const auto picture =
+      WritePicture(dir.path(), std::stoi(ValueIn(text, "--width")), std::stoi(ValueIn(text, "--height")));
+  std::vector<std::string> args = {"swdgen", "generate"};
+  for (std::string word : Words(text))
+    args.push_back(word == "{picture}" ? picture.string() : word);
   // The marks the recorded runs were made without, which are on by default now: they add
-  // to a map's bytes and leave the rest of it as it is.
-  a.no_harbours = true;
-  a.no_start_objects = true;
+  // to a map's bytes and leave the rest of it as it is. The author field held the program's
+  // name, where a map now carries its code.
+  for (const char* mark : {"--no-harbours", "--no-start-objects", "--author", "swdgen"})
+    args.emplace_back(mark);
+  for (const std::string& word : {std::string("--quiet"), std::string("--out"),
+                                  (dir.path() / "guard.swd").string(), std::string("--dump-steps"),
+                                  (dir.path() / "steps").string()})
+    args.push_back(word);
+  std::vector<const char*> argv;
+  for (const std::string& a : args)
+    argv.push_back(a.c_str());
   std::ostringstream out, err;
-  const int status = RunGenerate(a, out, err);
+  const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
   EXPECT_EQ(status, kExitOk) << text << ": " << err.str();
   return "map " + Sha256(ReadFile(dir.path() / "guard.swd")) + " bmp " +
          Sha256(ReadFile(dir.path() / "guard.bmp")) + " draws " +

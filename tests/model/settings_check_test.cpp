@@ -1,5 +1,7 @@
 #include "model/settings_check.hpp"
 
+#include "model/setting_table.hpp"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -35,7 +37,7 @@ TEST(CheckSettings, EveryValueTheControlsAllowPasses) {
         s.ResourceShares = {100, 0, 0, 0};
       },
       // Without the extended settings the shape page's "Spezial" needs no picture.
-      [](GeneratorSettings& s) { s.ShapeCode = 4, s.ShapedBase = 1; },
+      [](GeneratorSettings& s) { s.land_shape = LandShape::Picture; },
   };
   for (std::size_t i = 0; i < std::size(edges); ++i)
     EXPECT_EQ(CheckSettings(With(edges[i])).German(), "") << i;
@@ -43,20 +45,21 @@ TEST(CheckSettings, EveryValueTheControlsAllowPasses) {
 
 TEST(CheckSettings, AValueOutsideItsRangeIsRefusedWithAMessageNamingIt) {
   const std::pair<Change, const char*> cases[] = {
-      {[](GeneratorSettings& s) { s.MapWidth = 40; }, "Die Kartenbreite steht auf 40"},
+      {[](GeneratorSettings& s) { s.MapWidth = 40; },
+       "\u201EKartenbreite\u201C steht auf 40, möglich sind 32 bis 256 in Schritten von 16."},
       {[](GeneratorSettings& s) { s.MapWidth = 272; }, "Kartenbreite"},
-      {[](GeneratorSettings& s) { s.MapHeight = 16; }, "Die Kartenhöhe steht auf 16"},
-      {[](GeneratorSettings& s) { s.LandscapeType = 3; }, "Der Landschaftstyp 3 ist unbekannt"},
-      {[](GeneratorSettings& s) { s.PlayerCount = 0; }, "Die Spielerzahl steht auf 0"},
+      {[](GeneratorSettings& s) { s.MapHeight = 16; }, "\u201EKartenhöhe\u201C steht auf 16"},
+      {[](GeneratorSettings& s) { s.LandscapeType = 3; },
+       "\u201ELandschaftstyp\u201C steht auf 3; diese Wahl gibt es nicht."},
+      {[](GeneratorSettings& s) { s.PlayerCount = 0; }, "\u201ESpielerzahl\u201C steht auf 0"},
       {[](GeneratorSettings& s) { s.PlayerCount = 8; }, "möglich sind 1 bis 7"},
-      {[](GeneratorSettings& s) { s.ShapeCode = 5, s.ShapedBase = 1; }, "Grundform ist unbekannt"},
-      {[](GeneratorSettings& s) { s.ShapeCode = 2; }, "Grundform ist unbekannt"},
-      {[](GeneratorSettings& s) { s.SymmetricBase = 1, s.ShapeCode = 1, s.ShapedBase = 1; },
-       "Grundform ist unbekannt"},
+      {[](GeneratorSettings& s) { s.land_shape = static_cast<LandShape>(6); },
+       "\u201EGrundform\u201C steht auf 6; diese Wahl gibt es nicht."},
       {[](GeneratorSettings& s) { s.Slider1[2] = 11; },
        "\u201EAnzahl\u201C für \u201EWälder\u201C"},
-      {[](GeneratorSettings& s) { s.Slider2[8] = -1; }, "\u201EGröße\u201C für \u201ESchnee\u201C"},
-      {[](GeneratorSettings& s) { s.Slider3[10] = 11; }, "für Klasse 10 steht auf 11"},
+      {[](GeneratorSettings& s) { s.Slider2[7] = -1; }, "\u201EGröße\u201C für \u201EGebirge\u201C"},
+      {[](GeneratorSettings& s) { s.Slider3[9] = 11; },
+       "\u201EVerzierungen\u201C für \u201EBergwiesen\u201C steht auf 11"},
       {[](GeneratorSettings& s) { s.CoastRoughness = 11; }, "Küste zum Meer"},
       {[](GeneratorSettings& s) { s.SliderGrGranitAz = 11; }, "Granitfelder: Anzahl"},
       {[](GeneratorSettings& s) { s.SliderKlGranitAz = 16; }, "möglich sind 0 bis 15"},
@@ -70,7 +73,7 @@ TEST(CheckSettings, AValueOutsideItsRangeIsRefusedWithAMessageNamingIt) {
          s.ResourceShares = {50, 20, 20, 20};
        },
        "ergeben zusammen 110 %"},
-      {[](GeneratorSettings& s) { s.CheckErwEinst = true, s.ShapeCode = 4, s.ShapedBase = 1; },
+      {[](GeneratorSettings& s) { s.CheckErwEinst = true, s.land_shape = LandShape::Picture; },
        GermanText(MessageKey::PictureNotChosen)},
   };
   for (const auto& [change, expected] : cases) {
@@ -88,27 +91,14 @@ TEST(CheckSettings, ThePageNamesTheClassOfItsLandscapeType) {
             "bis 10.");
 }
 
-TEST(ShapeOf, TheSixChoicesOfTheShapePageAndNothingElse) {
-  struct Case {
-    float code, shaped, symmetric;
-    RunShape shape;
-  };
-  const Case choices[] = {
-      {0, 0, 0, {BaseShape::Island, false}},         {0, 0, 1, {BaseShape::Island, true}},
-      {1, 1, 0, {BaseShape::Spiral, false}},         {2, 1, 0, {BaseShape::Ring, false}},
-      {3, 1, 0, {BaseShape::SpiralWithRing, false}}, {4, 1, 0, {BaseShape::Picture, false}}};
-  for (const Case& c : choices) {
+TEST(CheckSettings, TheSixChoicesOfTheShapePageAndNothingElse) {
+  for (int shape = 0; shape <= 6; ++shape) {
     GeneratorSettings s;
-    s.ShapeCode = c.code;
-    s.ShapedBase = c.shaped;
-    s.SymmetricBase = c.symmetric;
-    EXPECT_EQ(ShapeOf(s), c.shape) << c.code << " " << c.symmetric;
+    s.land_shape = static_cast<LandShape>(shape);
+    s.PicturePath = "bild.bmp";
+    s.CheckErwEinst = true;
+    EXPECT_EQ(CheckSettings(s).empty(), shape < 6) << shape;
   }
-  GeneratorSettings odd;
-  odd.ShapeCode = 1;  // a figure without the shaped base
-  EXPECT_FALSE(ShapeOf(odd).has_value());
-  odd.ShapeCode = 0.5f;
-  EXPECT_FALSE(ShapeOf(odd).has_value());
 }
 
 }  // namespace

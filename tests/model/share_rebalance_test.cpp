@@ -15,7 +15,7 @@ ResourceShareSet Moved(ResourceShareSet shares, ShareKind kind, int to) {
 }
 
 TEST(RebalanceShares, SpreadsTheChangeOverTheOthers) {
-  const ResourceShareSet start{};  // 54, 15, 5, 26
+  const ResourceShareSet start = GeneratorSettings{}.ResourceShares;  // 54, 15, 5, 26
   const ResourceShareSet all_coal = Moved(start, ShareKind::Coal, 100);
   EXPECT_EQ(all_coal, (ResourceShareSet{100, 0, 0, 0}));
   // All three others at 0 count as 1 each, so each gets a third of the change.
@@ -32,7 +32,7 @@ TEST(RebalanceShares, SpreadsTheChangeOverTheOthers) {
 
 TEST(RebalanceShares, KeepsTheTotalAtHundred) {
   std::mt19937 random(7);
-  ResourceShareSet shares;
+  ResourceShareSet shares = GeneratorSettings{}.ResourceShares;
   const ShareKind kinds[4] = {ShareKind::Coal, ShareKind::Gold, ShareKind::Iron,
                               ShareKind::Granite};
   for (int i = 0; i < 5000; ++i) {

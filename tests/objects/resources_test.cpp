@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/setting_table.hpp"
 #include "objects/object_steps.hpp"
 #include "objects/step_fixture.hpp"
 
@@ -27,7 +28,11 @@ std::unique_ptr<StepFixture> Veins(ResourceShareSet shares, std::vector<int> len
                                    bool extended = true) {
   auto f = std::make_unique<StepFixture>();
   f->g->run.CheckErwEinst = extended;
-  f->g->run.ResourceShares = shares;
+  // As the run derives them from what the user chose.
+  GeneratorSettings chosen;
+  chosen.CheckErwEinst = extended;
+  chosen.ResourceShares = shares;
+  f->g->run.ResourceShares = EffectiveSettings(chosen).ResourceShares;
   RangePointList& list = f->g->ranges;
   for (int n : lengths) {
     const int r = ++list.count;
@@ -59,7 +64,7 @@ std::vector<int> Stretches(const StepFixture& f, int r) {
 TEST(PlaceResources, VeinsFollowTheSharesTheClampAndTheRangeEnd) {
   // Without the extended pages the default shares count: 22 coal, 11 iron, 6 gold, 2 granite.
   auto f = Veins({0, 0, 100, 0}, {40, 41}, false);
-  EXPECT_EQ(f->g->run.ResourceShares, ResourceShareSet{});
+  EXPECT_EQ(f->g->run.ResourceShares, GeneratorSettings{}.ResourceShares);
   EXPECT_EQ(WithResource(*f), 41);
   EXPECT_EQ(Stretches(*f, 2), (std::vector<int>{2, 6, 11, 22}));
   EXPECT_EQ(f->host.statuses.front(), "Füge Schätze ein");

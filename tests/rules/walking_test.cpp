@@ -188,7 +188,7 @@ SwdMap SpiralMap(std::uint32_t seed) {
   g->settings.MapWidth = g->settings.MapHeight = 128;
   g->settings.PlayerCount = 4;
   g->settings.CheckErwEinst = true;
-  g->settings.ShapeCode = g->settings.ShapedBase = 1;
+  g->settings.land_shape = LandShape::Spiral;
   g->settings.harbours = false;
   PrepareGeneration(*g);
   g->rng.Seed(seed);

@@ -68,16 +68,14 @@ TEST(RunRows, ShapesTypesAndTheIslandBoxChooseTheRows) {
 
   TestRun spiral(dir, "b", [](GeneratorSettings& s) {
     s.CheckErwEinst = true;
-    s.ShapedBase = 1;
-    s.ShapeCode = 1;
+    s.land_shape = LandShape::Spiral;
   });
   EXPECT_EQ(spiral.host.names.front(), "BuildShapedBase");
   EXPECT_EQ(spiral.host.rows, Concat({{1, 5}, Range(7, 37), {39}}));
 
   // Shape choices without "Erweiterte Einstellungen" do not count.
   TestRun unticked(dir, "c", [](GeneratorSettings& s) {
-    s.ShapedBase = 1;
-    s.ShapeCode = 1;
+    s.land_shape = LandShape::Spiral;
   });
   EXPECT_EQ(unticked.host.names.front(), "BuildIsland");
 
@@ -130,13 +128,12 @@ TEST(RunCancel, ACancelledSaveDialogEndsTheRunOnce) {
 
 TEST(RunRefusal, SettingsOutOfRangeEndTheRunBeforeItsFirstStep) {
   const std::pair<void (*)(GeneratorSettings&), const char*> cases[] = {
-      {[](GeneratorSettings& s) { s.PlayerCount = 200; }, "Die Spielerzahl steht auf 200"},
-      {[](GeneratorSettings& s) { s.LandscapeType = 7; }, "Der Landschaftstyp 7"},
+      {[](GeneratorSettings& s) { s.PlayerCount = 200; }, "\u201ESpielerzahl\u201C steht auf 200"},
+      {[](GeneratorSettings& s) { s.LandscapeType = 7; }, "\u201ELandschaftstyp\u201C steht auf 7; diese Wahl gibt es nicht"},
       {[](GeneratorSettings& s) { s.Slider1[7] = 30000; }, "steht auf 30000"},
       {[](GeneratorSettings& s) {
          s.CheckErwEinst = true;
-         s.ShapeCode = 4;
-         s.ShapedBase = 1;
+         s.land_shape = LandShape::Picture;
        },
        "kein Bild"},
   };

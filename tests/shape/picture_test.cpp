@@ -229,8 +229,7 @@ TEST(RunGeneration, APictureFileIsReadBeforeTheFirstStepAndAnUnsuitableOneStopsT
     auto& s = g->settings;
     s.MapWidth = s.MapHeight = static_cast<std::int16_t>(size);
     s.CheckErwEinst = true;
-    s.ShapedBase = 1;
-    s.ShapeCode = 4;
+    s.land_shape = LandShape::Picture;
     s.PicturePath = file.string();
     PrepareGeneration(*g);
     out = RunGeneration(*g);

@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
   window.Size().WidthChoice(128)->click();
   window.Size().HeightChoice(128)->click();
   generation.settings().CheckErwEinst = true;
-  generation.settings().SymmetricBase = 1;
+  generation.settings().land_shape = swd::LandShape::IslandSymmetric;
   generation.settings().PlayerCount = 7;
   window.ShowPage(PageId::Generation);
   Save(window, "12-generation-before-start");
@@ -223,7 +223,7 @@ int main(int argc, char** argv) {
   // The largest map, in a window grown for it.
   window.Size().WidthChoice(256)->click();
   window.Size().HeightChoice(256)->click();
-  generation.settings().SymmetricBase = 0;
+  generation.settings().land_shape = swd::LandShape::Island;
   generation.settings().PlayerCount = 3;
   window.ShowPage(PageId::Generation);
   {
