@@ -19,14 +19,13 @@ namespace {
 
 struct Shape {
   const char* name;
-  float code;
-  bool symmetric;
+  swd::LandShape shape;
 };
-constexpr Shape kShapes[] = {{"Insel", 0, false},
-                             {"Insel (sym.)", 0, true},
-                             {"Spirale", 1, false},
-                             {"Ring", 2, false},
-                             {"Spirale mit Ring", 3, false}};
+constexpr Shape kShapes[] = {{"Insel", swd::LandShape::Island},
+                             {"Insel (sym.)", swd::LandShape::IslandSymmetric},
+                             {"Spirale", swd::LandShape::Spiral},
+                             {"Ring", swd::LandShape::Ring},
+                             {"Spirale mit Ring", swd::LandShape::SpiralWithRing}};
 
 struct Result {
   std::optional<double> index;  // none: fewer than two starts
@@ -39,9 +38,7 @@ Result Run(const Shape& shape, int players, std::uint32_t seed, std::int16_t sid
   g->settings.MapWidth = g->settings.MapHeight = side;
   g->settings.PlayerCount = static_cast<std::uint8_t>(players);
   g->settings.CheckErwEinst = true;
-  g->settings.ShapeCode = shape.code;
-  g->settings.ShapedBase = shape.code != 0 ? 1 : 0;
-  g->settings.SymmetricBase = shape.symmetric ? 1 : 0;
+  g->settings.land_shape = shape.shape;
   g->settings.fair_starts = fair;
   swd::PrepareGeneration(*g);
   g->rng.Seed(seed);

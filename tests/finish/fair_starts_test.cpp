@@ -135,17 +135,14 @@ TEST(FairStarts, TheBalanceGivesAStartWithoutWoodOrStoneWhatItNeeds) {
   EXPECT_NE(balanced(6).layers, map.layers);
 }
 
-SwdMap Generated(float shape, bool symmetric, int players, std::uint32_t seed, bool fair,
-                 RunOutcome& outcome) {
+SwdMap Generated(LandShape shape, int players, std::uint32_t seed, bool fair, RunOutcome& outcome) {
   test::TempDir dir;
   test::RecordingHost host(dir.path(), "f");
   auto g = std::make_unique<Generator>(host);
   g->settings.MapWidth = g->settings.MapHeight = 96;
   g->settings.PlayerCount = static_cast<std::uint8_t>(players);
   g->settings.CheckErwEinst = true;
-  g->settings.ShapeCode = shape;
-  g->settings.ShapedBase = shape != 0 ? 1 : 0;
-  g->settings.SymmetricBase = symmetric ? 1 : 0;
+  g->settings.land_shape = shape;
   g->settings.fair_starts = fair;
   PrepareGeneration(*g);
   g->rng.Seed(seed);
@@ -158,14 +155,14 @@ SwdMap Generated(float shape, bool symmetric, int players, std::uint32_t seed, b
 // On generated maps of every shape: never fewer players than the random placement, every
 // start a large site that can reach its rivals, and the index before the choice reported.
 TEST(FairStarts, OnGeneratedMapsOfEveryShape) {
-  for (const auto& [shape, symmetric] : std::vector<std::pair<float, bool>>{
-           {0, false}, {0, true}, {1, false}, {2, false}, {3, false}}) {
+  for (const LandShape shape : {LandShape::Island, LandShape::IslandSymmetric, LandShape::Spiral,
+                                LandShape::Ring, LandShape::SpiralWithRing}) {
     for (std::uint32_t seed = 1; seed <= 4; ++seed) {
-      const std::string what = "shape " + std::to_string(shape) + (symmetric ? " sym" : "") +
-                               " seed " + std::to_string(seed);
+      const std::string what =
+          "shape " + std::to_string(static_cast<int>(shape)) + " seed " + std::to_string(seed);
       RunOutcome plain, fair;
-      Generated(shape, symmetric, 4, seed, false, plain);
-      const SwdMap map = Generated(shape, symmetric, 4, seed, true, fair);
+      Generated(shape, 4, seed, false, plain);
+      const SwdMap map = Generated(shape, 4, seed, true, fair);
       EXPECT_GE(fair.players_placed, plain.players_placed) << what;
       EXPECT_EQ(fair.fairness_before.has_value(), plain.players_placed >= 2) << what;
       const MapAnalysis a = AnalyzeMap(map, kDefaultRadius);

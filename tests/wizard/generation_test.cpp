@@ -150,7 +150,7 @@ class GenerationTest : public QObject {
     GenerationPage& page = t.window->Generation();
     // "Insel (sym.)" places players in pairs: 7 asked, 6 placed.
     page.settings().CheckErwEinst = true;
-    page.settings().SymmetricBase = 1;
+    page.settings().land_shape = LandShape::IslandSymmetric;
     page.settings().PlayerCount = 7;
     page.settings().MapWidth = page.settings().MapHeight = 128;
     t.window->ShowPage(PageId::Generation);
@@ -195,8 +195,7 @@ class GenerationTest : public QObject {
     GenerationPage& page = t.window->Generation();
     // A "Ring" of 32 x 32 has room for no headquarters (the players page says so, too).
     page.settings().CheckErwEinst = true;
-    page.settings().ShapedBase = 1;
-    page.settings().ShapeCode = 2;
+    page.settings().land_shape = LandShape::Ring;
     page.settings().PlayerCount = 7;
     t.window->ShowPage(PageId::Generation);
     for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
@@ -477,8 +476,7 @@ class GenerationTest : public QObject {
     GoToGeneration(t);
     GenerationPage& page = t.window->Generation();
     page.settings().CheckErwEinst = true;
-    page.settings().ShapedBase = 1;
-    page.settings().ShapeCode = 4;
+    page.settings().land_shape = LandShape::Picture;
     page.settings().PicturePath = QDir(t.folder.path()).filePath("fehlt.bmp").toStdString();
     QString shown;
     OnNextMessageBox([&](QMessageBox& box) {

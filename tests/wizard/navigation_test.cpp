@@ -244,7 +244,7 @@ class NavigationTest : public QObject {
     QCOMPARE(s.MapHeight, 48);
     QCOMPARE(s.LandscapeType, 2);
     QCOMPARE(s.PlayerCount, 6);
-    QCOMPARE(s.ShapeCode, 1.0f);
+    QCOMPARE(s.land_shape, LandShape::Spiral);
     QCOMPARE(s.Slider2[4], 9);
     QVERIFY(s.CheckFlaechenvariante);
   }
@@ -255,9 +255,7 @@ class NavigationTest : public QObject {
     t.window->Type().NextButton()->click();
     QCOMPARE(t.window->CurrentPage(), PageId::Generation);
     const GeneratorSettings& s = t.window->Generation().settings();
-    QCOMPARE(s.ShapeCode, 0.0f);
-    QCOMPARE(s.ShapedBase, 0.0f);
-    QCOMPARE(s.SymmetricBase, 0.0f);
+    QCOMPARE(s.land_shape, LandShape::Island);
   }
 };
 

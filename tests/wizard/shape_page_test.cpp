@@ -28,24 +28,20 @@ class ShapePageTest : public QObject {
 
   void EachPictureSetsItsShapeFramesItselfAndOpensItsDialog_data() {
     QTest::addColumn<int>("picture");
-    QTest::addColumn<float>("shaped");
-    QTest::addColumn<float>("symmetric");
-    QTest::addColumn<float>("code");
+    QTest::addColumn<LandShape>("shape");
     QTest::addColumn<bool>("coast_dialog");
     QTest::addColumn<bool>("picture_dialog");
-    QTest::newRow("Insel") << 0 << 0.f << 0.f << 0.f << true << false;
-    QTest::newRow("Insel (sym.)") << 1 << 0.f << 1.f << 0.f << true << false;
-    QTest::newRow("Spirale") << 2 << 1.f << 0.f << 1.f << false << false;
-    QTest::newRow("Spirale mit Ring") << 3 << 1.f << 0.f << 3.f << false << false;
-    QTest::newRow("Ring") << 4 << 1.f << 0.f << 2.f << true << false;
-    QTest::newRow("Spezial") << 5 << 1.f << 0.f << 4.f << false << true;
+    QTest::newRow("Insel") << 0 << LandShape::Island << true << false;
+    QTest::newRow("Insel (sym.)") << 1 << LandShape::IslandSymmetric << true << false;
+    QTest::newRow("Spirale") << 2 << LandShape::Spiral << false << false;
+    QTest::newRow("Spirale mit Ring") << 3 << LandShape::SpiralWithRing << false << false;
+    QTest::newRow("Ring") << 4 << LandShape::Ring << true << false;
+    QTest::newRow("Spezial") << 5 << LandShape::Picture << false << true;
   }
 
   void EachPictureSetsItsShapeFramesItselfAndOpensItsDialog() {
     QFETCH(int, picture);
-    QFETCH(float, shaped);
-    QFETCH(float, symmetric);
-    QFETCH(float, code);
+    QFETCH(LandShape, shape);
     QFETCH(bool, coast_dialog);
     QFETCH(bool, picture_dialog);
     TestWizard t;
@@ -54,12 +50,10 @@ class ShapePageTest : public QObject {
     t.window->ShowPage(PageId::BaseShape);
     // Start from another shape, so that every field must change.
     GeneratorSettings& s = t.window->Generation().settings();
-    s.ShapedBase = s.SymmetricBase = s.ShapeCode = 7;
+    s.land_shape = shape == LandShape::Spiral ? LandShape::Ring : LandShape::Spiral;
     WhenShown close_coast(page.Coast(), [&] { page.Coast().OkButton()->click(); });
     page.Picture(picture)->click();
-    QCOMPARE(s.ShapedBase, shaped);
-    QCOMPARE(s.SymmetricBase, symmetric);
-    QCOMPARE(s.ShapeCode, code);
+    QCOMPARE(s.land_shape, shape);
     QCOMPARE(close_coast.Done(), coast_dialog);
     QCOMPARE(t.picture_dialogs, picture_dialog ? 1 : 0);
     QCOMPARE(page.FramedPicture(), picture);
@@ -118,8 +112,7 @@ class ShapePageTest : public QObject {
     page.Picture(5)->click();  // Spezial, its file dialog cancelled
     QCOMPARE(t.picture_dialogs, 1);
     QCOMPARE(page.FramedPicture(), 4);
-    QCOMPARE(s.ShapedBase, 1.0f);
-    QCOMPARE(s.ShapeCode, 2.0f);
+    QCOMPARE(s.land_shape, LandShape::Ring);
     QVERIFY(s.PicturePath.empty());
   }
 
@@ -135,7 +128,7 @@ class ShapePageTest : public QObject {
     page.Picture(5)->click();
     QCOMPARE(t.picture_dialogs, 2);
     QCOMPARE(QString::fromStdString(s.PicturePath), picture);
-    QCOMPARE(s.ShapeCode, 4.0f);
+    QCOMPARE(s.land_shape, LandShape::Picture);
     QCOMPARE(page.FramedPicture(), 5);
   }
 
@@ -196,17 +189,17 @@ class ShapePageTest : public QObject {
     QTest::qWait(30);
     QCOMPARE(coast_dialogs, 0);
     QCOMPARE(page.FramedPicture(), 0);
-    QCOMPARE(s.ShapeCode, 0.0f);
+    QCOMPARE(s.land_shape, LandShape::Island);
     // Space chooses "Ring" and opens its coast dialog; so does Enter on "Insel (sym.)".
     QTest::keyClick(page.Picture(4), Qt::Key_Space);
     QTRY_COMPARE(coast_dialogs, 1);
-    QCOMPARE(s.ShapeCode, 2.0f);
+    QCOMPARE(s.land_shape, LandShape::Ring);
     expect_coast();
     QTest::keyClick(page.Picture(4), Qt::Key_Up);
     QTest::keyClick(page.Picture(1), Qt::Key_Return);
     QTRY_COMPARE(coast_dialogs, 2);
     QCOMPARE(page.FramedPicture(), 1);
-    QCOMPARE(s.SymmetricBase, 1.0f);
+    QCOMPARE(s.land_shape, LandShape::IslandSymmetric);
     // Tab out and back in lands on the framed picture, wherever the arrows left the focus.
     // (The offscreen platform gives the window back its activation only when asked.)
     t.window->activateWindow();

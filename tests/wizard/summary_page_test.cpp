@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QtTest>
 
 #include "wizard/summary_page.hpp"
@@ -9,9 +10,9 @@ class SummaryPageTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void DefaultsInThreeGroups() {
+  void DefaultsInFourGroupsAndTheCode() {
     GeneratorSettings s;
-    SummaryPage page(s);
+    SummaryPage page(s, [] { return QString("SWD1-TEST"); });
     page.Activate();
     QCOMPARE(page.GroupText(0),
              QString("Typ: Grünland\nGröße: 128 x 128\nGrundform: Insel\nfür 3 Spieler "));
@@ -26,11 +27,20 @@ class SummaryPageTest : public QObject {
                                         "Gebirge: normal/mittelgroß\n"
                                         "Schnee: automatisch\n"
                                         "Bergwiesen: automatisch"));
+    // Every other setting of the table, the map file's marks among them.
+    const QStringList more = page.GroupText(3).split('\n');
+    QCOMPARE(more.first(), QString("Insel: ja"));
+    for (const char* line :
+         {"Küste zum Meer: 5", "Faire Startpositionen: nein", "Hafenplätze anlegen: ja",
+          "Startpositionen als Objekte eintragen: ja"})
+      QVERIFY2(more.contains(QString::fromUtf8(line)), line);
+    QCOMPARE(page.CodeLabel()->text(), QString("Kartencode: SWD1-TEST"));
   }
 
   void RebuiltOnEveryActivation() {
     GeneratorSettings s;
-    SummaryPage page(s);
+    int codes = 0;
+    SummaryPage page(s, [&] { return QString("SWD1-%1").arg(++codes); });
     page.Activate();
     s.LandscapeType = Oedland;
     s.MapWidth = 256;
@@ -41,36 +51,32 @@ class SummaryPageTest : public QObject {
     QCOMPARE(page.GroupText(0),
              QString("Typ: Ödland\nGröße: 256 x 32\nGrundform: Insel\nfür 7 Spieler "));
     QCOMPARE(page.GroupText(1), QString("Kohle :  100%\nGold  :  0%\nEisen :  0%\nGranit:  0%"));
+    QCOMPARE(page.CodeLabel()->text(), QString("Kartencode: SWD1-2"));
   }
 
   void ShapeNames_data() {
-    QTest::addColumn<float>("code");
-    QTest::addColumn<float>("symmetric");
+    QTest::addColumn<LandShape>("shape");
     QTest::addColumn<QString>("line");
-    QTest::newRow("Insel") << 0.f << 0.f << "Grundform: Insel";
-    QTest::newRow("Insel (sym.)") << 0.f << 1.f << "Grundform: Insel (sym.)";
-    QTest::newRow("Spirale") << 1.f << 0.f << "Grundform: Spirale";
-    QTest::newRow("Ring") << 2.f << 0.f << "Grundform: Ring";
-    QTest::newRow("Spirale mit Ring") << 3.f << 0.f << "Grundform: Spirale mit Ring";
-    QTest::newRow("Spezial") << 4.f << 0.f << "Grundform: Spezial";
+    QTest::newRow("Insel") << LandShape::Island << "Grundform: Insel";
+    QTest::newRow("Insel (sym.)") << LandShape::IslandSymmetric << "Grundform: Insel (sym.)";
+    QTest::newRow("Spirale") << LandShape::Spiral << "Grundform: Spirale";
+    QTest::newRow("Ring") << LandShape::Ring << "Grundform: Ring";
+    QTest::newRow("Spirale mit Ring") << LandShape::SpiralWithRing << "Grundform: Spirale mit Ring";
+    QTest::newRow("Spezial") << LandShape::Picture << "Grundform: Spezial";
   }
 
   void ShapeNames() {
-    QFETCH(float, code);
-    QFETCH(float, symmetric);
+    QFETCH(LandShape, shape);
     QFETCH(QString, line);
     GeneratorSettings s;
-    s.ShapeCode = code;
-    s.SymmetricBase = symmetric;
-    s.ShapedBase = code == 0 ? 0.f : 1.f;
+    s.land_shape = shape;
     QCOMPARE(ShapeLine(s), line);
     QCOMPARE(BuildSummary(s).general[2], line);
   }
 
   void SpezialNamesItsPicture() {
     GeneratorSettings s;
-    s.ShapedBase = 1;
-    s.ShapeCode = 4;
+    s.land_shape = LandShape::Picture;
     s.PicturePath = "/karten/umrisse/Stern.bmp";
     QCOMPARE(ShapeLine(s), QString("Grundform: Spezial (Stern.bmp)"));
   }

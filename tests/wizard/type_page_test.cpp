@@ -57,8 +57,7 @@ class TypePageTest : public QObject {
     page.Activate();
     QVERIFY(page.PlayersNote()->text().isEmpty());  // 3 players on a 128 x 128 island
     s.CheckErwEinst = true;
-    s.ShapedBase = 1;
-    s.ShapeCode = 2;  // Ring
+    s.land_shape = LandShape::Ring;
     s.MapWidth = s.MapHeight = 64;
     page.PlayerChoice(7)->click();
     QCOMPARE(page.PlayersNote()->text(),
@@ -70,8 +69,7 @@ class TypePageTest : public QObject {
              QString("Auf einer Karte von 128 x 128 mit der Grundform „Ring“ finden 6 Spieler nur "
                      "bei etwa 3 von 10 Karten alle Platz. Fast immer ist Platz für bis zu 3 "
                      "Spieler."));
-    s.ShapedBase = s.ShapeCode = 0;
-    s.SymmetricBase = 1;
+    s.land_shape = LandShape::IslandSymmetric;
     page.PlayerChoice(7)->click();
     QCOMPARE(page.PlayersNote()->text(),
              QString("„Insel (sym.)“ setzt die Spieler paarweise: von 7 Spielern werden höchstens "
