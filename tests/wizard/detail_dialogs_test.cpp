@@ -58,7 +58,8 @@ class DetailDialogsTest : public QObject {
 
  private slots:
   void ResourceDialogMovesTheOthersOnlyForTheFocusedSlider() {
-    ResourceShareSet shares;
+    const ResourceShareSet defaults = GeneratorSettings{}.ResourceShares;
+    ResourceShareSet shares = defaults;
     ResourceDialog d(shares, nullptr);
     QCOMPARE(d.windowTitle(), QString("Häufigkeit von Rohstoffen"));
     CheckRanges(d, {{"Slider_Kohle", 0, 100, 54, 10, 5},
@@ -70,7 +71,7 @@ class DetailDialogsTest : public QObject {
       QVERIFY(d.ActiveShareSlider() != ShareKind::Gold);
       // Set from code while another slider is active: nothing else moves.
       d.SliderOf(ShareKind::Gold)->setValue(40);
-      QCOMPARE(shares, ResourceShareSet{});
+      QCOMPARE(shares, defaults);
       d.SliderOf(ShareKind::Gold)->setValue(15);
       UserMoves(d.SliderOf(ShareKind::Coal), 100);
       QCOMPARE(d.ActiveShareSlider(), ShareKind::Coal);
@@ -95,7 +96,7 @@ class DetailDialogsTest : public QObject {
     });
     d.exec();
     QVERIFY(reopen.Done());
-    QCOMPARE(shares, ResourceShareSet{});
+    QCOMPARE(shares, defaults);
     QCOMPARE(d.ActiveShareSlider(), ShareKind::None);
     QCOMPARE(d.SliderOf(ShareKind::Coal)->value(), 54);
     QCOMPARE(Labels(d), (QStringList{"54%", "15%", "26%", "5%"}));

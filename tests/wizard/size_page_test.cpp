@@ -90,7 +90,7 @@ class SizePageTest : public QObject {
     GeneratorSettings s;
     s.ResourceShares = {10, 20, 30, 40};
     SizePage page(s);
-    QCOMPARE(s.ResourceShares, ResourceShareSet{});
+    QCOMPARE(s.ResourceShares, GeneratorSettings{}.ResourceShares);
     QCOMPARE(s.ResourceShares.coal, 54);
   }
 };

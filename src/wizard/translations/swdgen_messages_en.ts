@@ -727,5 +727,149 @@
         <source>Gr. Eisschollen</source>
         <translation>Large ice floes</translation>
     </message>
+    <message id="AuthorBadCharacter">
+        <source>Der Autor enthält ein Zeichen, das das Spiel nicht darstellen kann.</source>
+        <translation>The author holds a character the game cannot show.</translation>
+    </message>
+    <message id="AuthorTooLong">
+        <source>Der Autor darf höchstens 20 Zeichen lang sein.</source>
+        <translation>The author may be at most 20 characters long.</translation>
+    </message>
+    <message id="SettingNamed">
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message id="SettingUnknownChoice">
+        <source>%1 steht auf %2; diese Wahl gibt es nicht.</source>
+        <translation>%1 is set to %2; there is no such choice.</translation>
+    </message>
+    <message id="LabelWidth">
+        <source>Kartenbreite</source>
+        <translation>Map width</translation>
+    </message>
+    <message id="LabelHeight">
+        <source>Kartenhöhe</source>
+        <translation>Map height</translation>
+    </message>
+    <message id="LabelType">
+        <source>Landschaftstyp</source>
+        <translation>Landscape type</translation>
+    </message>
+    <message id="LabelPlayers">
+        <source>Spielerzahl</source>
+        <translation>Number of players</translation>
+    </message>
+    <message id="LabelIsland">
+        <source>Insel</source>
+        <translation>Island</translation>
+    </message>
+    <message id="LabelExtended">
+        <source>Erweiterte Einstellungen</source>
+        <translation>Advanced settings</translation>
+    </message>
+    <message id="LabelAreaVariant">
+        <source>Flächen-variante</source>
+        <translation>Area variant</translation>
+    </message>
+    <message id="LabelShape">
+        <source>Grundform</source>
+        <translation>Base shape</translation>
+    </message>
+    <message id="LabelPicture">
+        <source>Bild für „Spezial“</source>
+        <translation>Picture for “Special”</translation>
+    </message>
+    <message id="LabelStartObjects">
+        <source>Startpositionen als Objekte eintragen</source>
+        <translation>Write start positions as objects</translation>
+    </message>
+    <message id="LabelHarbours">
+        <source>Hafenplätze anlegen</source>
+        <translation>Lay out harbour places</translation>
+    </message>
+    <message id="LabelFairStarts">
+        <source>Faire Startpositionen</source>
+        <translation>Fair start positions</translation>
+    </message>
+    <message id="ValueOn">
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message id="ValueOff">
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message id="ShapeIsland">
+        <source>Insel</source>
+        <translation>Island</translation>
+    </message>
+    <message id="ShapeIslandSymmetric">
+        <source>Insel (sym.)</source>
+        <translation>Island (sym.)</translation>
+    </message>
+    <message id="ShapeSpiral">
+        <source>Spirale</source>
+        <translation>Spiral</translation>
+    </message>
+    <message id="ShapeRing">
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message id="ShapeSpiralWithRing">
+        <source>Spirale mit Ring</source>
+        <translation>Spiral with ring</translation>
+    </message>
+    <message id="ShapePicture">
+        <source>Spezial</source>
+        <translation>Special</translation>
+    </message>
+    <message id="CodeEmpty">
+        <source>Es ist kein Kartencode angegeben.</source>
+        <translation>No map code was given.</translation>
+    </message>
+    <message id="CodeNoPrefix">
+        <source>„%1“ ist kein Kartencode; ein Kartencode beginnt mit „SWD1-“.</source>
+        <translation>“%1” is not a map code; a map code begins with “SWD1-”.</translation>
+    </message>
+    <message id="CodeUnknownVersion">
+        <source>Der Kartencode hat die Version %1; dieses swdgen kennt die Versionen bis %2.</source>
+        <translation>The map code has version %1; this swdgen knows the versions up to %2.</translation>
+    </message>
+    <message id="CodeBadCharacter">
+        <source>Der Kartencode enthält „%1“, ein Zeichen, das in keinem Kartencode vorkommt.</source>
+        <translation>The map code holds “%1”, a character that is in no map code.</translation>
+    </message>
+    <message id="CodeTooShort">
+        <source>Der Kartencode ist zu kurz: ein Zeichen fehlt.</source>
+        <translation>The map code is too short: a character is missing.</translation>
+    </message>
+    <message id="CodeTooLong">
+        <source>Der Kartencode ist länger als jeder Kartencode (höchstens %1 Zeichen).</source>
+        <translation>The map code is longer than any map code (at most %1 characters).</translation>
+    </message>
+    <message id="CodeChecksum">
+        <source>Die Prüfsumme des Kartencodes stimmt nicht: ein Zeichen ist vertippt, fehlt oder ist zu viel.</source>
+        <translation>The map code's checksum does not match: a character is mistyped, missing or one too many.</translation>
+    </message>
+    <message id="CodeNewerSettings">
+        <source>Der Kartencode enthält Einstellungen, die dieses swdgen nicht kennt; er stammt von einer neueren Version.</source>
+        <translation>The map code holds settings this swdgen does not know; it comes from a newer version.</translation>
+    </message>
+    <message id="CodeBadSettings">
+        <source>Der Kartencode enthält Einstellungen außerhalb ihres Bereichs: %1</source>
+        <translation>The map code holds settings outside their range: %1</translation>
+    </message>
+    <message id="CodeNeedsPicture">
+        <source>Der Kartencode ist für die Grundform „Spezial“, deren Bild kein Code enthält: bitte das Bild wählen, aus dem die Karte entstand.</source>
+        <translation>The map code is for the base shape “Special”, whose picture no code holds: please choose the picture the map was made from.</translation>
+    </message>
+    <message id="CodePictureDiffers">
+        <source>Das Bild „%1“ ist nicht das Bild des Kartencodes; mit ihm entstünde eine andere Karte.</source>
+        <translation>The picture “%1” is not the map code's picture; it would make a different map.</translation>
+    </message>
+    <message id="CandidateStatus">
+        <source>Kandidat %1 von %2: %3</source>
+        <translation>Candidate %1 of %2: %3</translation>
+    </message>
 </context>
 </TS>

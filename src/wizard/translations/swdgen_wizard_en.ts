@@ -4,30 +4,6 @@
 <context>
     <name>swd::wizard::AnimalDialog</name>
     <message>
-        <source>Hasen</source>
-        <translation>Hares</translation>
-    </message>
-    <message>
-        <source>Füchse</source>
-        <translation>Foxes</translation>
-    </message>
-    <message>
-        <source>Hirsche</source>
-        <translation>Stags</translation>
-    </message>
-    <message>
-        <source>Rehe</source>
-        <translation>Deer</translation>
-    </message>
-    <message>
-        <source>Enten</source>
-        <translation>Ducks</translation>
-    </message>
-    <message>
-        <source>Schafe</source>
-        <translation>Sheep</translation>
-    </message>
-    <message>
         <source>Häufigkeit von Tieren</source>
         <translation>Frequency of animals</translation>
     </message>
@@ -158,6 +134,46 @@
     <message>
         <source>Die Karte trotzdem speichern?</source>
         <translation>Save the map anyway?</translation>
+    </message>
+    <message>
+        <source>&amp;Kartencode:</source>
+        <translation>Map &amp;code:</translation>
+    </message>
+    <message>
+        <source>Der Kartencode hält alle Einstellungen und den Startwert einer Karte. Ein Code, hier eingefügt und mit Enter bestätigt, stellt die Seiten und den Startwert so ein, dass Start dieselbe Karte macht, wie „swdgen generate --code“.</source>
+        <translation>The map code holds every setting and the seed of a map. A code pasted here and confirmed with Enter sets the pages and the seed so that Start makes the same map, as “swdgen generate --code” does.</translation>
+    </message>
+    <message>
+        <source>K&amp;opieren</source>
+        <translation>C&amp;opy</translation>
+    </message>
+    <message>
+        <source>&amp;Beste aus:</source>
+        <translation>&amp;Best of:</translation>
+    </message>
+    <message>
+        <source>1 macht eine Karte. Mit N entstehen die Karten der Startwerte ab dem Startwert, und gespeichert wird die mit den meisten platzierten Spielern und den fairsten Starts, wie „swdgen generate --best-of N“.</source>
+        <translation>1 makes one map. With N, the maps of the seeds from the seed on are made, and the one with the most players placed and the fairest starts is saved, as “swdgen generate --best-of N” does.</translation>
+    </message>
+    <message>
+        <source>Fairness-Index: %1 → %2</source>
+        <translation>Fairness index: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Startwert: %1 (der fairste von %2)</source>
+        <translation>Seed: %1 (the fairest of %2)</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Kandidat %1 von %2 (Startwert %3): %4 von %5 Spielern, Fairness-Index %6</source>
+        <translation>Candidate %1 of %2 (seed %3): %4 of %5 players, fairness index %6</translation>
+    </message>
+    <message>
+        <source>Kartencode</source>
+        <translation>Map code</translation>
     </message>
 </context>
 <context>
@@ -437,10 +453,6 @@
         <translation>Folder:</translation>
     </message>
     <message>
-        <source>Startpositionen als Objekte eintragen</source>
-        <translation>Write start positions as objects</translation>
-    </message>
-    <message>
         <source>Spiele wie Return to the Roots starten eine Karte nur mit eingetragenen Startpositionen.</source>
         <translation>Games such as Return to the Roots start a map only when its start positions are written in.</translation>
     </message>
@@ -478,26 +490,6 @@
     <message>
         <source>Landschaftsumriß</source>
         <translation>Outline of the landscape</translation>
-    </message>
-    <message>
-        <source>Insel</source>
-        <translation>Island</translation>
-    </message>
-    <message>
-        <source>Insel (sym.)</source>
-        <translation>Island (sym.)</translation>
-    </message>
-    <message>
-        <source>Spirale</source>
-        <translation>Spiral</translation>
-    </message>
-    <message>
-        <source>Spirale mit Ring</source>
-        <translation>Spiral with ring</translation>
-    </message>
-    <message>
-        <source>Ring</source>
-        <translation>Ring</translation>
     </message>
     <message>
         <source>Spezial</source>
@@ -555,30 +547,6 @@
     <message>
         <source>Eigenschaften der zu generierenden Landschaft</source>
         <translation>Properties of the landscape to generate</translation>
-    </message>
-    <message>
-        <source>Insel</source>
-        <translation>Island</translation>
-    </message>
-    <message>
-        <source>Insel (sym.)</source>
-        <translation>Island (sym.)</translation>
-    </message>
-    <message>
-        <source>Spirale</source>
-        <translation>Spiral</translation>
-    </message>
-    <message>
-        <source>Ring</source>
-        <translation>Ring</translation>
-    </message>
-    <message>
-        <source>Spirale mit Ring</source>
-        <translation>Spiral with ring</translation>
-    </message>
-    <message>
-        <source>Spezial</source>
-        <translation>Special</translation>
     </message>
     <message>
         <source>Grundform: %1</source>
@@ -655,6 +623,14 @@
     <message>
         <source>Grundform: %1 (%2)</source>
         <translation>Base shape: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Weitere Einstellungen</source>
+        <translation>Further settings</translation>
+    </message>
+    <message>
+        <source>Kartencode: %1</source>
+        <translation>Map code: %1</translation>
     </message>
 </context>
 <context>
