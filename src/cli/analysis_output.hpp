@@ -5,13 +5,15 @@
 #include <string>
 
 #include "analysis/map_analysis.hpp"
+#include "cli/language.hpp"
 #include "mapfile/swd_format.hpp"
 
 namespace swd::cli {
 
 // How `swdgen analyze` shows a map's analysis: a table to read, or JSON to process (the
 // schema is in README.md, "swdgen analyze").
-void WriteAnalysisTable(const SwdHeader& header, const MapAnalysis& analysis, std::ostream& out);
+void WriteAnalysisTable(const SwdHeader& header, const MapAnalysis& analysis, Language language,
+                        std::ostream& out);
 void WriteAnalysisJson(const SwdHeader& header, const MapAnalysis& analysis, std::ostream& out);
 
 // Names of the map-wide counts, in the order of their arrays: the key in JSON and the label

@@ -2,9 +2,12 @@
 #include <ostream>
 #include <sstream>
 
+#include "analysis/figures.hpp"
 #include "cli/analysis_output.hpp"
+#include "cli/language.hpp"
 #include "mapfile/cp437.hpp"
 #include "model/terrain.hpp"
+#include "rules/site_rating.hpp"
 
 namespace swd::cli {
 
@@ -13,26 +16,51 @@ namespace {
 constexpr int kLabelWidth = 24;
 constexpr int kColumnWidth = 13;
 
-const char* Label(const CountName& n) {
-  return n.label;
-}
-const char* Label(const SiteSizeName& n) {
-  return n.key;
-}
+// The table's names of the map-wide counts and the figures, in the order of their arrays
+// (analysis_output.hpp, analysis/figures.hpp, rules/site_rating.hpp).
+constexpr MessageKey kTerrainLabels[] = {
+    MessageKey::TerrainBuildable, MessageKey::TerrainMountain, MessageKey::TerrainDesert,
+    MessageKey::TerrainWater,     MessageKey::TerrainSwamp,    MessageKey::TerrainSnowOrLava,
+    MessageKey::TerrainUnknown};
+constexpr MessageKey kResourceLabels[] = {MessageKey::None,         MessageKey::ResourceWater,
+                                          MessageKey::TreasureCoal, MessageKey::TreasureIron,
+                                          MessageKey::TreasureGold, MessageKey::TreasureGranite,
+                                          MessageKey::ResourceFish};
+constexpr MessageKey kAnimalLabels[] = {MessageKey::None,        MessageKey::AnimalHares,
+                                        MessageKey::AnimalFoxes, MessageKey::AnimalStags,
+                                        MessageKey::AnimalDeer,  MessageKey::AnimalDucks,
+                                        MessageKey::AnimalSheep};
+constexpr MessageKey kSiteLabels[] = {MessageKey::SiteLarge, MessageKey::SiteMedium,
+                                      MessageKey::SiteSmall, MessageKey::SiteMine,
+                                      MessageKey::SiteFlag,  MessageKey::SiteNothing};
+constexpr MessageKey kFigureLabels[] = {
+    MessageKey::FigureLargeSites,   MessageKey::FigureMediumSites,
+    MessageKey::FigureSmallSites,   MessageKey::FigureMineSites,
+    MessageKey::FigureTrees,        MessageKey::FigureGranite,
+    MessageKey::FigureCoal,         MessageKey::FigureIron,
+    MessageKey::FigureGold,         MessageKey::FigureMountainGranite,
+    MessageKey::FigureFish,         MessageKey::FigureWater,
+    MessageKey::FigureRivalDistance};
+static_assert(std::size(kTerrainLabels) == kTerrainNames.size());
+static_assert(std::size(kResourceLabels) == kResourceNames.size());
+static_assert(std::size(kAnimalLabels) == kAnimalNames.size());
+static_assert(std::size(kSiteLabels) == kSiteSizeNames.size());
+static_assert(std::size(kFigureLabels) == kFigures.size());
 
-// "label 1, label 2, ..." from the names and a value for each of them.
-template <typename Names, typename Value>
-std::string Listed(const Names& names, Value value, std::size_t first = 0) {
+// "label 1, label 2, ..." from the labels and a value for each of them.
+template <std::size_t N, typename Value>
+std::string Listed(const MessageKey (&labels)[N], Language lang, Value value,
+                   std::size_t first = 0) {
   std::ostringstream s;
-  for (std::size_t i = first; i < names.size(); ++i)
-    s << (i == first ? "" : ", ") << Label(names[i]) << ' ' << value(i);
+  for (std::size_t i = first; i < N; ++i)
+    s << (i == first ? "" : ", ") << Say(labels[i], lang) << ' ' << value(i);
   return s.str();
 }
 
 // One row of the per-start table: the label, a cell per start and, where given, the ratio.
 void Row(std::ostream& out, const std::string& label, const std::vector<std::string>& cells,
          const std::string& ratio = "") {
-  out << std::left << std::setw(kLabelWidth) << label << std::right;
+  out << PadTo(label, kLabelWidth);
   for (const auto& cell : cells)
     out << std::setw(kColumnWidth) << cell;
   if (!ratio.empty()) out << std::setw(kColumnWidth) << ratio;
@@ -47,27 +75,32 @@ std::vector<std::string> Cells(const MapAnalysis& a, Cell cell) {
   return cells;
 }
 
-void WriteStarts(const MapAnalysis& a, std::ostream& out) {
+Message Player(int player) {
+  return {MessageKey::AnPlayer, {Message::Number(player)}};
+}
+
+void WriteStarts(const MapAnalysis& a, Language lang, std::ostream& out) {
   const auto& starts = a.starts;
   out << '\n';
-  Row(out, "",
-      Cells(a, [&](std::size_t i) { return "player " + std::to_string(starts[i].start.player); }),
+  Row(out, "", Cells(a, [&](std::size_t i) { return Say(Player(starts[i].start.player), lang); }),
       a.fairness ? "min/max" : "");
-  Row(out, "position", Cells(a, [&](std::size_t i) {
+  Row(out, Say(MessageKey::AnPosition, lang), Cells(a, [&](std::size_t i) {
         return std::to_string(starts[i].start.at.x) + ", " + std::to_string(starts[i].start.at.y);
       }));
-  Row(out, "area", Cells(a, [&](std::size_t i) { return FormatNumber(starts[i].area, 1); }));
-  for (const FigureRow& row : kFigures) {
-    Row(out, row.label,
+  Row(out, Say(MessageKey::AnArea, lang),
+      Cells(a, [&](std::size_t i) { return FormatNumber(starts[i].area, 1); }));
+  for (std::size_t f = 0; f < kFigures.size(); ++f) {
+    const FigureRow& row = kFigures[f];
+    Row(out, Say(kFigureLabels[f], lang),
         Cells(a, [&](std::size_t i) { return FormatNumber(starts[i].figures[row.figure], 1); }),
         a.fairness ? FormatNumber(a.fairness->ratios[row.figure], 2) : "");
   }
-  Row(out, "nearest rival", Cells(a, [&](std::size_t i) -> std::string {
+  Row(out, Say(MessageKey::AnNearestRival, lang), Cells(a, [&](std::size_t i) -> std::string {
         if (starts[i].nearest_rival) return std::to_string(*starts[i].nearest_rival);
         return "-";
       }));
   if (a.fairness) {
-    Row(out, "score",
+    Row(out, Say(MessageKey::AnScore, lang),
         Cells(a, [&](std::size_t i) { return FormatNumber(a.fairness->scores[i], 3); }));
   }
   out << '\n';
@@ -75,7 +108,8 @@ void WriteStarts(const MapAnalysis& a, std::ostream& out) {
 
 }  // namespace
 
-void WriteAnalysisTable(const SwdHeader& header, const MapAnalysis& a, std::ostream& out) {
+void WriteAnalysisTable(const SwdHeader& header, const MapAnalysis& a, Language lang,
+                        std::ostream& out) {
   const MapCounts& c = a.counts;
   int triangles = 0;
   for (const int n : c.triangles)
@@ -86,45 +120,57 @@ void WriteAnalysisTable(const SwdHeader& header, const MapAnalysis& a, std::ostr
   std::string granite;
   for (int size = 1; size <= kLargestGranite; ++size)
     granite += (size == 1 ? "" : "/") + std::to_string(c.granite[size]);
+  const auto say = [&](Message m) { return Say(m, lang); };
 
-  out << "map        " << Cp437ToUtf8(header.title_cp437) << ", " << header.width << " x "
-      << header.height << ", " << LandscapeTypeName(header.landscape_type) << ", "
-      << header.player_count << " players\n"
-      << (MapCodeOf(header).empty() ? "" : "code       " + MapCodeOf(header) + "\n")
-      << "terrain    " << Listed(kTerrainNames, share) << '\n'
-      << "objects    trees " << c.trees << ", granite " << granite
-      << " (sizes 1 to 6), decorations " << c.decorations << '\n'
-      << "resources  "
-      << Listed(
-             kResourceNames, [&](std::size_t k) { return c.resources[k]; }, 1)
-      << '\n'
-      << "animals    "
-      << Listed(
-             kAnimalNames, [&](std::size_t k) { return c.animals[k]; }, 1)
-      << '\n'
-      << "sites      "
-      << Listed(kSiteSizeNames,
-                [&](std::size_t k) { return c.sites[static_cast<int>(kSiteSizeNames[k].size)]; })
-      << '\n'
-      << "starts     " << a.starts.size() << ", "
-      << (a.starts_from_objects ? "from the start-position objects" : "from the header")
-      << ", areas of radius " << a.radius << '\n'
-      << "harbours   " << a.harbours.size() << " harbour places the game keeps\n";
-  if (!a.starts.empty()) WriteStarts(a, out);
+  std::vector<LabelledLine> lines;
+  lines.push_back(
+      {MessageKey::AnMap, say({MessageKey::AnMapLine,
+                               {Message::Verbatim(Cp437ToUtf8(header.title_cp437)),
+                                Message::Number(header.width), Message::Number(header.height),
+                                Message::Verbatim(LandscapeTypeName(header.landscape_type)),
+                                Message::Number(header.player_count)}})});
+  if (!MapCodeOf(header).empty()) lines.push_back({MessageKey::InfoCode, MapCodeOf(header)});
+  lines.push_back({MessageKey::AnTerrain, Listed(kTerrainLabels, lang, share)});
+  lines.push_back(
+      {MessageKey::AnObjects, say({MessageKey::AnObjectsLine,
+                                   {Message::Number(c.trees), Message::Verbatim(granite),
+                                    Message::Number(c.decorations)}})});
+  lines.push_back({MessageKey::AnResources,
+                   Listed(
+                       kResourceLabels, lang, [&](std::size_t k) { return c.resources[k]; }, 1)});
+  lines.push_back({MessageKey::AnAnimals,
+                   Listed(
+                       kAnimalLabels, lang, [&](std::size_t k) { return c.animals[k]; }, 1)});
+  lines.push_back({MessageKey::AnSites, Listed(kSiteLabels, lang, [&](std::size_t k) {
+                     return c.sites[static_cast<int>(kSiteSizeNames[k].size)];
+                   })});
+  lines.push_back(
+      {MessageKey::AnStarts, say({a.starts_from_objects ? MessageKey::AnStartsFromObjects
+                                                        : MessageKey::AnStartsFromHeader,
+                                  {Message::Number(static_cast<long long>(a.starts.size())),
+                                   Message::Number(a.radius)}})});
+  lines.push_back({MessageKey::AnHarbours,
+                   say({MessageKey::AnHarboursLine,
+                        {Message::Number(static_cast<long long>(a.harbours.size()))}})});
+  // The starts' table goes between the map's lines and the reach and fairness.
+  std::vector<LabelledLine> after;
   if (a.starts.size() > 1) {
-    out << "reach     ";
+    std::string reach;
     for (std::size_t i = 0; i < a.starts.size(); ++i) {
-      out << (i == 0 ? " " : ", ") << "player " << a.starts[i].start.player << ' '
-          << Message(NameOf(*a.starts[i].reach).text).German();
+      reach += (i == 0 ? "" : ", ") + say(Player(a.starts[i].start.player)) + ' ' +
+               say(NameOf(*a.starts[i].reach).text);
     }
-    out << '\n';
+    after.push_back({MessageKey::AnReach, reach});
   }
-  if (a.fairness) {
-    out << "fairness   " << FormatNumber(a.fairness->index, 3)
-        << " (the weakest start's score over the mean score; 1 means even starts)\n";
-  } else {
-    out << "fairness   none: fewer than two start positions\n";
-  }
+  after.push_back({MessageKey::AnFairness,
+                   a.fairness ? say({MessageKey::AnFairnessLine,
+                                     {Message::Verbatim(FormatNumber(a.fairness->index, 3))}})
+                              : say(MessageKey::AnFairnessNone)});
+  // Both parts line up as one.
+  const std::size_t width = std::max(LabelsWidth(lines, lang), LabelsWidth(after, lang)) + 2;
+  WriteLabelledLines(lines, lang, out, width);
+  if (!a.starts.empty()) WriteStarts(a, lang, out);
+  WriteLabelledLines(after, lang, out, width);
 }
 
 }  // namespace swd::cli

@@ -24,6 +24,7 @@
 #include "cli/cli_host.hpp"
 #include "cli/commands.hpp"
 #include "cli/contact_sheet.hpp"
+#include "cli/generate_json.hpp"
 #include "files/atomic_files.hpp"
 
 namespace swd::cli {
@@ -43,18 +44,22 @@ std::string TimeLeft(double seconds) {
 // The batch's progress line on stderr: "37 von 100 Karten, 12,5 Karten/s, noch 5 s".
 class ProgressLine {
  public:
-  ProgressLine(int count, bool shown) : count_(count), shown_(shown), start_(Clock::now()) {}
+  ProgressLine(int count, bool shown, Language language)
+      : count_(count), shown_(shown), language_(language), start_(Clock::now()) {}
 
   void Show(int done) {
     if (!shown_) return;
-    std::string line =
-        "\r\033[K" + std::to_string(done) + " von " + std::to_string(count_) + " Karten";
+    Message text(MessageKey::CliBatchProgress, {Message::Number(done), Message::Number(count_)});
     const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
     if (done > 0 && seconds > 0) {
       const double rate = done / seconds;
-      line += ", " + WithDecimalComma(FormatNumber(rate, rate < 10 ? 1 : 0)) + " Karten/s, noch " +
-              TimeLeft((count_ - done) / rate);
+      std::string per_second = FormatNumber(rate, rate < 10 ? 1 : 0);
+      if (language_ == Language::German) per_second = WithDecimalComma(per_second);
+      text = {MessageKey::CliBatchRate,
+              {std::move(text), Message::Verbatim(per_second),
+               Message::Verbatim(TimeLeft((count_ - done) / rate))}};
     }
+    const std::string line = "\r\033[K" + Say(text, language_);
     std::fputs(line.c_str(), stderr);
     open_ = true;
   }
@@ -66,6 +71,7 @@ class ProgressLine {
  private:
   int count_;
   bool shown_;
+  Language language_;
   bool open_ = false;
   Clock::time_point start_;
 };
@@ -94,23 +100,26 @@ struct Shared {
   std::vector<std::optional<BatchMap>> maps;
   int written = 0;
   int running = 0;  // threads still at work
-  std::string problem;
+  Message problem;
   int problem_status = kExitOk;
 };
 
-std::string MapLine(const BatchMap& m, bool analysed) {
-  std::string line = "map " + m.map.string() + " seed " + std::to_string(m.seed) + " players " +
-                     std::to_string(m.players_placed) + " of " +
-                     std::to_string(m.players_requested);
+std::string MapLine(const BatchMap& m, bool analysed, Language language) {
+  Message line(MessageKey::OutBatchMap,
+               {Message::Verbatim(m.map.string()), Message::Number(m.seed),
+                Message::Number(m.players_placed), Message::Number(m.players_requested)});
   if (analysed) {
-    line += " fairness " + (m.fairness ? FormatNumber(m.fairness->index, 3) : std::string("none"));
+    line = {MessageKey::OutBatchFairness,
+            {std::move(line), m.fairness ? Message::Verbatim(FormatNumber(m.fairness->index, 3))
+                                         : Message(MessageKey::OutNone)}};
   }
-  return line + '\n';
+  return Say(line, language) + '\n';
 }
 
 // Writes the summary, its CSV and the sheet; returns the status after them (kExitByProductFailed
 // when one could not be written, if nothing worse happened).
-int WriteReports(const BatchReport& report, int status, std::ostream& out, std::ostream& err) {
+int WriteReports(const BatchReport& report, int status, std::vector<std::filesystem::path>& written,
+                 std::ostream& out, std::ostream& err) {
   const GenerateRequest& r = report.request;
   std::vector<FileContent> summary;
   auto bytes = [](const std::string& text) {
@@ -119,21 +128,24 @@ int WriteReports(const BatchReport& report, int status, std::ostream& out, std::
   summary.push_back({report.names.SummaryFile(".json"), bytes(BatchSummaryJson(report))});
   if (r.csv) summary.push_back({report.names.SummaryFile(".csv"), bytes(BatchSummaryCsv(report))});
   struct Report {
-    const char* what;
+    MessageKey line;  // "summary FILE"
     std::vector<FileContent> files;
   };
-  std::vector<Report> reports = {{"summary", std::move(summary)}};
+  std::vector<Report> reports = {{MessageKey::OutSummary, std::move(summary)}};
   if (r.sheet) {
-    reports.push_back({"sheet", {{*r.sheet, bytes(ContactSheetHtml(report, *r.sheet))}}});
+    reports.push_back(
+        {MessageKey::OutSheet, {{*r.sheet, bytes(ContactSheetHtml(report, *r.sheet))}}});
   }
   for (const Report& rep : reports) {
     if (const Message problem = WriteFilesAtomically(rep.files); !problem.empty()) {
-      err << "swdgen: " << rep.what << ": " << problem.German() << '\n';
+      Complain(err, problem, r.language);
       if (status == kExitOk) status = kExitByProductFailed;
       continue;
     }
-    for (const FileContent& f : rep.files)
-      out << rep.what << ' ' << f.path.string() << '\n';
+    for (const FileContent& f : rep.files) {
+      if (!r.json) out << Say({rep.line, {Message::Verbatim(f.path.string())}}, r.language) << '\n';
+      written.push_back(f.path);
+    }
   }
   return status;
 }
@@ -161,7 +173,7 @@ int RunBatch(const GenerateRequest& request, std::uint32_t first_seed, std::ostr
       } catch (const std::exception& e) {
         // As the command's own thread would tell it, instead of ending the program.
         result.status = BatchMapResult::Status::Failed;
-        result.problem = std::string("interner Fehler: ") + e.what();
+        result.problem = {MessageKey::CliInternalError, {Message::Verbatim(e.what())}};
         result.exit_status = kExitInternalError;
       }
       const std::lock_guard lock(shared.mutex);
@@ -187,7 +199,7 @@ int RunBatch(const GenerateRequest& request, std::uint32_t first_seed, std::ostr
     shared.changed.notify_one();
   };
 
-  ProgressLine progress(count, !request.quiet && isatty(STDERR_FILENO) == 1);
+  ProgressLine progress(count, !request.quiet && isatty(STDERR_FILENO) == 1, request.language);
   shared.running = jobs;
   std::vector<std::jthread> threads;
   for (int t = 0; t < jobs; ++t)
@@ -200,7 +212,9 @@ int RunBatch(const GenerateRequest& request, std::uint32_t first_seed, std::ostr
     std::string lines;
     for (; told < shared.slots.size(); ++told) {
       if (shared.slots[told] == Shared::Slot::Open && !all) break;
-      if (shared.maps[told]) lines += MapLine(*shared.maps[told], request.analyze);
+      if (shared.maps[told] && !request.json) {
+        lines += MapLine(*shared.maps[told], request.analyze, request.language);
+      }
     }
     return lines;
   };
@@ -229,19 +243,21 @@ int RunBatch(const GenerateRequest& request, std::uint32_t first_seed, std::ostr
     if (m) report.maps.push_back(std::move(*m));
   }
   int status = shared.problem.empty() ? kExitOk : shared.problem_status;
-  if (!shared.problem.empty()) err << "swdgen: " << shared.problem << '\n';
+  if (!shared.problem.empty()) Complain(err, shared.problem, request.language);
   if (InterruptRequested() && status == kExitOk && !report.complete) status = InterruptedStatus();
   // Without a map there is nothing to describe, and an earlier batch's summary stays.
-  if (!report.maps.empty()) status = WriteReports(report, status, out, err);
-  const std::string written =
-      std::to_string(report.maps.size()) + " of " + std::to_string(count) + " maps written";
+  std::vector<std::filesystem::path> reports;
+  if (!report.maps.empty()) status = WriteReports(report, status, reports, out, err);
+  const std::vector<Message> written = {Message::Number(static_cast<long long>(report.maps.size())),
+                                        Message::Number(count)};
   if (InterruptRequested() && status == InterruptedStatus()) {
-    err << "swdgen: interrupted, " << written << '\n';
+    Complain(err, {MessageKey::CliInterruptedMaps, written}, request.language);
   } else if (!report.complete) {
-    err << "swdgen: " << written << '\n';
-  } else {
-    out << written << '\n';
+    Complain(err, {MessageKey::CliMapsWritten, written}, request.language);
+  } else if (!request.json) {
+    out << Say({MessageKey::CliMapsWritten, written}, request.language) << '\n';
   }
+  if (request.json) WriteBatchJson(report, reports, out);
   return status;
 }
 

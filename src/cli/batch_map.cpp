@@ -28,7 +28,7 @@ std::filesystem::path BatchNames::SummaryFile(const char* extension) const {
 
 namespace {
 
-BatchMapResult Failed(std::string problem, int exit_status) {
+BatchMapResult Failed(Message problem, int exit_status) {
   BatchMapResult result;
   result.status = BatchMapResult::Status::Failed;
   result.problem = std::move(problem);
@@ -51,10 +51,11 @@ BatchMapResult MakeBatchMap(const GenerateRequest& request, const BatchNames& na
     case RunOutcome::Status::Cancelled:
       return {};
     case RunOutcome::Status::Failed:
-      return Failed(outcome.message.German(), kExitBadInput);
+      return Failed(outcome.message, kExitBadInput);
     case RunOutcome::Status::SaveCancelled:
-      return Failed(host.save_problem().empty() ? "the map was not saved" : host.save_problem(),
-                    kExitWriteFailed);
+      return Failed(
+          host.save_problem().empty() ? Message(MessageKey::CliNotSaved) : host.save_problem(),
+          kExitWriteFailed);
   }
 
   BatchMapResult result;
@@ -73,7 +74,10 @@ BatchMapResult MakeBatchMap(const GenerateRequest& request, const BatchNames& na
     // What the analysis and the pictures see is the map file itself, as analyze and render
     // would read it.
     const SwdMapRead read = ReadSwdMap(files.front().bytes);
-    if (!read.map) return Failed("interner Fehler: " + read.problem, kExitInternalError);
+    if (!read.map) {
+      return Failed({MessageKey::CliInternalError, {Message::Verbatim(read.problem)}},
+                    kExitInternalError);
+    }
     if (request.analyze) {
       const MapAnalysis analysis = AnalyzeMap(*read.map, kDefaultRadius);
       std::ostringstream json;
@@ -97,7 +101,7 @@ BatchMapResult MakeBatchMap(const GenerateRequest& request, const BatchNames& na
   if (stopped()) return {};
   if (const Message problem = WriteFilesAtomically(files, stopped); !problem.empty()) {
     if (problem.key() == MessageKey::SaveInterrupted) return {};
-    return Failed(problem.German(), kExitWriteFailed);
+    return Failed(problem, kExitWriteFailed);
   }
   result.status = BatchMapResult::Status::Written;
   return result;

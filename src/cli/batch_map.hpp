@@ -45,7 +45,7 @@ struct BatchMapResult {
   enum class Status { Written, Cancelled, Failed };
   Status status = Status::Cancelled;
   BatchMap map;
-  std::string problem;  // for Failed: why, one line
+  Message problem;      // for Failed: why, one line
   int exit_status = 0;  // for Failed
 };
 

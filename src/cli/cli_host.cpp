@@ -51,7 +51,7 @@ int InterruptedStatus() {
 CliHost::CliHost(Options options) : options_(std::move(options)) {}
 
 void CliHost::SetStatus(const Message& text) {
-  status_ = text.German();
+  status_ = Say(text, options_.language);
   Redraw();
 }
 
@@ -88,7 +88,7 @@ std::optional<SaveTarget> CliHost::AskSaveTarget(const SaveTarget& proposal,
   // The command line has nobody to ask again: a second request means the first answer
   // could not be used, and the run ends with that reason.
   if (!problem.empty()) {
-    if (!interrupted_) save_problem_ = problem.German();
+    if (!interrupted_) save_problem_ = problem;
     return std::nullopt;
   }
   SaveTarget target = proposal;
@@ -116,8 +116,9 @@ Message CliHost::WriteFiles(const std::vector<FileContent>& files) {
   if (options_.picture) {
     // The picture is one of the set: runs saving under one name at once leave the picture
     // of the map beside it, never another run's.
-    std::string problem = AddMapPicture(files_, *options_.picture);
-    if (!problem.empty()) return Message::Verbatim(std::move(problem));
+    if (Message problem = AddMapPicture(files_, *options_.picture); !problem.empty()) {
+      return problem;
+    }
   }
   Message problem = WriteFilesAtomically(files_, InterruptRequested);
   interrupted_ = problem.key() == MessageKey::SaveInterrupted;
@@ -145,9 +146,14 @@ void CliHost::StepFinished(int row, std::string_view name) {
 void CliHost::CandidateFinished(const CandidateReport& report) {
   if (options_.candidates == nullptr) return;
   FinishLine(false);
-  *options_.candidates << "candidate seed " << report.seed << " players " << report.players_placed
-                       << " of " << report.players_requested << " fairness "
-                       << (report.fairness ? FormatNumber(*report.fairness, 3) : "none") << '\n'
+  const Message fairness =
+      report.fairness ? Message::Verbatim(FormatNumber(*report.fairness, 3)) : MessageKey::OutNone;
+  *options_.candidates << Say({MessageKey::OutCandidate,
+                               {Message::Number(report.seed),
+                                Message::Number(report.players_placed),
+                                Message::Number(report.players_requested), fairness}},
+                              options_.language)
+                       << '\n'
                        << std::flush;
 }
 
@@ -184,16 +190,15 @@ void CliHost::DumpStep(int row, std::string_view name) {
   std::error_code ec;
   std::filesystem::create_directories(*options_.dump_dir, ec);
   if (ec) {
-    trace_problem_ =
-        Message(MessageKey::FolderNotCreated,
-                {Message::Verbatim(options_.dump_dir->string()), Message::Verbatim(ec.message())})
-            .German();
+    trace_problem_ = {
+        MessageKey::FolderNotCreated,
+        {Message::Verbatim(options_.dump_dir->string()), Message::Verbatim(ec.message())}};
     return;
   }
   for (const auto& file : writes) {
     if (const Message problem = WriteWholeFile(file.path, file.bytes, file.mode);
         !problem.empty()) {
-      trace_problem_ = problem.German();
+      trace_problem_ = problem;
       return;
     }
   }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/language.hpp"
 #include "model/generator.hpp"
 #include "model/host.hpp"
 
@@ -29,13 +30,14 @@ class CliHost : public Host {
     std::optional<std::filesystem::path> dump_dir;
     bool show_progress = false;
     std::optional<std::string> author;  // none: the map's code where it fits
-    bool timing = false;  // measures each row (StartClock, row_times)
+    bool timing = false;                // measures each row (StartClock, row_times)
     // Keeps the files of a save in memory instead of writing them (see files).
     bool keep_files = false;
     // Writes the picture of the map with its files, as PicturePath names it from this.
     std::optional<std::filesystem::path> picture;
     // Where --best-of tells of each candidate: "candidate seed S players P of N fairness F".
     std::ostream* candidates = nullptr;
+    Language language = Language::English;  // of the progress line and the candidates
   };
 
   explicit CliHost(Options options);
@@ -62,11 +64,11 @@ class CliHost : public Host {
   std::optional<double> saving_ms() const { return saving_ms_; }
 
   // Why the map could not be saved; empty if it was, the run ended before or was interrupted.
-  const std::string& save_problem() const { return save_problem_; }
+  const Message& save_problem() const { return save_problem_; }
   // Whether Ctrl-C (or SIGTERM) stopped the save before any of its files was replaced.
   bool save_interrupted() const { return interrupted_; }
   // Why the step trace is incomplete; empty if it was written or not asked for.
-  const std::string& trace_problem() const { return trace_problem_; }
+  const Message& trace_problem() const { return trace_problem_; }
   // The files of the last save, the map first; kept in memory only with keep_files.
   std::vector<FileContent>& files() { return files_; }
   // Ends the progress line so that what follows starts on a fresh line; `keep` false
@@ -83,9 +85,9 @@ class CliHost : public Host {
   std::string status_;
   int percent_ = -1;
   bool line_open_ = false;
-  std::string save_problem_;
+  Message save_problem_;
   bool interrupted_ = false;
-  std::string trace_problem_;
+  Message trace_problem_;
   std::vector<FileContent> files_;
   std::chrono::steady_clock::time_point mark_;
   std::vector<RowTime> row_times_;

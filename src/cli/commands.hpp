@@ -20,6 +20,6 @@ inline constexpr int kExitInternalError = 70;  // a fault of swdgen itself (EX_S
 inline constexpr int kExitInterrupted = 130;
 
 int RunGenerate(const GenerateArgs& args, std::ostream& out, std::ostream& err);
-int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
+int RunInfo(const std::filesystem::path& file, Language lang, std::ostream& out, std::ostream& err);
 
 }  // namespace swd::cli

@@ -20,12 +20,19 @@ namespace swd::cli {
 namespace {
 
 struct BadValue {
-  std::string message;
+  Message message;
 };
 
-long ParseWhole(const std::string& option, const std::string& text, long lo, long hi,
-                const std::string& accepts) {
-  const WholeOption parsed = ParseWholeOption(option, text, lo, hi, accepts);
+// "OPTION: why".
+BadValue Bad(const std::string& option, Message why) {
+  return {{MessageKey::CliOption, {Message::Verbatim(option), std::move(why)}}};
+}
+Message Given(const std::string& text) {
+  return Message::Verbatim(text);
+}
+
+long ParseWhole(const std::string& option, const std::string& text, long lo, long hi) {
+  const WholeOption parsed = ParseWholeOption(option, text, lo, hi);
   if (!parsed.value) throw BadValue{parsed.error};
   return *parsed.value;
 }
@@ -47,23 +54,23 @@ GeneratorSettings SettingsOf(const GenerateArgs& a, std::span<const SettingRow> 
     const std::string option = OptionOf(key, rows);
     GeneratorSettings given = s;
     for (const std::string& text : texts) {
-      if (const std::string problem = ReadKeyText(key, text, given, rows); !problem.empty()) {
-        throw BadValue{option + ": " + problem};
+      if (Message problem = ReadKeyText(key, text, given, rows); !problem.empty()) {
+        throw Bad(option, std::move(problem));
       }
     }
     const auto members = RowsOfKey(key, rows);
     if (!members.empty() && members.front().page == SettingPage::Resources) {
       const ResourceShareSet& r = given.ResourceShares;
       if (const int sum = r.coal + r.gold + r.iron + r.granite; sum != 100) {
-        throw BadValue{option + ": '" + KeyText(key, given, rows) + "' adds up to " +
-                       std::to_string(sum) + "; the shares must add up to 100"};
+        throw Bad(option, {MessageKey::CliSharesSum,
+                           {Given(KeyText(key, given, rows)), Message::Number(sum)}});
       }
     }
     for (const SettingRow& row : members) {
       extended = extended || OnExtendedPage(row.page);
       if (code && row.type != SettingType::Picture && ValueOf(row, given) != ValueOf(row, s)) {
-        throw BadValue{option + ": '" + KeyText(key, given, rows) +
-                       "' contradicts the map code, which holds '" + KeyText(key, s, rows) + "'"};
+        throw Bad(option, {MessageKey::CliContradictsCode,
+                           {Given(KeyText(key, given, rows)), Given(KeyText(key, s, rows))}});
       }
     }
     s = given;
@@ -78,16 +85,19 @@ GeneratorSettings SettingsOf(const GenerateArgs& a, std::span<const SettingRow> 
 void CheckPicture(GeneratorSettings& s, const std::optional<MapCode>& code) {
   const bool needs = s.land_shape == LandShape::Picture;
   if (needs && s.PicturePath.empty()) {
-    if (code) throw BadValue{"--code: " + Message(MessageKey::CodeNeedsPicture).German() + " (--picture FILE)"};
-    throw BadValue{"--shape: 'spezial' needs --picture FILE, an 8-bit bitmap of the map's size"};
+    if (code) {
+      throw Bad("--code", {MessageKey::AcceptsLabelled,
+                           {MessageKey::CodeNeedsPicture, Given("(--picture FILE)")}});
+    }
+    throw Bad("--shape", MessageKey::CliShapeNeedsPicture);
   }
   if (s.PicturePath.empty()) return;
-  if (!needs) throw BadValue{"--picture: a picture is only used with --shape spezial"};
+  if (!needs) throw Bad("--picture", MessageKey::CliPictureOnlySpecial);
   const PictureRead read = LoadPictureFile(s.PicturePath, s.MapWidth, s.MapHeight);
-  if (!read.problem.empty()) throw BadValue{"--picture: " + read.problem.German()};
+  if (!read.problem.empty()) throw Bad("--picture", read.problem);
   if (code) {
     if (const Message other = CheckCodePicture(*code, read.pixels, s.PicturePath); !other.empty()) {
-      throw BadValue{"--picture: " + other.German()};
+      throw Bad("--picture", other);
     }
   }
 }
@@ -104,7 +114,7 @@ void CheckBatch(const GenerateArgs& a, GenerateRequest& r) {
                     {"--csv", a.csv},
                     {"--sheet", a.sheet.has_value()}};
   for (const auto& only : kBatchOnly) {
-    if (only.given && !batch) throw BadValue{std::string(only.option) + ": only used with --count"};
+    if (only.given && !batch) throw Bad(only.option, MessageKey::CliOnlyWithCount);
   }
   const struct {
     const char* option;
@@ -118,37 +128,37 @@ void CheckBatch(const GenerateArgs& a, GenerateRequest& r) {
       {"--timing", a.timing, "--best-of", r.best_of > 0},
       {"--timing", a.timing, "--count", batch},
       {"--best-of", r.best_of > 0, "--count", batch},
+      // The times are lines of text; stdout holds the one JSON object.
+      {"--timing", a.timing, "--json", a.json},
   };
   for (const auto& pair : kExclusive) {
     if (pair.given && pair.other_given) {
-      throw BadValue{std::string(pair.option) + ": cannot be combined with " + pair.other};
+      throw Bad(pair.option, {MessageKey::CliCannotCombine, {Given(pair.other)}});
     }
   }
   r.timing = a.timing;
   if (!batch) return;
-  r.count = static_cast<int>(ParseWhole("--count", *a.count, 1, kMostBatchMaps,
-                                        "a whole number 1 to " + std::to_string(kMostBatchMaps)));
+  r.count = static_cast<int>(ParseWhole("--count", *a.count, 1, kMostBatchMaps));
   if (r.png && !r.png->empty()) {
-    throw BadValue{
-        "--png: with --count each picture is named NAME-SEED.png beside its map; give "
-        "--png without a file"};
+    throw Bad("--png", MessageKey::CliPngInBatch);
   }
   if (!a.jobs) {
     r.jobs = static_cast<int>(
         std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(kMostJobs)));
   } else {
-    r.jobs = static_cast<int>(ParseWhole("--jobs", *a.jobs, 1, kMostJobs,
-                                         "a whole number 1 to " + std::to_string(kMostJobs)));
+    r.jobs = static_cast<int>(ParseWhole("--jobs", *a.jobs, 1, kMostJobs));
   }
   // The sheet shows every map's fairness.
   r.analyze = a.analyze || a.sheet.has_value();
   r.csv = a.csv;
   if (a.sheet) {
-    if (a.sheet->empty()) throw BadValue{"--sheet: '' is not valid; it accepts a file name"};
+    if (a.sheet->empty()) {
+      throw Bad("--sheet", {MessageKey::CliInvalid, {Given(""), MessageKey::AcceptsFileName}});
+    }
     std::filesystem::path sheet = *a.sheet;
     if (sheet.extension() != ".html" && sheet.extension() != ".htm") sheet += ".html";
-    if (const auto problem = OutputOptionProblem("--sheet", sheet); !problem.empty()) {
-      throw BadValue{problem};
+    if (Message problem = OutputOptionProblem("--sheet", sheet); !problem.empty()) {
+      throw BadValue{std::move(problem)};
     }
     r.sheet = sheet;
   }
@@ -161,15 +171,15 @@ void CheckOutputs(const GenerateRequest& r, bool batch) {
   std::vector<NamedOutput> outputs;
   if (r.out && batch) {
     const std::filesystem::path folder = r.out->has_filename() ? FolderOf(*r.out) : *r.out;
-    if (const auto problem = OutputOptionProblem("--out", folder / ""); !problem.empty()) {
-      throw BadValue{problem};
+    if (Message problem = OutputOptionProblem("--out", folder / ""); !problem.empty()) {
+      throw BadValue{std::move(problem)};
     }
   } else if (r.out) {
     if (r.out->has_filename()) {
       outputs.push_back({"--out", *r.out});
       outputs.push_back({"--out", std::filesystem::path(*r.out).replace_extension(".bmp")});
-    } else if (const auto problem = OutputOptionProblem("--out", *r.out); !problem.empty()) {
-      throw BadValue{problem};
+    } else if (Message problem = OutputOptionProblem("--out", *r.out); !problem.empty()) {
+      throw BadValue{std::move(problem)};
     }
   }
   if (r.png && !batch) {
@@ -177,22 +187,21 @@ void CheckOutputs(const GenerateRequest& r, bool batch) {
       outputs.push_back({"--png", *r.png});
     } else if (r.out && r.out->has_filename()) {
       outputs.push_back({"--png", PicturePath(*r.png, *r.out)});
-    } else if (const auto problem =
-                   r.png->empty() ? std::string() : OutputOptionProblem("--png", *r.png);
+    } else if (Message problem = r.png->empty() ? Message() : OutputOptionProblem("--png", *r.png);
                !problem.empty()) {
-      throw BadValue{problem};
+      throw BadValue{std::move(problem)};
     }
   }
-  const auto same = SameOutputProblem(outputs, r.dump_dir.value_or(std::filesystem::path()));
-  if (!same.empty()) throw BadValue{same};
+  Message same = SameOutputProblem(outputs, r.dump_dir.value_or(std::filesystem::path()));
+  if (!same.empty()) throw BadValue{std::move(same)};
   for (const NamedOutput& output : outputs) {
-    if (const auto problem = OutputOptionProblem(output.option, output.path); !problem.empty()) {
-      throw BadValue{problem};
+    if (Message problem = OutputOptionProblem(output.option, output.path); !problem.empty()) {
+      throw BadValue{std::move(problem)};
     }
   }
   if (r.dump_dir) {
-    if (const auto problem = TraceFolderProblem(*r.dump_dir); !problem.empty()) {
-      throw BadValue{problem};
+    if (Message problem = TraceFolderProblem(*r.dump_dir); !problem.empty()) {
+      throw BadValue{std::move(problem)};
     }
   }
 }
@@ -202,7 +211,7 @@ GenerateRequest Check(const GenerateArgs& a, std::span<const SettingRow> rows) {
   std::optional<MapCode> code;
   if (!a.code.empty()) {
     MapCodeRead read = DecodeMapCode(a.code);
-    if (!read.code) throw BadValue{"--code: " + read.problem.German()};
+    if (!read.code) throw Bad("--code", read.problem);
     code = std::move(read.code);
   }
   GeneratorSettings& s = r.settings;
@@ -214,38 +223,37 @@ GenerateRequest Check(const GenerateArgs& a, std::span<const SettingRow> rows) {
   CheckPicture(s, code);
 
   // The options above keep every value in range; the core's own check stays the last word.
-  if (const auto problem = CheckSettings(s); !problem.empty()) throw BadValue{problem.German()};
+  if (const auto problem = CheckSettings(s); !problem.empty()) throw BadValue{std::move(problem)};
 
   if (!a.seed.empty()) {
-    r.seed = static_cast<std::uint32_t>(
-        ParseWhole("--seed", a.seed, 0, 4294967295L, "a whole number 0 to 4294967295"));
+    r.seed = static_cast<std::uint32_t>(ParseWhole("--seed", a.seed, 0, 4294967295L));
     if (code && *r.seed != code->seed) {
-      throw BadValue{"--seed: '" + a.seed + "' contradicts the map code, which holds '" +
-                     std::to_string(code->seed) + "'"};
+      throw Bad("--seed",
+                {MessageKey::CliContradictsCode, {Given(a.seed), Message::Number(code->seed)}});
     }
   }
   if (code) r.seed = code->seed;
   if (a.author) {
     if (const auto problem = CheckMapAuthor(*a.author); !problem.empty()) {
-      throw BadValue{"--author: '" + *a.author + "' is not valid: " + problem.German()};
+      throw Bad("--author", {MessageKey::CliInvalidBecause, {Given(*a.author), problem}});
     }
     r.author = a.author;
   }
   if (const auto problem = CheckMapTitle(a.title); !problem.empty()) {
-    throw BadValue{"--title: '" + a.title + "' is not valid: " + problem.German()};
+    throw Bad("--title", {MessageKey::CliInvalidBecause, {Given(a.title), problem}});
   }
   r.title = a.title;
   if (!a.out.empty()) {
     std::filesystem::path out = OutputPath(a.out);
     // "--out /dev/full" names a device, not a name for the map beside it.
-    if (const auto problem = OutputOptionProblem("--out", out); !problem.empty()) {
-      throw BadValue{problem};
+    if (Message problem = OutputOptionProblem("--out", out); !problem.empty()) {
+      throw BadValue{std::move(problem)};
     }
     if (out.has_filename()) {
       if (out.extension() != ".swd") out += ".swd";
       const std::string name = out.stem().string();
       if (const auto problem = CheckMapName(name); !problem.empty()) {
-        throw BadValue{"--out: '" + a.out + "' is not valid: " + problem.German()};
+        throw Bad("--out", {MessageKey::CliInvalidBecause, {Given(a.out), problem}});
       }
     }
     r.out = out;
@@ -254,24 +262,29 @@ GenerateRequest Check(const GenerateArgs& a, std::span<const SettingRow> rows) {
   if (!a.dump_steps.empty()) r.dump_dir = a.dump_steps;
   CheckOutputs(r, a.count.has_value());
   if (!a.best_of.empty()) {
-    r.best_of = static_cast<int>(
-        ParseWhole("--best-of", a.best_of, 1, kMostCandidates,
-                   "a whole number 1 to " + std::to_string(kMostCandidates)));
+    r.best_of = static_cast<int>(ParseWhole("--best-of", a.best_of, 1, kMostCandidates));
   }
   CheckBatch(a, r);
   r.quiet = a.quiet;
+  r.json = a.json;
+  r.language = a.language;
   return r;
 }
 
 }  // namespace
 
 WholeOption ParseWholeOption(const std::string& option, const std::string& text, long lo, long hi,
-                             const std::string& accepts) {
+                             Message accepts) {
   long value = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
   if (text.empty() || ec != std::errc() || ptr != end || value < lo || value > hi) {
-    return {std::nullopt, option + ": '" + text + "' is not valid; it accepts " + accepts};
+    if (accepts.empty())
+      accepts = {MessageKey::AcceptsWhole, {Message::Number(lo), Message::Number(hi)}};
+    return {std::nullopt,
+            {MessageKey::CliOption,
+             {Message::Verbatim(option),
+              {MessageKey::CliInvalid, {Message::Verbatim(text), std::move(accepts)}}}}};
   }
   return {value, {}};
 }

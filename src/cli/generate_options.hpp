@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/language.hpp"
 #include "model/setting_table.hpp"
 #include "model/settings.hpp"
 
@@ -25,6 +26,8 @@ struct GenerateArgs {
   std::optional<std::string> png;                 // given without a file: beside the map
   std::optional<std::string> count, jobs, sheet;  // none: not given
   bool quiet = false, timing = false, analyze = false, csv = false;
+  bool json = false;  // one JSON object on stdout instead of the lines
+  Language language = Language::English;
 };
 
 // The checked result: the wizard settings plus the command line's own choices.
@@ -50,6 +53,8 @@ struct GenerateRequest {
   bool analyze = false;
   bool csv = false;
   std::optional<std::filesystem::path> sheet;  // with ".html"
+  bool json = false;
+  Language language = Language::English;  // of every text the command prints
 };
 
 inline constexpr int kMostBatchMaps = 1000;
@@ -57,7 +62,7 @@ inline constexpr int kMostJobs = 64;
 
 struct Checked {
   std::optional<GenerateRequest> request;
-  std::string error;  // one line naming the option and what it accepts
+  Message error;  // one line naming the option and what it accepts
 };
 
 // `rows` are the table of settings whose options `args.settings` holds.
@@ -66,11 +71,12 @@ Checked CheckGenerateArgs(const GenerateArgs& args,
 
 // `text` given to `option` as a whole number lo..hi; else no value and the one-line error,
 // "OPTION: 'TEXT' is not valid; it accepts ACCEPTS", that every option of the command gives.
+// `accepts` is AcceptsWhole with lo and hi unless given.
 struct WholeOption {
   std::optional<long> value;
-  std::string error;
+  Message error;
 };
 WholeOption ParseWholeOption(const std::string& option, const std::string& text, long lo, long hi,
-                             const std::string& accepts);
+                             Message accepts = {});
 
 }  // namespace swd::cli

@@ -22,6 +22,7 @@ CliHost::Options HostOptionsFor(const GenerateRequest& request) {
   options.author = request.author;
   options.timing = request.timing;
   options.picture = request.png;
+  options.language = request.language;
   return options;
 }
 
@@ -38,52 +39,71 @@ RunOutcome GenerateOnce(CliHost& host, const GeneratorSettings& settings, std::u
   return outcome;
 }
 
-int ReportOutcome(const RunOutcome& outcome, const std::string& save_problem, std::ostream& out,
-                  std::ostream& err) {
+int ReportOutcome(const RunOutcome& outcome, const Message& save_problem,
+                  const GenerateRequest& request, std::ostream& out, std::ostream& err) {
+  const Language lang = request.language;
   if (!save_problem.empty()) {
-    err << "swdgen: " << save_problem << '\n';
+    Complain(err, save_problem, lang);
     return kExitWriteFailed;
   }
+  const auto line = [&](MessageKey key, std::vector<Message> args) {
+    if (!request.json) out << Say({key, std::move(args)}, lang) << '\n';
+  };
   switch (outcome.status) {
     case RunOutcome::Status::Written:
-      out << "map " << outcome.map_path.string() << '\n'
-          << "bitmap " << outcome.bitmap_path.string() << '\n'
-          << "players " << outcome.players_placed << " of " << outcome.players_requested << '\n';
-      if (!outcome.code.empty()) out << "code " << outcome.code << '\n';
+      line(MessageKey::OutMap, {Message::Verbatim(outcome.map_path.string())});
+      line(MessageKey::OutBitmap, {Message::Verbatim(outcome.bitmap_path.string())});
+      line(MessageKey::OutPlayers,
+           {Message::Number(outcome.players_placed), Message::Number(outcome.players_requested)});
+      if (!outcome.code.empty()) line(MessageKey::OutCode, {Message::Verbatim(outcome.code)});
       return kExitOk;
     case RunOutcome::Status::Failed:
-      err << "swdgen: " << outcome.message.German() << '\n';
+      Complain(err, outcome.message, lang);
       return kExitBadInput;
     case RunOutcome::Status::Cancelled:
-      err << "swdgen: interrupted, nothing written\n";
+      Complain(err, MessageKey::CliInterrupted, lang);
       return InterruptedStatus();
     case RunOutcome::Status::SaveCancelled:
-      err << "swdgen: the map was not saved\n";
+      Complain(err, MessageKey::CliNotSaved, lang);
       break;
   }
   return kExitWriteFailed;
 }
 
-int ReportByProducts(int status, const std::string& trace_problem,
-                     const std::vector<FileContent>& files, std::ostream& out, std::ostream& err) {
-  if (status == kExitOk && files.size() > 2) out << "picture " << files[2].path.string() << '\n';
+int ReportByProducts(int status, const Message& trace_problem,
+                     const std::vector<FileContent>& files, const GenerateRequest& request,
+                     std::ostream& out, std::ostream& err) {
+  if (status == kExitOk && files.size() > 2 && !request.json) {
+    out << Say({MessageKey::OutPicture, {Message::Verbatim(files[2].path.string())}},
+               request.language)
+        << '\n';
+  }
   if (!trace_problem.empty()) {
-    err << "swdgen: --dump-steps: " << trace_problem << '\n';
+    Complain(err, {MessageKey::CliOption, {Message::Verbatim("--dump-steps"), trace_problem}},
+             request.language);
     if (status == kExitOk) status = kExitByProductFailed;
   }
   return status;
 }
 
-void ReportFairness(const RunOutcome& outcome, const std::vector<FileContent>& files,
-                    std::ostream& out) {
-  if (!outcome.fairness_before || files.empty()) return;
-  std::string after = "none";
+std::optional<double> FairnessOfFiles(const std::vector<FileContent>& files) {
+  if (files.empty()) return std::nullopt;
   if (const SwdMapRead read = ReadSwdMap(files.front().bytes); read.map) {
     if (const auto fairness = AnalyzeMap(*read.map, kDefaultRadius).fairness) {
-      after = FormatNumber(fairness->index, 3);
+      return fairness->index;
     }
   }
-  out << "fairness before " << FormatNumber(*outcome.fairness_before, 3) << " after " << after
+  return std::nullopt;
+}
+
+void ReportFairness(const RunOutcome& outcome, const std::vector<FileContent>& files,
+                    Language language, std::ostream& out) {
+  if (!outcome.fairness_before || files.empty()) return;
+  const std::optional<double> after = FairnessOfFiles(files);
+  out << Say({MessageKey::OutFairness,
+              {Message::Verbatim(FormatNumber(*outcome.fairness_before, 3)),
+               after ? Message::Verbatim(FormatNumber(*after, 3)) : MessageKey::OutNone}},
+             language)
       << '\n';
 }
 

@@ -31,7 +31,7 @@ Message ReadProblem(FileReadProblem problem) {
 }  // namespace
 
 MapInput LoadMapFile(const std::filesystem::path& file) {
-  if (file.empty()) return {std::nullopt, Message(MessageKey::NoFileGiven).German()};
+  if (file.empty()) return {std::nullopt, MessageKey::NoFileGiven};
   // Room beyond the largest map for the parser to name a few bytes too many.
   const FileRead read = ReadWholeFile(file, kLargestMap + 4096);
   Message why = ReadProblem(read.problem);
@@ -40,7 +40,7 @@ MapInput LoadMapFile(const std::filesystem::path& file) {
     if (parsed.map) return {std::move(parsed.map), {}};
     why = {MessageKey::MapFileDamaged, {Message::Verbatim(parsed.problem)}};
   }
-  return {std::nullopt, file.string() + ": " + why.German()};
+  return {std::nullopt, {MessageKey::CliOption, {Message::Verbatim(file.string()), why}}};
 }
 
 std::vector<MapFault> FindMapFaults(const SwdHeader& header) {
@@ -70,12 +70,12 @@ std::vector<MapFault> FindMapFaults(const SwdHeader& header) {
   return faults;
 }
 
-std::string UnknownTerrainText(const UnknownTerrain& unknown) {
-  return (unknown.triangles == 1 ? "1 Dreieck hat"
-                                 : std::to_string(unknown.triangles) + " Dreiecke haben") +
-         std::string(" einen Geländecode, den das Spiel nicht kennt (zuerst ") +
-         std::to_string(unknown.first_code) + " bei " + std::to_string(unknown.first_x) + ", " +
-         std::to_string(unknown.first_y) + ")";
+Message UnknownTerrainText(const UnknownTerrain& unknown) {
+  std::vector<Message> first = {Message::Number(unknown.first_code),
+                                Message::Number(unknown.first_x), Message::Number(unknown.first_y)};
+  if (unknown.triangles == 1) return {MessageKey::CliTerrainUnknownOne, std::move(first)};
+  first.insert(first.begin(), Message::Number(unknown.triangles));
+  return {MessageKey::CliTerrainUnknownMany, std::move(first)};
 }
 
 }  // namespace swd::cli

@@ -12,7 +12,7 @@ namespace swd::cli {
 
 struct MapInput {
   std::optional<SwdMap> map;
-  std::string problem;  // one line without the program's name: "FILE: why"
+  Message problem;  // one line without the program's name: "FILE: why"
 };
 
 // Reads a map file for the commands that look at one: only a regular file, never more than
@@ -35,6 +35,6 @@ struct MapFault {
 std::vector<MapFault> FindMapFaults(const SwdHeader& header);
 
 // "3 Dreiecke haben einen Geländecode, den das Spiel nicht kennt (zuerst 40 bei 3, 0)".
-std::string UnknownTerrainText(const UnknownTerrain& unknown);
+Message UnknownTerrainText(const UnknownTerrain& unknown);
 
 }  // namespace swd::cli

@@ -27,29 +27,32 @@ std::filesystem::path OutputPath(const std::string& text) {
   return path;
 }
 
-std::string OutputOptionProblem(const std::string& option, const std::filesystem::path& path) {
+Message OutputOptionProblem(const std::string& option, const std::filesystem::path& path) {
   const Message problem = path.has_filename() ? OutputProblem(path) : FolderProblem(path);
-  return problem.empty() ? std::string() : option + ": " + problem.German();
+  if (problem.empty()) return {};
+  return {MessageKey::CliOption, {Message::Verbatim(option), problem}};
 }
 
-std::string TraceFolderProblem(const std::filesystem::path& folder) {
+Message TraceFolderProblem(const std::filesystem::path& folder) {
   std::error_code ec;
   const auto status = std::filesystem::status(folder, ec);
   if (std::filesystem::exists(status) && !std::filesystem::is_directory(status)) {
-    return "--dump-steps: " +
-           Message(MessageKey::FolderIsFile, {Message::Verbatim(folder.string())}).German();
+    return {MessageKey::CliOption,
+            {Message::Verbatim("--dump-steps"),
+             {MessageKey::FolderIsFile, {Message::Verbatim(folder.string())}}}};
   }
   return {};
 }
 
-std::string SameOutputProblem(const std::vector<NamedOutput>& outputs,
-                              const std::filesystem::path& trace) {
+Message SameOutputProblem(const std::vector<NamedOutput>& outputs,
+                          const std::filesystem::path& trace) {
   auto twice = [](const NamedOutput& later, const NamedOutput& earlier) {
     const auto named = [](const NamedOutput& o) {
       return Message::Verbatim(o.option + " " + o.path.string());
     };
-    return later.option + ": " +
-           Message(MessageKey::SameFileTwice, {named(earlier), named(later)}).German();
+    return Message(MessageKey::CliOption,
+                   {Message::Verbatim(later.option),
+                    {MessageKey::SameFileTwice, {named(earlier), named(later)}}});
   };
   for (std::size_t i = 0; i < outputs.size(); ++i) {
     for (std::size_t j = 0; j < i; ++j) {

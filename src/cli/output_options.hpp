@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/messages.hpp"
+
 namespace swd::cli {
 
 // The checks of the options that name files to write (--out, --png, --sheet, --dump-steps,
@@ -18,10 +20,10 @@ std::filesystem::path OutputPath(const std::string& text);
 // "OPTION: why" when the file `path` cannot be written (its folder is missing or closed, or a
 // folder, device, FIFO or socket is in its place), for a path without a file name whether
 // its folder can take files; empty when it can.
-std::string OutputOptionProblem(const std::string& option, const std::filesystem::path& path);
+Message OutputOptionProblem(const std::string& option, const std::filesystem::path& path);
 
 // "--dump-steps: why" when the trace folder cannot be one: a file is in its place.
-std::string TraceFolderProblem(const std::filesystem::path& folder);
+Message TraceFolderProblem(const std::filesystem::path& folder);
 
 // One file a run will write, and the option that names it.
 struct NamedOutput {
@@ -33,7 +35,7 @@ struct NamedOutput {
 // earlier one of the same run, with the later one's option; empty when all differ. A trace
 // folder (`trace`, none when empty) counts with the files it will hold: steps.txt and
 // NN-Name.bin.
-std::string SameOutputProblem(const std::vector<NamedOutput>& outputs,
-                              const std::filesystem::path& trace = {});
+Message SameOutputProblem(const std::vector<NamedOutput>& outputs,
+                          const std::filesystem::path& trace = {});
 
 }  // namespace swd::cli

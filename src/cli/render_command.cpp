@@ -79,7 +79,9 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 MapPictureFile EncodeMapPicture(const SwdMap& map, const RenderOptions& options,
                                 const std::filesystem::path& png) {
   std::vector<std::uint8_t> bytes = EncodePng(RenderMap(map, options));
-  if (bytes.empty()) return {{}, "Das Bild " + png.string() + " ließ sich nicht als PNG kodieren."};
+  if (bytes.empty()) {
+    return {{}, {MessageKey::CliPngNotEncoded, {Message::Verbatim(png.string())}}};
+  }
   return {{png, std::move(bytes)}, {}};
 }
 
@@ -90,31 +92,31 @@ std::filesystem::path PicturePath(const std::filesystem::path& png,
   return png;
 }
 
-std::string AddMapPicture(std::vector<FileContent>& files, const std::filesystem::path& png) {
+Message AddMapPicture(std::vector<FileContent>& files, const std::filesystem::path& png) {
   const SwdMapRead read = ReadSwdMap(files.front().bytes);
-  if (!read.map) return read.problem;
+  if (!read.map) return {MessageKey::CliInternalError, {Message::Verbatim(read.problem)}};
   MapPictureFile picture = EncodeMapPicture(*read.map, {}, PicturePath(png, files.front().path));
   if (!picture.problem.empty()) return picture.problem;
   files.push_back(std::move(picture.file));
   return {};
 }
 
-std::string WriteMapPicture(const SwdMap& map, const RenderOptions& options,
-                            const std::filesystem::path& png) {
+Message WriteMapPicture(const SwdMap& map, const RenderOptions& options,
+                        const std::filesystem::path& png) {
   MapPictureFile picture = EncodeMapPicture(map, options, png);
   if (!picture.problem.empty()) return picture.problem;
-  return WriteFilesAtomically({std::move(picture.file)}).German();
+  return WriteFilesAtomically({std::move(picture.file)});
 }
 
 int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {
+  const Language lang = args.language;
   std::optional<long> scale;
   if (!args.scale.empty()) {
-    const WholeOption parsed =
-        ParseWholeOption("--scale", args.scale, kMinScale, kMaxScale,
-                         "a whole number " + std::to_string(kMinScale) + " to " +
-                             std::to_string(kMaxScale) + " (pixels from vertex to vertex)");
+    const WholeOption parsed = ParseWholeOption(
+        "--scale", args.scale, kMinScale, kMaxScale,
+        {MessageKey::AcceptsScale, {Message::Number(kMinScale), Message::Number(kMaxScale)}});
     if (!parsed.value) {
-      err << "swdgen: " << parsed.error << '\n';
+      Complain(err, parsed.error, lang);
       return kExitBadInput;
     }
     scale = parsed.value;
@@ -123,8 +125,12 @@ int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   for (const std::string& name : args.overlays) {
     const Overlay* overlay = FindOverlay(name);
     if (overlay == nullptr) {
-      err << "swdgen: --overlay: '" << name << "' is not valid; it accepts " << OverlayNames()
-          << '\n';
+      Complain(err,
+               {MessageKey::CliOption,
+                {Message::Verbatim("--overlay"),
+                 {MessageKey::CliInvalid,
+                  {Message::Verbatim(name), Message::Verbatim(OverlayNames())}}}},
+               lang);
       return kExitBadInput;
     }
     overlays.push_back(overlay);
@@ -133,18 +139,22 @@ int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   const std::filesystem::path png =
       PicturePath(args.out.empty() ? std::filesystem::path() : OutputPath(args.out), map_file);
   if (SameFile(png, map_file)) {
-    err << "swdgen: -o: '" << png.string() << "' is the map itself\n";
+    Complain(
+        err,
+        {MessageKey::CliOption,
+         {Message::Verbatim("-o"), {MessageKey::CliMapItself, {Message::Verbatim(png.string())}}}},
+        lang);
     return kExitBadInput;
   }
   // A picture that cannot be written is found before the map is read and drawn.
-  if (const std::string problem = OutputOptionProblem("-o", png); !problem.empty()) {
-    err << "swdgen: " << problem << '\n';
+  if (const Message problem = OutputOptionProblem("-o", png); !problem.empty()) {
+    Complain(err, problem, lang);
     return kExitBadInput;
   }
 
   const MapInput input = LoadMapFile(map_file);
   if (!input.map) {
-    err << "swdgen: " << input.problem << '\n';
+    Complain(err, input.problem, lang);
     return kExitBadInput;
   }
   const SwdMap& map = *input.map;
@@ -152,31 +162,36 @@ int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   options.scale = scale ? static_cast<int>(*scale) : DefaultScale(map.Width(), map.Height());
   if (!ScaleFits(options.scale, map.Width(), map.Height())) {
     const PictureSize size = PictureSizeOf(map.Width(), map.Height(), options.scale);
-    err << "swdgen: --scale: "
-        << Message(MessageKey::RenderTooLarge,
-                   {Message::Number(options.scale), Message::Number(map.Width()),
-                    Message::Number(map.Height()), Message::Number(size.width),
-                    Message::Number(size.height), Message::Number(kMaxPicturePixels)})
-               .German()
-        << '\n';
+    Complain(err,
+             {MessageKey::CliOption,
+              {Message::Verbatim("--scale"),
+               {MessageKey::RenderTooLarge,
+                {Message::Number(options.scale), Message::Number(map.Width()),
+                 Message::Number(map.Height()), Message::Number(size.width),
+                 Message::Number(size.height), Message::Number(kMaxPicturePixels)}}}},
+             lang);
     return kExitBadInput;
   }
   for (const MapFault& fault : FindMapFaults(map.header))
-    err << "swdgen: " << map_file.string() << ": " << fault.message.German() << '\n';
+    Complain(err, {MessageKey::CliOption, {Message::Verbatim(map_file.string()), fault.message}},
+             lang);
   for (const Overlay* overlay : overlays) {
     const auto marks = overlay->marks(map);
     options.overlay.insert(options.overlay.end(), marks.begin(), marks.end());
   }
   // The picture still shows such a map, which is what one wants to see of it.
   if (const UnknownTerrain unknown = FindUnknownTerrain(map); unknown.triangles > 0) {
-    err << "swdgen: " << map_file.string() << ": " << UnknownTerrainText(unknown)
-        << "; sie sind magenta gezeichnet, das Spiel lädt diese Karte nicht.\n";
+    Complain(err,
+             {MessageKey::CliOption,
+              {Message::Verbatim(map_file.string()),
+               {MessageKey::CliTerrainMagenta, {UnknownTerrainText(unknown)}}}},
+             lang);
   }
-  if (const std::string problem = WriteMapPicture(map, options, png); !problem.empty()) {
-    err << "swdgen: " << problem << '\n';
+  if (const Message problem = WriteMapPicture(map, options, png); !problem.empty()) {
+    Complain(err, problem, lang);
     return kExitWriteFailed;
   }
-  out << "picture " << png.string() << '\n';
+  out << Say({MessageKey::OutPicture, {Message::Verbatim(png.string())}}, lang) << '\n';
   return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/language.hpp"
 #include "mapfile/swd_map.hpp"
 #include "model/host.hpp"
 #include "render/map_picture.hpp"
@@ -15,6 +16,7 @@ namespace swd::cli {
 struct RenderArgs {
   std::string map, out, scale;
   std::vector<std::string> overlays;
+  Language language = Language::English;
 };
 
 int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err);
@@ -23,7 +25,7 @@ int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err);
 // the German reason.
 struct MapPictureFile {
   FileContent file;
-  std::string problem;
+  Message problem;
 };
 MapPictureFile EncodeMapPicture(const SwdMap& map, const RenderOptions& options,
                                 const std::filesystem::path& png);
@@ -37,11 +39,11 @@ std::filesystem::path PicturePath(const std::filesystem::path& png,
 // Draws the map of files.front() (a map file's bytes) as render draws it by default and adds
 // the picture to the files, at PicturePath(png, the map's path); returns an empty string or
 // the German reason it could not be drawn.
-std::string AddMapPicture(std::vector<FileContent>& files, const std::filesystem::path& png);
+Message AddMapPicture(std::vector<FileContent>& files, const std::filesystem::path& png);
 
 // Draws the map and writes the picture as a PNG file, atomically; returns an empty string or
 // the German reason it could not be written.
-std::string WriteMapPicture(const SwdMap& map, const RenderOptions& options,
-                            const std::filesystem::path& png);
+Message WriteMapPicture(const SwdMap& map, const RenderOptions& options,
+                        const std::filesystem::path& png);
 
 }  // namespace swd::cli

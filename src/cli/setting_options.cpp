@@ -36,13 +36,15 @@ std::string Help(std::span<const SettingRow> members) {
     std::string classes;
     for (const SettingRow& row : members)
       classes += (classes.empty() ? "" : ",") + std::string(row.member);
-    return std::string(first.english) + " of class C (" + classes + "): " + AcceptedText(first) +
-           " (default " + SettingText(first, first.initial) + "); repeatable or C=L,C=L";
+    return std::string(first.english) + " of class C (" + classes +
+           "): " + Say(AcceptedText(first), Language::English) + " (default " +
+           SettingText(first, first.initial) + "); repeatable or C=L,C=L";
   }
   std::string help;
   std::string defaults;
   for (const SettingRow& row : members) {
-    help += (help.empty() ? "" : ", ") + std::string(row.english) + ": " + AcceptedText(row);
+    help += (help.empty() ? "" : ", ") + std::string(row.english) + ": " +
+            Say(AcceptedText(row), Language::English);
     defaults += (defaults.empty() ? "" : ",") + SettingText(row, row.initial);
   }
   return help + " (default " + defaults + ")";

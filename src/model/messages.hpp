@@ -322,7 +322,157 @@ namespace swd {
   X(ClassTundra2, "Tundra 2")                                                                 \
   X(ClassTaiga, "Taiga")                                                                      \
   X(ClassIce, "Eis")                                                                          \
-  X(ClassLargeIceFloes, "Gr. Eisschollen")
+  X(ClassLargeIceFloes, "Gr. Eisschollen")                                                    \
+  /* The command line's own texts: an option and what is wrong with its value, %1 the option. */ \
+  X(CliOption, "%1: %2")                                                                      \
+  /* %1 the value as given, %2 what the option accepts. */                                    \
+  X(CliInvalid, "„%1“ geht nicht; möglich ist %2")                                            \
+  /* %1 the value as given, %2 why not. */                                                    \
+  X(CliInvalidBecause, "„%1“ geht nicht: %2")                                                 \
+  /* What an option accepts: %1 to %2. */                                                     \
+  X(AcceptsWhole, "eine ganze Zahl von %1 bis %2")                                            \
+  X(AcceptsSteps, "eine ganze Zahl an Schritten von %1 bis %2")                               \
+  X(AcceptsScale, "eine ganze Zahl von %1 bis %2 (Punkte von Knoten zu Knoten)")              \
+  X(AcceptsFileName, "einen Dateinamen")                                                      \
+  X(AcceptsFlag, "0 oder 1")                                                                  \
+  /* %1 all choices but the last, %2 the last. */                                             \
+  X(AcceptsEither, "%1 oder %2")                                                              \
+  /* %3 the step. */                                                                          \
+  X(AcceptsRangeSteps, "%1..%2 in Schritten von %3")                                          \
+  /* %1 the classes, %2 what a level accepts. */                                              \
+  X(AcceptsClassLevels, "K=W mit K aus %1 und W %2, durch Kommas getrennt")                   \
+  /* %1 how many values, %2 what each accepts. */                                             \
+  X(AcceptsValues, "%1 Werte: %2")                                                            \
+  /* %1 a setting's label, %2 what it accepts. */                                             \
+  X(AcceptsLabelled, "%1 %2")                                                                 \
+  /* %1 the shares as given, %2 their sum. */                                                 \
+  X(CliSharesSum, "„%1“ ergibt zusammen %2; die Anteile müssen zusammen 100 ergeben")         \
+  /* %1 the value as given, %2 the code's. */                                                 \
+  X(CliContradictsCode, "„%1“ widerspricht dem Kartencode, der „%2“ enthält")                 \
+  X(CliShapeNeedsPicture, "„spezial“ braucht --picture DATEI, eine 8-Bit-Bitmap in der Größe der Karte") \
+  X(CliPictureOnlySpecial, "ein Bild wird nur mit --shape spezial verwendet")                 \
+  X(CliOnlyWithCount, "nur zusammen mit --count")                                             \
+  /* %1 the other option. */                                                                  \
+  X(CliCannotCombine, "lässt sich nicht mit %1 verbinden")                                    \
+  X(CliPngInBatch, "mit --count heißt jedes Bild NAME-STARTWERT.png und liegt neben seiner Karte; --png ohne Datei angeben") \
+  /* %1 the file given to render's -o. */                                                     \
+  X(CliMapItself, "„%1“ ist die Karte selbst")                                                \
+  X(CliPngNotEncoded, "Das Bild %1 ließ sich nicht als PNG kodieren.")                        \
+  /* Triangles of a map with a code the game does not know: %1 the code, %2, %3 where. */     \
+  X(CliTerrainUnknownOne, "1 Dreieck hat einen Geländecode, den das Spiel nicht kennt (zuerst %1 bei %2, %3)") \
+  /* %1 how many, %2 the first code, %3, %4 where. */                                         \
+  X(CliTerrainUnknownMany, "%1 Dreiecke haben einen Geländecode, den das Spiel nicht kennt (zuerst %2 bei %3, %4)") \
+  /* %1 one of the two above. */                                                              \
+  X(CliTerrainRefused, "%1; das Spiel lädt diese Karte nicht.")                               \
+  X(CliTerrainMagenta, "%1; sie sind magenta gezeichnet, das Spiel lädt diese Karte nicht.")  \
+  /* %1 what went wrong inside. */                                                            \
+  X(CliInternalError, "interner Fehler: %1")                                                  \
+  X(CliUnknownException, "unbekannte Ausnahme")                                               \
+  X(CliInterrupted, "abgebrochen, nichts geschrieben")                                        \
+  X(CliNotSaved, "die Karte wurde nicht gespeichert")                                         \
+  /* %1 maps written of %2 asked for. */                                                      \
+  X(CliMapsWritten, "%1 von %2 Karten geschrieben")                                           \
+  X(CliInterruptedMaps, "abgebrochen, %1 von %2 Karten geschrieben")                          \
+  /* The batch's progress line: %1 of %2 maps; then %1 that, %2 maps a second, %3 the time left. */ \
+  X(CliBatchProgress, "%1 von %2 Karten")                                                     \
+  X(CliBatchRate, "%1, %2 Karten/s, noch %3")                                                 \
+  /* What the command line's parser refuses: %1 the words it did not expect. */               \
+  X(CliNotExpected, "unerwartet: %1")                                                         \
+  /* %1 the option. */                                                                        \
+  X(CliValueMissing, "%1: der Wert fehlt")                                                    \
+  /* %1 what is required. */                                                                  \
+  X(CliRequired, "%1 fehlt")                                                                  \
+  /* %1 the commands there are. */                                                            \
+  X(CliCommandRequired, "Es ist kein Befehl angegeben; swdgen kennt %1.")                     \
+  /* %1 the parser's own words. */                                                            \
+  X(CliUnreadable, "Die Befehlszeile lässt sich nicht lesen: %1")                             \
+  /* The lines generate prints: %1 the seed, a file, a code. */                               \
+  X(OutSeed, "Startwert %1")                                                                  \
+  X(OutMap, "Karte %1")                                                                       \
+  X(OutBitmap, "Bitmap %1")                                                                   \
+  X(OutPicture, "Bild %1")                                                                    \
+  X(OutCode, "Kartencode %1")                                                                 \
+  /* %1 placed, %2 asked for. */                                                              \
+  X(OutPlayers, "Spieler %1 von %2")                                                          \
+  /* %1 the fairness of the random placement, %2 that of the map written. */                  \
+  X(OutFairness, "Fairness vorher %1 nachher %2")                                             \
+  X(OutNone, "keine")                                                                         \
+  /* %1 the seed, %2 of %3 players placed, %4 the fairness. */                                \
+  X(OutCandidate, "Kandidat Startwert %1 Spieler %2 von %3 Fairness %4")                      \
+  X(OutChosen, "gewählt Startwert %1")                                                        \
+  /* %1 the map file, %2 the seed, %3 of %4 players placed. */                                \
+  X(OutBatchMap, "Karte %1 Startwert %2 Spieler %3 von %4")                                   \
+  /* %1 the line above, %2 the fairness. */                                                   \
+  X(OutBatchFairness, "%1 Fairness %2")                                                       \
+  X(OutSummary, "Übersicht %1")                                                               \
+  X(OutSheet, "Kontaktbogen %1")                                                              \
+  /* The labels of info and analyze. */                                                       \
+  X(InfoTitle, "Titel")                                                                       \
+  X(InfoAuthor, "Autor")                                                                      \
+  X(InfoCode, "Kartencode")                                                                   \
+  X(InfoSize, "Größe")                                                                        \
+  X(InfoType, "Typ")                                                                          \
+  X(InfoPlayers, "Spieler")                                                                   \
+  /* %1 the player. */                                                                        \
+  X(InfoHeadquarters, "HQ %1")                                                                \
+  X(AnMap, "Karte")                                                                           \
+  /* %1 the title, %2 x %3 the size, %4 the type, %5 the players. */                          \
+  X(AnMapLine, "%1, %2 x %3, %4, %5 Spieler")                                                 \
+  X(AnTerrain, "Gelände")                                                                     \
+  X(AnObjects, "Objekte")                                                                     \
+  /* %1 the trees, %2 the granite by size, %3 the decorations. */                             \
+  X(AnObjectsLine, "Bäume %1, Granit %2 (Größen 1 bis 6), Verzierungen %3")                   \
+  X(AnResources, "Schätze")                                                                   \
+  X(AnAnimals, "Tiere")                                                                       \
+  X(AnSites, "Bauplätze")                                                                     \
+  X(AnStarts, "Starts")                                                                       \
+  /* %1 how many starts, %2 the radius. */                                                    \
+  X(AnStartsFromObjects, "%1, aus den Startpositions-Objekten, Gebiete mit Radius %2")        \
+  X(AnStartsFromHeader, "%1, aus dem Kopf der Karte, Gebiete mit Radius %2")                  \
+  X(AnHarbours, "Häfen")                                                                      \
+  X(AnHarboursLine, "%1 Hafenplätze, die das Spiel behält")                                   \
+  X(AnReach, "Erreichbarkeit")                                                                \
+  X(AnFairness, "Fairness")                                                                   \
+  /* %1 the index. */                                                                         \
+  X(AnFairnessLine, "%1 (der Wert des schwächsten Starts durch den mittleren Wert; 1 heißt gleich gute Starts)") \
+  X(AnFairnessNone, "keine: weniger als zwei Startpositionen")                                \
+  /* %1 the player. */                                                                        \
+  X(AnPlayer, "Spieler %1")                                                                   \
+  X(AnPosition, "Position")                                                                   \
+  X(AnArea, "Gebiet")                                                                         \
+  X(AnNearestRival, "nächster Gegner")                                                        \
+  X(AnScore, "Wert")                                                                          \
+  /* The analysis' kinds of terrain, resources, sites and figures. */                         \
+  X(TerrainBuildable, "bebaubar")                                                             \
+  X(TerrainMountain, "Gebirge")                                                               \
+  X(TerrainDesert, "Wüste")                                                                   \
+  X(TerrainWater, "Wasser")                                                                   \
+  X(TerrainSwamp, "Sumpf")                                                                    \
+  X(TerrainSnowOrLava, "Schnee oder Lava")                                                    \
+  X(TerrainUnknown, "unbekannt")                                                              \
+  X(ResourceWater, "Wasser")                                                                  \
+  X(ResourceFish, "Fisch")                                                                    \
+  X(SiteLarge, "groß")                                                                        \
+  X(SiteMedium, "mittel")                                                                     \
+  X(SiteSmall, "klein")                                                                       \
+  X(SiteMine, "Bergwerk")                                                                     \
+  X(SiteFlag, "Fahne")                                                                        \
+  X(SiteNothing, "nichts")                                                                    \
+  X(FigureLargeSites, "große Bauplätze")                                                      \
+  X(FigureMediumSites, "mittlere Bauplätze")                                                  \
+  X(FigureSmallSites, "kleine Bauplätze")                                                     \
+  X(FigureMineSites, "Bergwerksplätze")                                                       \
+  X(FigureTrees, "Bäume")                                                                     \
+  X(FigureGranite, "Granit")                                                                  \
+  X(FigureCoal, "Kohle")                                                                      \
+  X(FigureIron, "Eisen")                                                                      \
+  X(FigureGold, "Gold")                                                                       \
+  X(FigureMountainGranite, "Granit im Gebirge")                                               \
+  X(FigureFish, "Fisch")                                                                      \
+  X(FigureWater, "Wasser")                                                                    \
+  X(FigureRivalDistance, "Abstand zum Gegner")                                                \
+  /* One more item of a list: %1 the items before, %2 the next. */                            \
+  X(ListMore, "%1, %2")
 
 enum class MessageKey : std::uint16_t {
   None,  // no message: an empty status line, a check that found nothing

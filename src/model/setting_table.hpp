@@ -130,19 +130,19 @@ GeneratorSettings EffectiveSettings(const GeneratorSettings& s);
 std::string SettingText(const SettingRow& row, int value);
 std::optional<int> ParseSettingText(const SettingRow& row, std::string_view text);
 
-// What the row accepts, in English for the command line: "32..256 in steps of 16",
-// "gruenland, oedland or winterland".
-std::string AcceptedText(const SettingRow& row);
+// What the row accepts, for the command line: "32..256 in steps of 16", "gruenland, oedland
+// or winterland".
+Message AcceptedText(const SettingRow& row);
 
 // The one option value of a key (all its members), as the command line takes it and the
 // address writes it: "128", "5,5,3,7", for keyed members only those that differ from the
 // default ("2=8,7=9"; empty when none does).
 std::string KeyText(std::string_view key, const GeneratorSettings& s,
                     std::span<const SettingRow> rows = SettingRows());
-// Reads one option value of `key` into `s`; returns what is wrong in English ("'x' is not
-// valid; it accepts ..."), empty when it was read.
-std::string ReadKeyText(std::string_view key, std::string_view text, GeneratorSettings& s,
-                        std::span<const SettingRow> rows = SettingRows());
+// Reads one option value of `key` into `s`; returns what is wrong ("'x' is not valid; it
+// accepts ..."), empty when it was read.
+Message ReadKeyText(std::string_view key, std::string_view text, GeneratorSettings& s,
+                    std::span<const SettingRow> rows = SettingRows());
 
 // The option of a key as the command line names it: "--tree-groups"; a flag's is the one
 // that changes it from its default ("--no-island", "--fair-starts").

@@ -76,7 +76,7 @@ TEST(Analyze, ReportsAnyMapAsTableOrJsonAndRefusesABadRadius) {
   EXPECT_NE(table.out.find("from the start-position objects"), std::string::npos) << table.out;
   EXPECT_NE(table.out.find("large sites"), std::string::npos);
   EXPECT_TRUE(std::regex_search(table.out, std::regex("\nfairness   (0\\.\\d+|1) "))) << table.out;
-  EXPECT_NE(table.out.find("player 1 erreichbar"), std::string::npos) << table.out;
+  EXPECT_NE(table.out.find("player 1 reachable"), std::string::npos) << table.out;
 
   const auto json = RunSwdgen({"analyze", map, "--json", "--radius", "10"});
   ASSERT_EQ(json.status, kExitOk) << json.err;

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "cli/commands.hpp"
+#include "cli/language.hpp"
 #include "mapfile/swd_map.hpp"
 #include "render/flat_map.hpp"
 #include "shape/bmp_maker.hpp"
@@ -27,10 +28,16 @@ using test::ReadFile;
 using test::RunSwdgen;
 using test::TempDir;
 
-// Whether `text` holds the message of `key`: the literal parts of its German, between the
-// arguments, in their order.
-bool SaysKey(const std::string& text, MessageKey key) {
-  const std::string_view pattern = FindMessage(key)->german;
+// The pattern of `key` in `language`.
+std::string_view PatternOf(MessageKey key, Language language) {
+  return language == Language::German ? FindMessage(key)->german : EnglishPattern(key);
+}
+
+// Whether `text` holds the message of `key` in `language`: the literal parts of its pattern,
+// between the arguments, in their order.
+bool SaysKey(const std::string& text, MessageKey key, Language language) {
+  const std::string_view pattern = PatternOf(key, language);
+  if (pattern.empty()) return false;
   std::vector<std::string> parts(1);
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
@@ -163,6 +170,27 @@ TEST(BadInput, EachIsRefusedWithItsStatusAndMessageAndWritesNothing) {
        2,
        MessageKey::FolderIsFile},
       {"unknown command", {"frobnicate"}, 2, MessageKey::UnknownCommand},
+      // What the parser refuses, and the options' own checks.
+      {"no command", {}, 2, MessageKey::CliCommandRequired},
+      {"unknown option", {"generate", "--frob"}, 2, MessageKey::CliNotExpected},
+      {"option without its value",
+       {"analyze", "@a.swd", "--radius"},
+       2,
+       MessageKey::CliValueMissing},
+      {"file missing", {"info"}, 2, MessageKey::CliRequired},
+      {"width off its steps", {"generate", "--width", "33"}, 2, MessageKey::CliInvalid},
+      {"shape unknown", {"generate", "--shape", "kreis"}, 2, MessageKey::CliInvalid},
+      {"batch option alone", {"generate", "--jobs", "2"}, 2, MessageKey::CliOnlyWithCount},
+      {"best of a batch",
+       {"generate", "--best-of", "2", "--count", "2"},
+       2,
+       MessageKey::CliCannotCombine},
+      {"shares not adding up",
+       {"generate", "--resources", "50,50,50,50"},
+       2,
+       MessageKey::CliSharesSum},
+      {"map code too short", {"generate", "--code", "SWD1-XYZ"}, 2, MessageKey::CodeTooShort},
+      {"overlay unknown", {"render", "@a.swd", "--overlay", "roads"}, 2, MessageKey::CliInvalid},
       {"empty name to info", {"info", ""}, 2, MessageKey::NoFileGiven},
       {"empty name to analyze", {"analyze", ""}, 2, MessageKey::NoFileGiven},
       {"empty name to render", {"render", ""}, 2, MessageKey::NoFileGiven},
@@ -203,28 +231,37 @@ TEST(BadInput, EachIsRefusedWithItsStatusAndMessageAndWritesNothing) {
     all.push_back(
         {"map to a device's name", {"generate", "--out", "@dev"}, 2, MessageKey::SaveIsDevice});
   }
-  for (BadInput row : all) {
-    for (auto& arg : row.args) {
-      if (arg.starts_with('@')) arg = (dir.path() / arg.substr(1)).string();
-    }
-    if (row.args.front() == "generate") row.args.push_back("--quiet");
-    const auto before = Tree(dir.path());
-    test::CommandRun run;
-    if (row.as_nobody) {
-      const test::ChildResult child = test::RunInChild([&](std::ostream& out) {
-        const test::CommandRun r = RunSwdgen(row.args);
-        out << r.err;
-        return r.status;
-      });
-      run = {child.status, {}, child.output};
-    } else {
-      run = RunSwdgen(row.args);
-    }
-    EXPECT_EQ(run.status, row.status) << row.input << ": " << run.err;
-    EXPECT_TRUE(SaysKey(run.err, row.key))
-        << row.input << ": " << FindMessage(row.key)->name << " in " << run.err;
-    if (row.status != 0) {
-      EXPECT_EQ(Tree(dir.path()), before) << row.input;
+  // Each row in both languages: a key without English, or a text that stays in one
+  // language whatever --lang says, fails.
+  for (const Language language : {Language::German, Language::English}) {
+    const Language other = language == Language::German ? Language::English : Language::German;
+    for (BadInput row : all) {
+      for (auto& arg : row.args) {
+        if (arg.starts_with('@')) arg = (dir.path() / arg.substr(1)).string();
+      }
+      if (!row.args.empty() && row.args.front() == "generate") row.args.push_back("--quiet");
+      row.args.insert(row.args.begin(), {"--lang", language == Language::German ? "de" : "en"});
+      const auto before = Tree(dir.path());
+      test::CommandRun run;
+      if (row.as_nobody) {
+        const test::ChildResult child = test::RunInChild([&](std::ostream& out) {
+          const test::CommandRun r = RunSwdgen(row.args);
+          out << r.err;
+          return r.status;
+        });
+        run = {child.status, {}, child.output};
+      } else {
+        run = RunSwdgen(row.args);
+      }
+      EXPECT_EQ(run.status, row.status) << row.input << ": " << run.err;
+      EXPECT_TRUE(SaysKey(run.err, row.key, language))
+          << row.input << ": " << FindMessage(row.key)->name << " in " << run.err;
+      if (PatternOf(row.key, other) != PatternOf(row.key, language)) {
+        EXPECT_FALSE(SaysKey(run.err, row.key, other)) << row.input << ": " << run.err;
+      }
+      if (row.status != 0) {
+        EXPECT_EQ(Tree(dir.path()), before) << row.input;
+      }
     }
   }
   struct stat st {};

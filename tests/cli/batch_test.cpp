@@ -85,7 +85,7 @@ TEST(BatchOptions, CombinationsThatMakeNoSenseAreRefusedInOneLine) {
          a.count = "3";
          a.jobs = "0";
        }},
-      {"--sheet: Den Ordner /no/such gibt es nicht.",
+      {"--sheet: The folder /no/such does not exist.",
        [](GenerateArgs& a) {
          a.count = "3";
          a.sheet = "/no/such/s.html";
@@ -96,8 +96,9 @@ TEST(BatchOptions, CombinationsThatMakeNoSenseAreRefusedInOneLine) {
     change(a);
     const Checked c = CheckGenerateArgs(a);
     EXPECT_FALSE(c.request) << error;
-    EXPECT_EQ(c.error.rfind(error, 0), 0u) << c.error;
-    EXPECT_EQ(c.error.find('\n'), std::string::npos) << c.error;
+    const std::string said = Say(c.error, Language::English);
+    EXPECT_EQ(said.rfind(error, 0), 0u) << said;
+    EXPECT_EQ(said.find('\n'), std::string::npos) << said;
   }
 
   GenerateArgs a;
@@ -105,7 +106,7 @@ TEST(BatchOptions, CombinationsThatMakeNoSenseAreRefusedInOneLine) {
   a.sheet = "bogen";
   a.png = "";
   const Checked c = CheckGenerateArgs(a);
-  ASSERT_TRUE(c.request) << c.error;
+  ASSERT_TRUE(c.request) << c.error.German();
   EXPECT_EQ(*c.request->sheet, "bogen.html");
   EXPECT_TRUE(c.request->analyze);  // the sheet shows the fairness
   EXPECT_GE(c.request->jobs, 1);

@@ -20,7 +20,7 @@ using test::ReadFile;
 using test::TempDir;
 
 std::string ErrorOf(GenerateArgs a) {
-  return CheckGenerateArgs(a).error;
+  return Say(CheckGenerateArgs(a).error, Language::English);
 }
 
 TEST(GenerateOptions, EveryBadValueIsNamedInOneLine) {
@@ -72,7 +72,7 @@ TEST(GenerateOptions, GoodValuesBecomeSettings) {
   a.seed = "4294967295";
   a.out = "karte";
   const Checked c = CheckGenerateArgs(a);
-  ASSERT_TRUE(c.request) << c.error;
+  ASSERT_TRUE(c.request) << c.error.German();
   const GeneratorSettings& s = c.request->settings;
   EXPECT_EQ(s.MapWidth, 256);
   EXPECT_EQ(s.MapHeight, 32);
@@ -220,12 +220,13 @@ TEST(CommandLine, APictureIsCheckedUpFrontAndAGoodOneGivesItsMap) {
   TempDir dir;
   test::WriteBytes(dir.path() / "klein.bmp",
                    test::MakeBmp({.width = 120, .height = 96}, [](int, int) { return 0; }));
-  const Result small = Swdgen("generate --seed 1 --picture klein.bmp --out x.swd", dir.path());
+  const Result small =
+      Swdgen("--lang de generate --seed 1 --picture klein.bmp --out x.swd", dir.path());
   EXPECT_EQ(small.status, 2);
   EXPECT_EQ(small.output,
             "swdgen: --picture: Das Bild \u201Eklein.bmp\u201C hat 120 x 96 Punkte, die Karte "
             "braucht 128 x 128.\n");
-  const Result missing = Swdgen("generate --picture fehlt.bmp --out x.swd", dir.path());
+  const Result missing = Swdgen("--lang de generate --picture fehlt.bmp --out x.swd", dir.path());
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.output.find("fehlt.bmp\u201C gibt es nicht."), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.swd"));

@@ -45,7 +45,7 @@ TEST(CommandLine, VersionAndInternalErrorsHaveTheirOwnStatus) {
             kExitInternalError);
   EXPECT_EQ(ReportInternalErrors([]() -> int { throw 7; }, err), kExitInternalError);
   EXPECT_EQ(err.str(),
-            "swdgen: interner Fehler: kaputt\nswdgen: interner Fehler: unbekannte Ausnahme\n");
+            "swdgen: internal error: kaputt\nswdgen: internal error: unknown exception\n");
 }
 
 TEST(Info, ReadsOnlyRegularFilesNoLargerThanAMap) {
@@ -71,7 +71,7 @@ TEST(Info, ReadsOnlyRegularFilesNoLargerThanAMap) {
       {dir.path() / "none.swd", "Die Datei gibt es nicht."},
   };
   for (const auto& [file, problem] : refused) {
-    const Outcome r = RunSwdgen({"info", file.string()});
+    const Outcome r = RunSwdgen({"--lang", "de", "info", file.string()});
     EXPECT_EQ(r.status, kExitBadInput) << file;
     EXPECT_EQ(r.err, "swdgen: " + file.string() + ": " + problem + "\n");
   }
@@ -80,7 +80,8 @@ TEST(Info, ReadsOnlyRegularFilesNoLargerThanAMap) {
   auto strange = ReadFile(map);
   strange[kSwdHeaderSize + 2 * (kSwdBlockHeaderSize + 32 * 32) + kSwdBlockHeaderSize + 3] = 40;
   test::WriteBytes(dir.path() / "strange.swd", strange);
-  const Outcome unknown = RunSwdgen({"info", (dir.path() / "strange.swd").string()});
+  const Outcome unknown =
+      RunSwdgen({"--lang", "de", "info", (dir.path() / "strange.swd").string()});
   EXPECT_EQ(unknown.status, kExitBadInput);
   EXPECT_NE(unknown.err.find(": 1 Dreieck hat einen Geländecode, den das Spiel nicht kennt "
                              "(zuerst 40 bei 3, 0); das Spiel lädt diese Karte nicht."),
@@ -89,7 +90,7 @@ TEST(Info, ReadsOnlyRegularFilesNoLargerThanAMap) {
 
   std::filesystem::permissions(map, std::filesystem::perms::none);
   const test::ChildResult locked = RunInChild([&](std::ostream& out) {
-    return ReportedBy(RunSwdgen({"info", map.string()}), out);
+    return ReportedBy(RunSwdgen({"--lang", "de", "info", map.string()}), out);
   });
   EXPECT_EQ(locked.status, kExitBadInput);
   EXPECT_EQ(locked.output, "swdgen: " + map.string() +
@@ -102,8 +103,9 @@ TEST(Generate, AFolderThatCannotBeEnteredOrIsGoneIsNamed) {
   std::filesystem::create_directories(closed / "sub");
   std::filesystem::permissions(closed, std::filesystem::perms::none);
   const test::ChildResult entered = RunInChild([&](std::ostream& out) {
-    return ReportedBy(
-        RunSwdgen({"generate", "--quiet", "--out", (closed / "sub" / "a.swd").string()}), out);
+    return ReportedBy(RunSwdgen({"--lang", "de", "generate", "--quiet", "--out",
+                                 (closed / "sub" / "a.swd").string()}),
+                      out);
   });
   std::filesystem::permissions(closed, std::filesystem::perms::owner_all);
   EXPECT_EQ(entered.status, kExitBadInput);
@@ -114,8 +116,9 @@ TEST(Generate, AFolderThatCannotBeEnteredOrIsGoneIsNamed) {
   const test::ChildResult gone = RunInChild([&](std::ostream& out) {
     char folder[] = "/tmp/swdgen-gone-XXXXXX";
     if (mkdtemp(folder) == nullptr || chdir(folder) != 0 || rmdir(folder) != 0) return 99;
-    return ReportedBy(
-        RunSwdgen({"generate", "--seed", "1", "--width", "32", "--height", "32", "--quiet"}), out);
+    return ReportedBy(RunSwdgen({"--lang", "de", "generate", "--seed", "1", "--width", "32",
+                                 "--height", "32", "--quiet"}),
+                      out);
   });
   EXPECT_EQ(gone.status, kExitWriteFailed);
   EXPECT_NE(gone.output.find("nicht gespeichert werden: der Ordner existiert nicht.\n"),
@@ -144,8 +147,9 @@ TEST(Generate, AFailedStepTraceIsToldApartFromTheMapItDidWrite) {
   EXPECT_EQ(r.status, kExitByProductFailed);
   EXPECT_EQ(r.output.rfind("map " + (dir.path() / "a.swd").string() + "\n", 0), 0u) << r.output;
   EXPECT_NE(
-      r.output.find("|swdgen: --dump-steps: Die Datei 01-BuildIsland.bin konnte im Ordner " +
-                    closed.string() + " nicht gespeichert werden: keine Schreibberechtigung.\n"),
+      r.output.find("|swdgen: --dump-steps: The file 01-BuildIsland.bin could not be saved in "
+                    "the folder " +
+                    closed.string() + ": no permission to write.\n"),
       std::string::npos)
       << r.output;
   EXPECT_EQ(ReadFile(dir.path() / "a.swd").size(), 16913u);
@@ -172,13 +176,13 @@ TEST(Generate, CtrlCWhileSavingStopsBeforeAnyFileIsReplaced) {
   args.out = map.string();
   args.png = "";
   const Checked checked = CheckGenerateArgs(args);
-  ASSERT_TRUE(checked.request) << checked.error;
+  ASSERT_TRUE(checked.request) << checked.error.German();
   const test::ChildResult run = RunInChild([&](std::ostream& out) {
     InstallInterruptHandler();
     CtrlCWhileSaving host(HostOptionsFor(*checked.request));
     const RunOutcome outcome = GenerateOnce(host, checked.request->settings, 1);
     std::ostringstream ignored;
-    return ReportOutcome(outcome, host.save_problem(), ignored, out);
+    return ReportOutcome(outcome, host.save_problem(), *checked.request, ignored, out);
   });
   EXPECT_EQ(run.status, kExitInterrupted);
   EXPECT_EQ(run.output, "swdgen: interrupted, nothing written\n");

@@ -21,7 +21,7 @@ TEST(RegionOptions, AmountSizeAndAreaVariantReachTheRegionAmounts) {
   a.settings["size"] = {"7=0"};
   a.settings["area_variant"] = {"1"};
   const Checked c = CheckGenerateArgs(a);
-  ASSERT_TRUE(c.request) << c.error;
+  ASSERT_TRUE(c.request) << c.error.German();
   RecordingHost host;
   auto g = std::make_unique<Generator>(host);
   static_cast<GeneratorSettings&>(g->run) = c.request->settings;  // as the run copies them

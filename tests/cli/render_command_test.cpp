@@ -82,9 +82,9 @@ TEST(Render, UnknownCodesAreDrawnInMagentaAndReportedAndTheOverlayAddsResources)
   const auto plain = RunSwdgen({"render", file, "--scale", "8", "-o", (dir.path() / "a.png")});
   EXPECT_EQ(plain.status, kExitOk);
   EXPECT_EQ(plain.err, "swdgen: " + file +
-                           ": 2 Dreiecke haben einen Geländecode, den das Spiel nicht kennt "
-                           "(zuerst 40 bei 3, 1); sie sind magenta gezeichnet, das Spiel lädt "
-                           "diese Karte nicht.\n");
+                           ": 2 triangles have a terrain code the game does not know (first "
+                           "40 at 3, 1); they are drawn in magenta, the game does not load this "
+                           "map.\n");
   const Decoded a = DecodePng(ReadFile(dir.path() / "a.png"));
   int magenta = 0;
   for (std::size_t i = 0; i < a.rgb.size(); i += 3)
@@ -145,8 +145,8 @@ TEST(Render, BadOptionsAreRefusedInOneLineAndWriteNothing) {
       {{"--scale", "1"}, "swdgen: --scale: '1' is not valid; it accepts a whole number 2 to 64"},
       {{"--scale", "8x"}, "swdgen: --scale: '8x' is not valid"},
       {{"--scale", "33"},
-       "swdgen: --scale: Mit --scale 33 hätte das Bild der 128 x 128 großen Karte 4224 x 2112 "
-       "Punkte, mehr als die 8388608 Punkte (4096 x 2048), die render höchstens zeichnet."},
+       "swdgen: --scale: With --scale 33 the picture of the 128 x 128 map would have 4224 x 2112 "
+       "pixels, more than the 8388608 pixels (4096 x 2048) render draws at most."},
       {{"--overlay", "resources,roads"}, "swdgen: --overlay: 'roads' is not valid"},
       {{"-o", map}, "swdgen: -o: '" + map + "' is the map itself"},
   };
@@ -171,7 +171,7 @@ TEST(Render, GenerateChecksThePicturesFolderFirstAndSavesThePictureWithTheMap) {
       {"generate", "--quiet", "--out", map, "--png", (dir.path() / "no" / "p.png").string()});
   EXPECT_EQ(missing.status, kExitBadInput);
   EXPECT_EQ(missing.err,
-            "swdgen: --png: Den Ordner " + (dir.path() / "no").string() + " gibt es nicht.\n");
+            "swdgen: --png: The folder " + (dir.path() / "no").string() + " does not exist.\n");
   EXPECT_FALSE(std::filesystem::exists(map));
 
   // A folder where the picture should go takes it, under the map's name.
@@ -200,8 +200,8 @@ TEST(Render, GenerateChecksThePicturesFolderFirstAndSavesThePictureWithTheMap) {
     return run.status;
   });
   EXPECT_EQ(r.status, kExitWriteFailed);
-  EXPECT_EQ(r.output, "swdgen: Die Datei p.png konnte im Ordner " + closed.string() +
-                          " nicht gespeichert werden: keine Schreibberechtigung.\n");
+  EXPECT_EQ(r.output, "swdgen: The file p.png could not be saved in the folder " + closed.string() +
+                          ": no permission to write.\n");
   EXPECT_EQ(ReadFile(map), before);
 }
 

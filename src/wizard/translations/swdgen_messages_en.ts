@@ -871,5 +871,449 @@
         <source>Kandidat %1 von %2: %3</source>
         <translation>Candidate %1 of %2: %3</translation>
     </message>
+    <message id="CliOption">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="CliInvalid">
+        <source>„%1“ geht nicht; möglich ist %2</source>
+        <translation>'%1' is not valid; it accepts %2</translation>
+    </message>
+    <message id="CliInvalidBecause">
+        <source>„%1“ geht nicht: %2</source>
+        <translation>'%1' is not valid: %2</translation>
+    </message>
+    <message id="AcceptsWhole">
+        <source>eine ganze Zahl von %1 bis %2</source>
+        <translation>a whole number %1 to %2</translation>
+    </message>
+    <message id="AcceptsSteps">
+        <source>eine ganze Zahl an Schritten von %1 bis %2</source>
+        <translation>a whole number of steps %1 to %2</translation>
+    </message>
+    <message id="AcceptsScale">
+        <source>eine ganze Zahl von %1 bis %2 (Punkte von Knoten zu Knoten)</source>
+        <translation>a whole number %1 to %2 (pixels from vertex to vertex)</translation>
+    </message>
+    <message id="AcceptsFileName">
+        <source>einen Dateinamen</source>
+        <translation>a file name</translation>
+    </message>
+    <message id="AcceptsFlag">
+        <source>0 oder 1</source>
+        <translation>0 or 1</translation>
+    </message>
+    <message id="AcceptsEither">
+        <source>%1 oder %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message id="AcceptsRangeSteps">
+        <source>%1..%2 in Schritten von %3</source>
+        <translation>%1..%2 in steps of %3</translation>
+    </message>
+    <message id="AcceptsClassLevels">
+        <source>K=W mit K aus %1 und W %2, durch Kommas getrennt</source>
+        <translation>C=L with C one of %1 and L %2, comma-separated</translation>
+    </message>
+    <message id="AcceptsValues">
+        <source>%1 Werte: %2</source>
+        <translation>%1 values: %2</translation>
+    </message>
+    <message id="AcceptsLabelled">
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="CliSharesSum">
+        <source>„%1“ ergibt zusammen %2; die Anteile müssen zusammen 100 ergeben</source>
+        <translation>'%1' adds up to %2; the shares must add up to 100</translation>
+    </message>
+    <message id="CliContradictsCode">
+        <source>„%1“ widerspricht dem Kartencode, der „%2“ enthält</source>
+        <translation>'%1' contradicts the map code, which holds '%2'</translation>
+    </message>
+    <message id="CliShapeNeedsPicture">
+        <source>„spezial“ braucht --picture DATEI, eine 8-Bit-Bitmap in der Größe der Karte</source>
+        <translation>'spezial' needs --picture FILE, an 8-bit bitmap of the map's size</translation>
+    </message>
+    <message id="CliPictureOnlySpecial">
+        <source>ein Bild wird nur mit --shape spezial verwendet</source>
+        <translation>a picture is only used with --shape spezial</translation>
+    </message>
+    <message id="CliOnlyWithCount">
+        <source>nur zusammen mit --count</source>
+        <translation>only used with --count</translation>
+    </message>
+    <message id="CliCannotCombine">
+        <source>lässt sich nicht mit %1 verbinden</source>
+        <translation>cannot be combined with %1</translation>
+    </message>
+    <message id="CliPngInBatch">
+        <source>mit --count heißt jedes Bild NAME-STARTWERT.png und liegt neben seiner Karte; --png ohne Datei angeben</source>
+        <translation>with --count each picture is named NAME-SEED.png beside its map; give --png without a file</translation>
+    </message>
+    <message id="CliMapItself">
+        <source>„%1“ ist die Karte selbst</source>
+        <translation>'%1' is the map itself</translation>
+    </message>
+    <message id="CliPngNotEncoded">
+        <source>Das Bild %1 ließ sich nicht als PNG kodieren.</source>
+        <translation>The picture %1 could not be encoded as PNG.</translation>
+    </message>
+    <message id="CliTerrainUnknownOne">
+        <source>1 Dreieck hat einen Geländecode, den das Spiel nicht kennt (zuerst %1 bei %2, %3)</source>
+        <translation>1 triangle has a terrain code the game does not know (first %1 at %2, %3)</translation>
+    </message>
+    <message id="CliTerrainUnknownMany">
+        <source>%1 Dreiecke haben einen Geländecode, den das Spiel nicht kennt (zuerst %2 bei %3, %4)</source>
+        <translation>%1 triangles have a terrain code the game does not know (first %2 at %3, %4)</translation>
+    </message>
+    <message id="CliTerrainRefused">
+        <source>%1; das Spiel lädt diese Karte nicht.</source>
+        <translation>%1; the game does not load this map.</translation>
+    </message>
+    <message id="CliTerrainMagenta">
+        <source>%1; sie sind magenta gezeichnet, das Spiel lädt diese Karte nicht.</source>
+        <translation>%1; they are drawn in magenta, the game does not load this map.</translation>
+    </message>
+    <message id="CliInternalError">
+        <source>interner Fehler: %1</source>
+        <translation>internal error: %1</translation>
+    </message>
+    <message id="CliUnknownException">
+        <source>unbekannte Ausnahme</source>
+        <translation>unknown exception</translation>
+    </message>
+    <message id="CliInterrupted">
+        <source>abgebrochen, nichts geschrieben</source>
+        <translation>interrupted, nothing written</translation>
+    </message>
+    <message id="CliNotSaved">
+        <source>die Karte wurde nicht gespeichert</source>
+        <translation>the map was not saved</translation>
+    </message>
+    <message id="CliMapsWritten">
+        <source>%1 von %2 Karten geschrieben</source>
+        <translation>%1 of %2 maps written</translation>
+    </message>
+    <message id="CliInterruptedMaps">
+        <source>abgebrochen, %1 von %2 Karten geschrieben</source>
+        <translation>interrupted, %1 of %2 maps written</translation>
+    </message>
+    <message id="CliBatchProgress">
+        <source>%1 von %2 Karten</source>
+        <translation>%1 of %2 maps</translation>
+    </message>
+    <message id="CliBatchRate">
+        <source>%1, %2 Karten/s, noch %3</source>
+        <translation>%1, %2 maps/s, %3 left</translation>
+    </message>
+    <message id="CliNotExpected">
+        <source>unerwartet: %1</source>
+        <translation>not expected: %1</translation>
+    </message>
+    <message id="CliValueMissing">
+        <source>%1: der Wert fehlt</source>
+        <translation>%1: its value is missing</translation>
+    </message>
+    <message id="CliRequired">
+        <source>%1 fehlt</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message id="CliCommandRequired">
+        <source>Es ist kein Befehl angegeben; swdgen kennt %1.</source>
+        <translation>No command given; swdgen knows %1.</translation>
+    </message>
+    <message id="CliUnreadable">
+        <source>Die Befehlszeile lässt sich nicht lesen: %1</source>
+        <translation>The command line cannot be read: %1</translation>
+    </message>
+    <message id="OutSeed">
+        <source>Startwert %1</source>
+        <translation>seed %1</translation>
+    </message>
+    <message id="OutMap">
+        <source>Karte %1</source>
+        <translation>map %1</translation>
+    </message>
+    <message id="OutBitmap">
+        <source>Bitmap %1</source>
+        <translation>bitmap %1</translation>
+    </message>
+    <message id="OutPicture">
+        <source>Bild %1</source>
+        <translation>picture %1</translation>
+    </message>
+    <message id="OutCode">
+        <source>Kartencode %1</source>
+        <translation>code %1</translation>
+    </message>
+    <message id="OutPlayers">
+        <source>Spieler %1 von %2</source>
+        <translation>players %1 of %2</translation>
+    </message>
+    <message id="OutFairness">
+        <source>Fairness vorher %1 nachher %2</source>
+        <translation>fairness before %1 after %2</translation>
+    </message>
+    <message id="OutNone">
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message id="OutCandidate">
+        <source>Kandidat Startwert %1 Spieler %2 von %3 Fairness %4</source>
+        <translation>candidate seed %1 players %2 of %3 fairness %4</translation>
+    </message>
+    <message id="OutChosen">
+        <source>gewählt Startwert %1</source>
+        <translation>chosen seed %1</translation>
+    </message>
+    <message id="OutBatchMap">
+        <source>Karte %1 Startwert %2 Spieler %3 von %4</source>
+        <translation>map %1 seed %2 players %3 of %4</translation>
+    </message>
+    <message id="OutBatchFairness">
+        <source>%1 Fairness %2</source>
+        <translation>%1 fairness %2</translation>
+    </message>
+    <message id="OutSummary">
+        <source>Übersicht %1</source>
+        <translation>summary %1</translation>
+    </message>
+    <message id="OutSheet">
+        <source>Kontaktbogen %1</source>
+        <translation>sheet %1</translation>
+    </message>
+    <message id="InfoTitle">
+        <source>Titel</source>
+        <translation>title</translation>
+    </message>
+    <message id="InfoAuthor">
+        <source>Autor</source>
+        <translation>author</translation>
+    </message>
+    <message id="InfoCode">
+        <source>Kartencode</source>
+        <translation>code</translation>
+    </message>
+    <message id="InfoSize">
+        <source>Größe</source>
+        <translation>size</translation>
+    </message>
+    <message id="InfoType">
+        <source>Typ</source>
+        <translation>type</translation>
+    </message>
+    <message id="InfoPlayers">
+        <source>Spieler</source>
+        <translation>players</translation>
+    </message>
+    <message id="InfoHeadquarters">
+        <source>HQ %1</source>
+        <translation>hq %1</translation>
+    </message>
+    <message id="AnMap">
+        <source>Karte</source>
+        <translation>map</translation>
+    </message>
+    <message id="AnMapLine">
+        <source>%1, %2 x %3, %4, %5 Spieler</source>
+        <translation>%1, %2 x %3, %4, %5 players</translation>
+    </message>
+    <message id="AnTerrain">
+        <source>Gelände</source>
+        <translation>terrain</translation>
+    </message>
+    <message id="AnObjects">
+        <source>Objekte</source>
+        <translation>objects</translation>
+    </message>
+    <message id="AnObjectsLine">
+        <source>Bäume %1, Granit %2 (Größen 1 bis 6), Verzierungen %3</source>
+        <translation>trees %1, granite %2 (sizes 1 to 6), decorations %3</translation>
+    </message>
+    <message id="AnResources">
+        <source>Schätze</source>
+        <translation>resources</translation>
+    </message>
+    <message id="AnAnimals">
+        <source>Tiere</source>
+        <translation>animals</translation>
+    </message>
+    <message id="AnSites">
+        <source>Bauplätze</source>
+        <translation>sites</translation>
+    </message>
+    <message id="AnStarts">
+        <source>Starts</source>
+        <translation>starts</translation>
+    </message>
+    <message id="AnStartsFromObjects">
+        <source>%1, aus den Startpositions-Objekten, Gebiete mit Radius %2</source>
+        <translation>%1, from the start-position objects, areas of radius %2</translation>
+    </message>
+    <message id="AnStartsFromHeader">
+        <source>%1, aus dem Kopf der Karte, Gebiete mit Radius %2</source>
+        <translation>%1, from the header, areas of radius %2</translation>
+    </message>
+    <message id="AnHarbours">
+        <source>Häfen</source>
+        <translation>harbours</translation>
+    </message>
+    <message id="AnHarboursLine">
+        <source>%1 Hafenplätze, die das Spiel behält</source>
+        <translation>%1 harbour places the game keeps</translation>
+    </message>
+    <message id="AnReach">
+        <source>Erreichbarkeit</source>
+        <translation>reach</translation>
+    </message>
+    <message id="AnFairness">
+        <source>Fairness</source>
+        <translation>fairness</translation>
+    </message>
+    <message id="AnFairnessLine">
+        <source>%1 (der Wert des schwächsten Starts durch den mittleren Wert; 1 heißt gleich gute Starts)</source>
+        <translation>%1 (the weakest start's score over the mean score; 1 means even starts)</translation>
+    </message>
+    <message id="AnFairnessNone">
+        <source>keine: weniger als zwei Startpositionen</source>
+        <translation>none: fewer than two start positions</translation>
+    </message>
+    <message id="AnPlayer">
+        <source>Spieler %1</source>
+        <translation>player %1</translation>
+    </message>
+    <message id="AnPosition">
+        <source>Position</source>
+        <translation>position</translation>
+    </message>
+    <message id="AnArea">
+        <source>Gebiet</source>
+        <translation>area</translation>
+    </message>
+    <message id="AnNearestRival">
+        <source>nächster Gegner</source>
+        <translation>nearest rival</translation>
+    </message>
+    <message id="AnScore">
+        <source>Wert</source>
+        <translation>score</translation>
+    </message>
+    <message id="TerrainBuildable">
+        <source>bebaubar</source>
+        <translation>buildable</translation>
+    </message>
+    <message id="TerrainMountain">
+        <source>Gebirge</source>
+        <translation>mountain</translation>
+    </message>
+    <message id="TerrainDesert">
+        <source>Wüste</source>
+        <translation>desert</translation>
+    </message>
+    <message id="TerrainWater">
+        <source>Wasser</source>
+        <translation>water</translation>
+    </message>
+    <message id="TerrainSwamp">
+        <source>Sumpf</source>
+        <translation>swamp</translation>
+    </message>
+    <message id="TerrainSnowOrLava">
+        <source>Schnee oder Lava</source>
+        <translation>snow or lava</translation>
+    </message>
+    <message id="TerrainUnknown">
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message id="ResourceWater">
+        <source>Wasser</source>
+        <translation>water</translation>
+    </message>
+    <message id="ResourceFish">
+        <source>Fisch</source>
+        <translation>fish</translation>
+    </message>
+    <message id="SiteLarge">
+        <source>groß</source>
+        <translation>large</translation>
+    </message>
+    <message id="SiteMedium">
+        <source>mittel</source>
+        <translation>medium</translation>
+    </message>
+    <message id="SiteSmall">
+        <source>klein</source>
+        <translation>small</translation>
+    </message>
+    <message id="SiteMine">
+        <source>Bergwerk</source>
+        <translation>mine</translation>
+    </message>
+    <message id="SiteFlag">
+        <source>Fahne</source>
+        <translation>flag</translation>
+    </message>
+    <message id="SiteNothing">
+        <source>nichts</source>
+        <translation>nothing</translation>
+    </message>
+    <message id="FigureLargeSites">
+        <source>große Bauplätze</source>
+        <translation>large sites</translation>
+    </message>
+    <message id="FigureMediumSites">
+        <source>mittlere Bauplätze</source>
+        <translation>medium sites</translation>
+    </message>
+    <message id="FigureSmallSites">
+        <source>kleine Bauplätze</source>
+        <translation>small sites</translation>
+    </message>
+    <message id="FigureMineSites">
+        <source>Bergwerksplätze</source>
+        <translation>mine sites</translation>
+    </message>
+    <message id="FigureTrees">
+        <source>Bäume</source>
+        <translation>trees</translation>
+    </message>
+    <message id="FigureGranite">
+        <source>Granit</source>
+        <translation>granite</translation>
+    </message>
+    <message id="FigureCoal">
+        <source>Kohle</source>
+        <translation>coal</translation>
+    </message>
+    <message id="FigureIron">
+        <source>Eisen</source>
+        <translation>iron</translation>
+    </message>
+    <message id="FigureGold">
+        <source>Gold</source>
+        <translation>gold</translation>
+    </message>
+    <message id="FigureMountainGranite">
+        <source>Granit im Gebirge</source>
+        <translation>granite in mountains</translation>
+    </message>
+    <message id="FigureFish">
+        <source>Fisch</source>
+        <translation>fish</translation>
+    </message>
+    <message id="FigureWater">
+        <source>Wasser</source>
+        <translation>water</translation>
+    </message>
+    <message id="FigureRivalDistance">
+        <source>Abstand zum Gegner</source>
+        <translation>rival distance</translation>
+    </message>
+    <message id="ListMore">
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 </TS>
