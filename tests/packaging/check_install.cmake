@@ -1,5 +1,6 @@
 # Checks that the tree TREE holds exactly the installed files: the two programs in BINDIR
-# (bin unless given; the Debian package's is games), the manual pages, the copyright and
+# (bin unless given; the Debian package's is games), the manual pages, the bash completion
+# (a script that completes `swdgen generate --shape `), the copyright and
 # changelog, with WIZARD on the wizard's desktop entry, metainfo and icons, each PNG of its
 # size, and with PAGE on the web page as one file, the module inside it. With BUILD_DIR,
 # first installs that build into TREE, anew.
@@ -24,6 +25,7 @@ set(icon_sizes 16 22 24 32 48 64 128 256)
 set(expected
   ${BINDIR}/swdgen
   share/man/man1/swdgen.1.gz
+  share/bash-completion/completions/swdgen
   share/doc/swdgen/copyright
   share/doc/swdgen/changelog.gz)
 if(WIZARD)
@@ -88,6 +90,17 @@ if(PAGE AND EXISTS ${TREE}/${page})
   file(READ ${TREE}/${page} html)
   if(NOT html MATCHES "^<!doctype html>" OR NOT html MATCHES "<script data-file=\"swdgen.wasm\">")
     list(APPEND problems "${page} is not the page made as one file")
+  endif()
+endif()
+
+# The completion is bash's, and offers the shapes after `swdgen generate --shape `.
+set(completion ${TREE}/share/bash-completion/completions/swdgen)
+if(EXISTS ${completion})
+  execute_process(COMMAND bash -c "source '${completion}'; COMP_WORDS=(swdgen generate --shape '');
+    COMP_CWORD=3; _swdgen; echo \"\${COMPREPLY[*]}\""
+    OUTPUT_VARIABLE shapes OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT shapes MATCHES "insel.*spirale.*ring")
+    list(APPEND problems "share/bash-completion/completions/swdgen offers '${shapes}' for --shape")
   endif()
 endif()
 
