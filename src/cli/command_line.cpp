@@ -76,9 +76,10 @@ Message ParseProblem(const CLI::ParseError& e, const std::string& commands) {
   return {MessageKey::CliUnreadable, {Message::Verbatim(what)}};
 }
 
-// CLI11's own words in the help.
+// CLI11's own words in the help, and the headings of the options and commands.
 void TranslateHelp(CLI::App& app, Language language) {
   if (language != Language::German) return;
+  app.option_defaults()->group("Optionen");
   const auto formatter = app.get_formatter();
   formatter->label("Usage", "Aufruf");
   formatter->label("OPTIONS", "OPTIONEN");
@@ -97,80 +98,69 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     Complain(err, choice.problem, lang);
     return kExitBadInput;
   }
-  CLI::App app{"swdgen - random landscapes for Siedler II, saved as SWD map files"};
+  CLI::App app{Say(MessageKey::HelpApp, lang)};
+  app.set_help_flag("-h,--help", Say(MessageKey::HelpHelp, lang));
   app.require_subcommand(1);
-  app.set_version_flag("--version", "swdgen " SWDGEN_VERSION);
+  app.set_version_flag("--version", "swdgen " SWDGEN_VERSION, Say(MessageKey::HelpVersion, lang));
   // --lang may follow the command as well.
   app.fallthrough();
   std::string lang_text;
-  app.add_option("--lang", lang_text,
-                 "language of the messages: de or en (default: German where the locale is)")
-      ->type_name("{de,en}");
+  app.add_option("--lang", lang_text, Say(MessageKey::HelpLang, lang))->type_name("{de,en}");
   TranslateHelp(app, lang);
 
   GenerateArgs a;
   a.language = lang;
-  auto* gen = app.add_subcommand("generate", "generate a landscape and save it");
-  gen->add_option("--out", a.out, "map file to write (\".swd\" is added when missing)")
-      ->type_name("FILE");
-  gen->add_option("--title", a.title, "landscape title, at most 16 characters");
+  auto* gen = app.add_subcommand("generate", Say(MessageKey::HelpGenerate, lang));
+  gen->add_option("--out", a.out, Say(MessageKey::HelpOut, lang))->type_name("FILE");
+  gen->add_option("--title", a.title, Say(MessageKey::HelpTitle, lang));
   AddSettingOptions(*gen, a);
-  gen->add_option("--code", a.code,
-                  "a map code (SWD1-...) with every setting and the seed; other options may only "
-                  "repeat what it holds");
-  gen->add_option("--seed", a.seed, "seed 0..4294967295; drawn and printed when absent");
-  gen->add_option("--dump-steps", a.dump_steps, "write the grid after each step into DIR")
+  gen->add_option("--code", a.code, Say(MessageKey::HelpCode, lang));
+  gen->add_option("--seed", a.seed, Say(MessageKey::HelpSeed, lang));
+  gen->add_option("--dump-steps", a.dump_steps, Say(MessageKey::HelpDumpSteps, lang))
       ->type_name("DIR");
-  gen->add_flag("--quiet", a.quiet, "no progress line");
-  gen->add_flag("--json", a.json,
-                "one JSON object on stdout after the run instead of the lines (README: generate "
-                "--json)");
+  gen->add_flag("--quiet", a.quiet, Say(MessageKey::HelpQuiet, lang));
+  gen->add_flag("--json", a.json, Say(MessageKey::HelpJson, lang));
   std::string png;
-  auto* png_option =
-      gen->add_option("--png", png,
-                      "also write a picture of the map (as render draws it); without FILE "
-                      "beside the map, under its name")
-          ->expected(0, 1)
-          ->type_name("[FILE]");
-  gen->add_option("--author", a.author,
-                  "TEXT for the map's author field instead of its code (at most 20 characters)");
-  gen->add_option("--best-of", a.best_of,
-                  "N: make the seeds S..S+N-1 and save the fairest, N 1..1000");
-  gen->add_flag("--timing", a.timing, "print each row's time after the run (on stdout)");
-  gen->add_option("--count", a.count,
-                  "N: make the N maps of the seeds S..S+N-1, N 1..1000, as NAME-SEED.swd and "
-                  ".bmp (NAME from --out, else Karte), with a summary NAME.json");
-  gen->add_option("--jobs", a.jobs, "with --count: maps made at once, 1..64; default: the cores");
-  gen->add_flag("--analyze", a.analyze,
-                "with --count: the fairness figures of analyze for each map in the summary");
-  gen->add_flag("--csv", a.csv, "with --count: the summary also as NAME.csv");
-  gen->add_option("--sheet", a.sheet,
-                  "with --count: a contact sheet of all maps as one HTML file (implies --analyze)")
-      ->type_name("FILE");
+  auto* png_option = gen->add_option("--png", png, Say(MessageKey::HelpPng, lang))
+                         ->expected(0, 1)
+                         ->type_name("[FILE]");
+  gen->add_option("--author", a.author, Say(MessageKey::HelpAuthor, lang));
+  gen->add_option("--best-of", a.best_of, Say(MessageKey::HelpBestOf, lang));
+  gen->add_flag("--timing", a.timing, Say(MessageKey::HelpTiming, lang));
+  gen->add_option("--count", a.count, Say(MessageKey::HelpCount, lang));
+  gen->add_option("--jobs", a.jobs, Say(MessageKey::HelpJobs, lang));
+  gen->add_flag("--analyze", a.analyze, Say(MessageKey::HelpAnalyze, lang));
+  gen->add_flag("--csv", a.csv, Say(MessageKey::HelpCsv, lang));
+  gen->add_option("--sheet", a.sheet, Say(MessageKey::HelpSheet, lang))->type_name("FILE");
 
   std::string info_file;
-  auto* info = app.add_subcommand("info", "check a map file and show its header");
-  info->add_option("file", info_file, "the .swd file")->required();
+  auto* info = app.add_subcommand("info", Say(MessageKey::HelpInfo, lang));
+  info->add_option("file", info_file, Say(MessageKey::HelpMapFile, lang))->required();
 
   RenderArgs r;
   r.language = lang;
-  auto* render = app.add_subcommand("render", "draw a map file as the game shows it, as a PNG");
-  render->add_option("map", r.map, "the .swd file")->required();
-  render->add_option("-o", r.out, "PNG file to write; default: the map's name with .png")
-      ->type_name("FILE");
-  render->add_option("--scale", r.scale,
-                     "pixels from vertex to vertex, 2..64; default: 1024 px wide");
-  render->add_option("--overlay", r.overlays, "marks to draw on top: resources, sites")
+  auto* render = app.add_subcommand("render", Say(MessageKey::HelpRender, lang));
+  render->add_option("map", r.map, Say(MessageKey::HelpMapFile, lang))->required();
+  render->add_option("-o", r.out, Say(MessageKey::HelpRenderOut, lang))->type_name("FILE");
+  render->add_option("--scale", r.scale, Say(MessageKey::HelpScale, lang));
+  render->add_option("--overlay", r.overlays, Say(MessageKey::HelpOverlay, lang))
       ->delimiter(',')
       ->type_name("{resources,sites}");
   AnalyzeArgs analyze_args;
   analyze_args.language = lang;
-  auto* analyze =
-      app.add_subcommand("analyze", "rate a map's building sites and the fairness of its starts");
-  analyze->add_option("file", analyze_args.file, "the .swd file")->required();
-  analyze->add_flag("--json", analyze_args.json, "JSON instead of a table");
-  analyze->add_option("--radius", analyze_args.radius, "steps of a start's area, 1..256 (24)");
+  auto* analyze = app.add_subcommand("analyze", Say(MessageKey::HelpAnalyzeCommand, lang));
+  analyze->add_option("file", analyze_args.file, Say(MessageKey::HelpMapFile, lang))->required();
+  analyze->add_flag("--json", analyze_args.json, Say(MessageKey::HelpAnalyzeJson, lang));
+  analyze->add_option("--radius", analyze_args.radius, Say(MessageKey::HelpRadius, lang));
 
+  if (lang == Language::German) {
+    // The help and version flags were made before the heading was set.
+    for (CLI::App* command : {&app, gen, info, render, analyze}) {
+      if (command != &app) command->group("Befehle");
+      command->get_help_ptr()->group("Optionen");
+    }
+    app.get_version_ptr()->group("Optionen");
+  }
   // Hidden: what the build installs as the bash completion.
   std::string shell;
   auto* completion = app.add_subcommand("completion", "")->group("");

@@ -25,29 +25,43 @@ std::string TypeName(std::span<const SettingRow> members) {
   return type;
 }
 
-// The help line: what the setting is, what it accepts and its default.
-std::string Help(std::span<const SettingRow> members) {
+// The help line: what the setting is, what it accepts and its default; in English in the
+// table's own words for the command line, in German by the setting's label.
+std::string Help(std::span<const SettingRow> members, Language language) {
+  const auto what = [&](const SettingRow& row) {
+    return language == Language::English ? Message::Verbatim(std::string(row.english))
+                                         : Message(row.label);
+  };
   const SettingRow& first = members.front();
   if (first.type == SettingType::Flag) {
-    return (first.initial != 0 ? "leave out " : "") + std::string(first.english);
+    return Say(first.initial != 0 ? Message(MessageKey::HelpFlagOff, {what(first)}) : what(first),
+               language);
   }
-  if (first.type == SettingType::Picture) return std::string(first.english);
+  if (first.type == SettingType::Picture) return Say(what(first), language);
   if (first.form == SettingForm::Keyed) {
     std::string classes;
     for (const SettingRow& row : members)
       classes += (classes.empty() ? "" : ",") + std::string(row.member);
-    return std::string(first.english) + " of class C (" + classes +
-           "): " + Say(AcceptedText(first), Language::English) + " (default " +
-           SettingText(first, first.initial) + "); repeatable or C=L,C=L";
+    return Say({MessageKey::HelpClassLevels,
+                {what(first), Message::Verbatim(classes), AcceptedText(first),
+                 Message::Verbatim(SettingText(first, first.initial))}},
+               language);
   }
-  std::string help;
+  // "a: 1..9, b: 0..5 (default 1,2)": the last member's accepted values and the defaults fill
+  // the pattern of one setting.
+  Message described;
   std::string defaults;
-  for (const SettingRow& row : members) {
-    help += (help.empty() ? "" : ", ") + std::string(row.english) + ": " +
-            Say(AcceptedText(row), Language::English);
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    const SettingRow& row = members[i];
+    const bool last = i + 1 == members.size();
+    const Message part =
+        last ? what(row) : Message(MessageKey::CliOption, {what(row), AcceptedText(row)});
+    described = described.empty() ? part : Message(MessageKey::ListMore, {described, part});
     defaults += (defaults.empty() ? "" : ",") + SettingText(row, row.initial);
   }
-  return help + " (default " + defaults + ")";
+  return Say({MessageKey::HelpSetting,
+              {described, AcceptedText(members.back()), Message::Verbatim(defaults)}},
+             language);
 }
 
 }  // namespace
@@ -65,7 +79,7 @@ void AddSettingOptions(CLI::App& generate, GenerateArgs& args, std::span<const S
       generate.add_flag_callback(
           OptionName(first),
           [&args, key, on_by_default] { args.settings[key].push_back(on_by_default ? "0" : "1"); },
-          Help(members));
+          Help(members, args.language));
       generate
           .add_flag_callback(
               other,
@@ -84,11 +98,11 @@ void AddSettingOptions(CLI::App& generate, GenerateArgs& args, std::span<const S
                     auto& given = args.settings[key];
                     given.insert(given.end(), values.begin(), values.end());
                   },
-                  Help(members))
+                  Help(members, args.language))
             : generate.add_option_function<std::string>(
                   OptionName(first),
                   [&args, key](const std::string& value) { args.settings[key] = {value}; },
-                  Help(members));
+                  Help(members, args.language));
     option->type_name(TypeName(members))->allow_extra_args(false);
   }
 }

@@ -472,7 +472,44 @@ namespace swd {
   X(FigureWater, "Wasser")                                                                    \
   X(FigureRivalDistance, "Abstand zum Gegner")                                                \
   /* One more item of a list: %1 the items before, %2 the next. */                            \
-  X(ListMore, "%1, %2")
+  X(ListMore, "%1, %2")                                                                       \
+  /* The command line's help: what each command and option does. */                           \
+  X(HelpApp, "swdgen – Zufallslandschaften für Siedler II, als SWD-Karten gespeichert")       \
+  X(HelpHelp, "diese Hilfe zeigen und beenden")                                               \
+  X(HelpVersion, "die Version zeigen und beenden")                                            \
+  X(HelpLang, "Sprache der Meldungen: de oder en (sonst Deutsch, wo die Locale deutsch ist)") \
+  X(HelpGenerate, "eine Landschaft erzeugen und speichern")                                   \
+  X(HelpOut, "die Kartendatei („.swd“ wird angehängt, wo es fehlt)")                          \
+  X(HelpTitle, "Name der Landschaft, höchstens 16 Zeichen")                                   \
+  X(HelpCode, "ein Kartencode (SWD1-...) mit allen Einstellungen und dem Startwert; andere Optionen dürfen nur wiederholen, was er enthält") \
+  X(HelpSeed, "Startwert 0..4294967295; ohne ihn gezogen und ausgegeben")                     \
+  X(HelpDumpSteps, "das Gitter nach jedem Schritt in den Ordner DIR schreiben")               \
+  X(HelpQuiet, "keine Fortschrittszeile")                                                     \
+  X(HelpJson, "nach dem Lauf ein JSON-Objekt auf stdout statt der Zeilen (README: generate --json)") \
+  X(HelpPng, "auch ein Bild der Karte schreiben (wie render es zeichnet); ohne FILE neben der Karte, unter ihrem Namen") \
+  X(HelpAuthor, "TEXT für das Autorfeld der Karte statt ihres Codes (höchstens 20 Zeichen)")  \
+  X(HelpBestOf, "N: die Startwerte S..S+N-1 erzeugen und die fairste Karte speichern, N 1..1000") \
+  X(HelpTiming, "nach dem Lauf die Zeit jeder Zeile ausgeben (auf stdout)")                   \
+  X(HelpCount, "N: die N Karten der Startwerte S..S+N-1 erzeugen, N 1..1000, als NAME-STARTWERT.swd und .bmp (NAME aus --out, sonst Karte), mit einer Übersicht NAME.json") \
+  X(HelpJobs, "mit --count: Karten, die zugleich entstehen, 1..64; sonst die Zahl der Kerne") \
+  X(HelpAnalyze, "mit --count: die Fairness-Zahlen von analyze für jede Karte in der Übersicht") \
+  X(HelpCsv, "mit --count: die Übersicht auch als NAME.csv")                                  \
+  X(HelpSheet, "mit --count: ein Kontaktbogen aller Karten als eine HTML-Datei (schließt --analyze ein)") \
+  X(HelpInfo, "eine Kartendatei prüfen und ihren Kopf zeigen")                                \
+  X(HelpMapFile, "die .swd-Datei")                                                            \
+  X(HelpRender, "eine Kartendatei zeichnen, wie das Spiel sie zeigt, als PNG")                \
+  X(HelpRenderOut, "die PNG-Datei; sonst der Name der Karte mit .png")                        \
+  X(HelpScale, "Punkte von Knoten zu Knoten, 2..64; sonst 1024 Punkte breit")                 \
+  X(HelpOverlay, "Zeichen obenauf: resources, sites")                                         \
+  X(HelpAnalyzeCommand, "die Bauplätze einer Karte und die Fairness ihrer Starts bewerten")   \
+  X(HelpAnalyzeJson, "JSON statt einer Tabelle")                                              \
+  X(HelpRadius, "Schritte des Gebiets eines Starts, 1..256 (24)")                             \
+  /* A setting's option: %1 what it sets, %2 what it accepts, %3 its default. */              \
+  X(HelpSetting, "%1: %2 (Vorgabe %3)")                                                       \
+  /* %1 a flag that is on by default. */                                                      \
+  X(HelpFlagOff, "weglassen: %1")                                                             \
+  /* %1 what the options set, %2 the classes, %3 what a level accepts, %4 the default. */     \
+  X(HelpClassLevels, "%1 der Klasse K (%2): %3 (Vorgabe %4); wiederholbar oder K=W,K=W")
 
 enum class MessageKey : std::uint16_t {
   None,  // no message: an empty status line, a check that found nothing

@@ -33,7 +33,7 @@ TEST(GenerateJson, OneMapIsOneObjectWithItsFilesSeedPlayersFairnessAndCode) {
   const std::string out = (dir.path() / "a").string();
   const test::CommandRun run =
       RunSwdgen({"generate", "--width", "64", "--height", "64", "--players", "4", "--fair-starts",
-                 "--png", "--json", "--quiet", "--out", out});
+                 "--seed", "2", "--png", "--json", "--quiet", "--out", out});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.err, "");
   const auto json = test::ParseJson(run.out);
@@ -54,14 +54,22 @@ TEST(GenerateJson, OneMapIsOneObjectWithItsFilesSeedPlayersFairnessAndCode) {
     EXPECT_NEAR(j["fairness"].number, FairnessOf(out + ".swd").number, 1e-4);
   }
   EXPECT_EQ(j["fairness_before"].kind, Json::Kind::Number);
-  // The seed drawn makes the same map again.
-  const std::string again = (dir.path() / "b.swd").string();
-  ASSERT_EQ(RunSwdgen({"generate", "--width", "64", "--height", "64", "--players", "4",
-                       "--fair-starts", "--quiet", "--out", again, "--seed",
-                       std::to_string(static_cast<std::uint32_t>(j["seed"].number))})
-                .status,
-            kExitOk);
-  EXPECT_EQ(test::ReadFile(again), test::ReadFile(out + ".swd"));
+  EXPECT_EQ(j["seed"].number, 2);
+
+  // A seed drawn is the object's, and makes the same map again.
+  const std::string drawn = (dir.path() / "d.swd").string();
+  const std::string again = (dir.path() / "e.swd").string();
+  const std::vector<std::string> small = {"generate", "--width", "32", "--height", "32", "--quiet"};
+  auto first = small;
+  first.insert(first.end(), {"--json", "--out", drawn});
+  const auto drawn_json = test::ParseJson(RunSwdgen(first).out);
+  ASSERT_TRUE(drawn_json);
+  auto second = small;
+  second.insert(second.end(),
+                {"--out", again, "--seed",
+                 std::to_string(static_cast<std::uint32_t>((*drawn_json)["seed"].number))});
+  ASSERT_EQ(RunSwdgen(second).status, kExitOk);
+  EXPECT_EQ(test::ReadFile(again), test::ReadFile(drawn));
 }
 
 TEST(GenerateJson, BestOfHoldsEveryCandidateAndTheChosenSeed) {

@@ -80,6 +80,21 @@ TEST(Language, LangChoosesWhereverItStandsAndOnlyDeOrEn) {
   const test::CommandRun help = RunSwdgen({"--lang", "de", "--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("Aufruf:"), std::string::npos) << help.out;
+  // The help of a command: its own options' texts and those of the table of settings.
+  for (const Language language : {Language::German, Language::English}) {
+    const std::string text =
+        RunSwdgen({"--lang", language == Language::German ? "de" : "en", "generate", "--help"}).out;
+    const Language other = language == Language::German ? Language::English : Language::German;
+    for (const MessageKey key :
+         {MessageKey::HelpOut, MessageKey::HelpBestOf, MessageKey::HelpHelp}) {
+      EXPECT_NE(text.find(Say(key, language)), std::string::npos) << FindMessage(key)->name;
+      EXPECT_EQ(text.find(Say(key, other)), std::string::npos) << FindMessage(key)->name;
+    }
+    EXPECT_EQ(
+        text.find("Kartenbreite: 32..256 in Schritten von 16 (Vorgabe 128)") != std::string::npos,
+        language == Language::German)
+        << text;
+  }
 }
 
 }  // namespace

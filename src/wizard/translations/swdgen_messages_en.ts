@@ -1315,5 +1315,137 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message id="HelpApp">
+        <source>swdgen – Zufallslandschaften für Siedler II, als SWD-Karten gespeichert</source>
+        <translation>swdgen - random landscapes for Siedler II, saved as SWD map files</translation>
+    </message>
+    <message id="HelpHelp">
+        <source>diese Hilfe zeigen und beenden</source>
+        <translation>Print this help message and exit</translation>
+    </message>
+    <message id="HelpVersion">
+        <source>die Version zeigen und beenden</source>
+        <translation>Display program version information and exit</translation>
+    </message>
+    <message id="HelpLang">
+        <source>Sprache der Meldungen: de oder en (sonst Deutsch, wo die Locale deutsch ist)</source>
+        <translation>language of the messages: de or en (default: German where the locale is)</translation>
+    </message>
+    <message id="HelpGenerate">
+        <source>eine Landschaft erzeugen und speichern</source>
+        <translation>generate a landscape and save it</translation>
+    </message>
+    <message id="HelpOut">
+        <source>die Kartendatei („.swd“ wird angehängt, wo es fehlt)</source>
+        <translation>map file to write (".swd" is added when missing)</translation>
+    </message>
+    <message id="HelpTitle">
+        <source>Name der Landschaft, höchstens 16 Zeichen</source>
+        <translation>landscape title, at most 16 characters</translation>
+    </message>
+    <message id="HelpCode">
+        <source>ein Kartencode (SWD1-...) mit allen Einstellungen und dem Startwert; andere Optionen dürfen nur wiederholen, was er enthält</source>
+        <translation>a map code (SWD1-...) with every setting and the seed; other options may only repeat what it holds</translation>
+    </message>
+    <message id="HelpSeed">
+        <source>Startwert 0..4294967295; ohne ihn gezogen und ausgegeben</source>
+        <translation>seed 0..4294967295; drawn and printed when absent</translation>
+    </message>
+    <message id="HelpDumpSteps">
+        <source>das Gitter nach jedem Schritt in den Ordner DIR schreiben</source>
+        <translation>write the grid after each step into DIR</translation>
+    </message>
+    <message id="HelpQuiet">
+        <source>keine Fortschrittszeile</source>
+        <translation>no progress line</translation>
+    </message>
+    <message id="HelpJson">
+        <source>nach dem Lauf ein JSON-Objekt auf stdout statt der Zeilen (README: generate --json)</source>
+        <translation>one JSON object on stdout after the run instead of the lines (README: generate --json)</translation>
+    </message>
+    <message id="HelpPng">
+        <source>auch ein Bild der Karte schreiben (wie render es zeichnet); ohne FILE neben der Karte, unter ihrem Namen</source>
+        <translation>also write a picture of the map (as render draws it); without FILE beside the map, under its name</translation>
+    </message>
+    <message id="HelpAuthor">
+        <source>TEXT für das Autorfeld der Karte statt ihres Codes (höchstens 20 Zeichen)</source>
+        <translation>TEXT for the map's author field instead of its code (at most 20 characters)</translation>
+    </message>
+    <message id="HelpBestOf">
+        <source>N: die Startwerte S..S+N-1 erzeugen und die fairste Karte speichern, N 1..1000</source>
+        <translation>N: make the seeds S..S+N-1 and save the fairest, N 1..1000</translation>
+    </message>
+    <message id="HelpTiming">
+        <source>nach dem Lauf die Zeit jeder Zeile ausgeben (auf stdout)</source>
+        <translation>print each row's time after the run (on stdout)</translation>
+    </message>
+    <message id="HelpCount">
+        <source>N: die N Karten der Startwerte S..S+N-1 erzeugen, N 1..1000, als NAME-STARTWERT.swd und .bmp (NAME aus --out, sonst Karte), mit einer Übersicht NAME.json</source>
+        <translation>N: make the N maps of the seeds S..S+N-1, N 1..1000, as NAME-SEED.swd and .bmp (NAME from --out, else Karte), with a summary NAME.json</translation>
+    </message>
+    <message id="HelpJobs">
+        <source>mit --count: Karten, die zugleich entstehen, 1..64; sonst die Zahl der Kerne</source>
+        <translation>with --count: maps made at once, 1..64; default: the cores</translation>
+    </message>
+    <message id="HelpAnalyze">
+        <source>mit --count: die Fairness-Zahlen von analyze für jede Karte in der Übersicht</source>
+        <translation>with --count: the fairness figures of analyze for each map in the summary</translation>
+    </message>
+    <message id="HelpCsv">
+        <source>mit --count: die Übersicht auch als NAME.csv</source>
+        <translation>with --count: the summary also as NAME.csv</translation>
+    </message>
+    <message id="HelpSheet">
+        <source>mit --count: ein Kontaktbogen aller Karten als eine HTML-Datei (schließt --analyze ein)</source>
+        <translation>with --count: a contact sheet of all maps as one HTML file (implies --analyze)</translation>
+    </message>
+    <message id="HelpInfo">
+        <source>eine Kartendatei prüfen und ihren Kopf zeigen</source>
+        <translation>check a map file and show its header</translation>
+    </message>
+    <message id="HelpMapFile">
+        <source>die .swd-Datei</source>
+        <translation>the .swd file</translation>
+    </message>
+    <message id="HelpRender">
+        <source>eine Kartendatei zeichnen, wie das Spiel sie zeigt, als PNG</source>
+        <translation>draw a map file as the game shows it, as a PNG</translation>
+    </message>
+    <message id="HelpRenderOut">
+        <source>die PNG-Datei; sonst der Name der Karte mit .png</source>
+        <translation>PNG file to write; default: the map's name with .png</translation>
+    </message>
+    <message id="HelpScale">
+        <source>Punkte von Knoten zu Knoten, 2..64; sonst 1024 Punkte breit</source>
+        <translation>pixels from vertex to vertex, 2..64; default: 1024 px wide</translation>
+    </message>
+    <message id="HelpOverlay">
+        <source>Zeichen obenauf: resources, sites</source>
+        <translation>marks to draw on top: resources, sites</translation>
+    </message>
+    <message id="HelpAnalyzeCommand">
+        <source>die Bauplätze einer Karte und die Fairness ihrer Starts bewerten</source>
+        <translation>rate a map's building sites and the fairness of its starts</translation>
+    </message>
+    <message id="HelpAnalyzeJson">
+        <source>JSON statt einer Tabelle</source>
+        <translation>JSON instead of a table</translation>
+    </message>
+    <message id="HelpRadius">
+        <source>Schritte des Gebiets eines Starts, 1..256 (24)</source>
+        <translation>steps of a start's area, 1..256 (24)</translation>
+    </message>
+    <message id="HelpSetting">
+        <source>%1: %2 (Vorgabe %3)</source>
+        <translation>%1: %2 (default %3)</translation>
+    </message>
+    <message id="HelpFlagOff">
+        <source>weglassen: %1</source>
+        <translation>leave out %1</translation>
+    </message>
+    <message id="HelpClassLevels">
+        <source>%1 der Klasse K (%2): %3 (Vorgabe %4); wiederholbar oder K=W,K=W</source>
+        <translation>%1 of class C (%2): %3 (default %4); repeatable or C=L,C=L</translation>
+    </message>
 </context>
 </TS>
