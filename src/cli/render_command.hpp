@@ -22,7 +22,7 @@ struct RenderArgs {
 int RunRender(const RenderArgs& args, std::ostream& out, std::ostream& err);
 
 // The map drawn as the PNG file `png`, ready to be written; or, when it cannot be encoded,
-// the German reason.
+// the reason.
 struct MapPictureFile {
   FileContent file;
   Message problem;
@@ -38,11 +38,11 @@ std::filesystem::path PicturePath(const std::filesystem::path& png,
 
 // Draws the map of files.front() (a map file's bytes) as render draws it by default and adds
 // the picture to the files, at PicturePath(png, the map's path); returns an empty string or
-// the German reason it could not be drawn.
+// the reason it could not be drawn.
 Message AddMapPicture(std::vector<FileContent>& files, const std::filesystem::path& png);
 
 // Draws the map and writes the picture as a PNG file, atomically; returns an empty string or
-// the German reason it could not be written.
+// the reason it could not be written.
 Message WriteMapPicture(const SwdMap& map, const RenderOptions& options,
                         const std::filesystem::path& png);
 
