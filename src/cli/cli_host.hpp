@@ -29,7 +29,7 @@ class CliHost : public Host {
     std::optional<std::filesystem::path> dump_dir;
     bool show_progress = false;
     std::optional<std::string> author;  // none: the map's code where it fits
-    bool timing = false;  // measures each row (StartClock, row_times)
+    bool timing = false;                // measures each row (StartClock, row_times)
     // Keeps the files of a save in memory instead of writing them (see files).
     bool keep_files = false;
     // Writes the picture of the map with its files, as PicturePath names it from this.

@@ -48,8 +48,8 @@ int RunInfo(const std::filesystem::path& file, std::ostream& out, std::ostream& 
   const SwdHeader& h = input.map->header;
   out << "title   " << Cp437ToUtf8(h.title_cp437) << '\n'
       << "author  " << Cp437ToUtf8(h.author_cp437) << '\n'
-      << (MapCodeOf(h).empty() ? "" : "code    " + MapCodeOf(h) + "\n")
-      << "size    " << h.width << " x " << h.height << '\n'
+      << (MapCodeOf(h).empty() ? "" : "code    " + MapCodeOf(h) + "\n") << "size    " << h.width
+      << " x " << h.height << '\n'
       << "type    " << LandscapeTypeName(h.landscape_type) << '\n'
       << "players " << h.player_count << '\n';
   for (int p = 1; p <= 7; ++p) {

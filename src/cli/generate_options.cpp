@@ -78,7 +78,9 @@ GeneratorSettings SettingsOf(const GenerateArgs& a, std::span<const SettingRow> 
 void CheckPicture(GeneratorSettings& s, const std::optional<MapCode>& code) {
   const bool needs = s.land_shape == LandShape::Picture;
   if (needs && s.PicturePath.empty()) {
-    if (code) throw BadValue{"--code: " + Message(MessageKey::CodeNeedsPicture).German() + " (--picture FILE)"};
+    if (code)
+      throw BadValue{"--code: " + Message(MessageKey::CodeNeedsPicture).German() +
+                     " (--picture FILE)"};
     throw BadValue{"--shape: 'spezial' needs --picture FILE, an 8-bit bitmap of the map's size"};
   }
   if (s.PicturePath.empty()) return;
@@ -254,9 +256,9 @@ GenerateRequest Check(const GenerateArgs& a, std::span<const SettingRow> rows) {
   if (!a.dump_steps.empty()) r.dump_dir = a.dump_steps;
   CheckOutputs(r, a.count.has_value());
   if (!a.best_of.empty()) {
-    r.best_of = static_cast<int>(
-        ParseWhole("--best-of", a.best_of, 1, kMostCandidates,
-                   "a whole number 1 to " + std::to_string(kMostCandidates)));
+    r.best_of =
+        static_cast<int>(ParseWhole("--best-of", a.best_of, 1, kMostCandidates,
+                                    "a whole number 1 to " + std::to_string(kMostCandidates)));
   }
   CheckBatch(a, r);
   r.quiet = a.quiet;

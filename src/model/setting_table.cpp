@@ -19,29 +19,32 @@ constexpr SettingChoice kTypes[] = {
 
 // In the order of LandShape.
 constexpr SettingChoice kShapes[] = {
-    {"insel", MessageKey::ShapeIsland},         {"insel-sym", MessageKey::ShapeIslandSymmetric},
-    {"spirale", MessageKey::ShapeSpiral},       {"ring", MessageKey::ShapeRing},
-    {"spirale-ring", MessageKey::ShapeSpiralWithRing}, {"spezial", MessageKey::ShapePicture},
+    {"insel", MessageKey::ShapeIsland},
+    {"insel-sym", MessageKey::ShapeIslandSymmetric},
+    {"spirale", MessageKey::ShapeSpiral},
+    {"ring", MessageKey::ShapeRing},
+    {"spirale-ring", MessageKey::ShapeSpiralWithRing},
+    {"spezial", MessageKey::ShapePicture},
 };
 
 constexpr bool kOnlyExtended = true;
 
 // The nine rows of the proportions page for one group, classes 0..7 and 9; `place` is the
 // code place of class 0, the others follow.
-#define SWD_CLASS_ROW(key, label, english, array, c, place)                              \
-  SettingRow {                                                                           \
-    key, #c, T::Whole, 0, 10, 1, 5, label, english, P::Proportions, F::Keyed, place,     \
-        Element<&S::array, c>()                                                          \
+#define SWD_CLASS_ROW(key, label, english, array, c, place)                          \
+  SettingRow {                                                                       \
+    key, #c, T::Whole, 0, 10, 1, 5, label, english, P::Proportions, F::Keyed, place, \
+        Element<&S::array, c>()                                                      \
   }
-#define SWD_CLASS_ROWS(key, label, english, array, place)                                      \
-  SWD_CLASS_ROW(key, label, english, array, 0, place),                                         \
-      SWD_CLASS_ROW(key, label, english, array, 1, place + 1),                                 \
-      SWD_CLASS_ROW(key, label, english, array, 2, place + 2),                                 \
-      SWD_CLASS_ROW(key, label, english, array, 3, place + 3),                                 \
-      SWD_CLASS_ROW(key, label, english, array, 4, place + 4),                                 \
-      SWD_CLASS_ROW(key, label, english, array, 5, place + 5),                                 \
-      SWD_CLASS_ROW(key, label, english, array, 6, place + 6),                                 \
-      SWD_CLASS_ROW(key, label, english, array, 7, place + 7),                                 \
+#define SWD_CLASS_ROWS(key, label, english, array, place)      \
+  SWD_CLASS_ROW(key, label, english, array, 0, place),         \
+      SWD_CLASS_ROW(key, label, english, array, 1, place + 1), \
+      SWD_CLASS_ROW(key, label, english, array, 2, place + 2), \
+      SWD_CLASS_ROW(key, label, english, array, 3, place + 3), \
+      SWD_CLASS_ROW(key, label, english, array, 4, place + 4), \
+      SWD_CLASS_ROW(key, label, english, array, 5, place + 5), \
+      SWD_CLASS_ROW(key, label, english, array, 6, place + 6), \
+      SWD_CLASS_ROW(key, label, english, array, 7, place + 7), \
       SWD_CLASS_ROW(key, label, english, array, 9, place + 8)
 
 // key, member, type, lo, hi, step, default, label, English, page, form, code place, field
@@ -52,34 +55,98 @@ constexpr SettingRow kRows[] = {
      F::Single, 1, Field<&S::MapHeight>()},
     {"type", "", T::Choice, 0, 2, 1, 0, MessageKey::LabelType, "landscape type", P::Players,
      F::Single, 2, Field<&S::LandscapeType>(), kTypes},
-    {"players", "", T::Whole, 1, 7, 1, 3, MessageKey::LabelPlayers, "number of players",
-     P::Players, F::Single, 3, Field<&S::PlayerCount>()},
+    {"players", "", T::Whole, 1, 7, 1, 3, MessageKey::LabelPlayers, "number of players", P::Players,
+     F::Single, 3, Field<&S::PlayerCount>()},
     {"island", "", T::Flag, 0, 1, 1, 1, MessageKey::LabelIsland, "sea round the land (Insel)",
      P::Size, F::Single, 4, Field<&S::CheckInsel>()},
     {"extended", "", T::Flag, 0, 1, 1, 0, MessageKey::LabelExtended,
-     "the extended settings (Erweiterte Einstellungen); any of them implies it", P::Size,
-     F::Single, 5, Field<&S::CheckErwEinst>()},
+     "the extended settings (Erweiterte Einstellungen); any of them implies it", P::Size, F::Single,
+     5, Field<&S::CheckErwEinst>()},
     {"area_variant", "", T::Flag, 0, 1, 1, 0, MessageKey::LabelAreaVariant,
      "region sizes drawn per region (Flächen-variante)", P::Proportions, F::Single, 12,
      Field<&S::CheckFlaechenvariante>()},
-    {"shape", "", T::Choice, 0, 5, 1, 0, MessageKey::LabelShape, "base shape", P::Shape,
-     F::Single, 9, Field<&S::land_shape>(), kShapes, kOnlyExtended},
-    {"picture", "", T::Picture, 0, 0, 1, 0, MessageKey::LabelPicture,
-     "8-bit BMP of the map's size that the spezial shape builds the land from", P::Shape,
-     F::Single, 10, {}, {}, kOnlyExtended},
+    {"shape", "", T::Choice, 0, 5, 1, 0, MessageKey::LabelShape, "base shape", P::Shape, F::Single,
+     9, Field<&S::land_shape>(), kShapes, kOnlyExtended},
+    {"picture",
+     "",
+     T::Picture,
+     0,
+     0,
+     1,
+     0,
+     MessageKey::LabelPicture,
+     "8-bit BMP of the map's size that the spezial shape builds the land from",
+     P::Shape,
+     F::Single,
+     10,
+     {},
+     {},
+     kOnlyExtended},
     {"coast", "", T::Whole, 0, 10, 1, 5, MessageKey::SliderCoast, "coast roughness", P::Coast,
      F::Single, 11, Field<&S::CoastRoughness>()},
     SWD_CLASS_ROWS("amount", MessageKey::SliderAmount, "amount", Slider1, 28),
     SWD_CLASS_ROWS("size", MessageKey::SliderSize, "region size", Slider2, 37),
     SWD_CLASS_ROWS("decoration", MessageKey::SliderDecoration, "decoration", Slider3, 46),
-    {"resources", "coal", T::Whole, 0, 100, 1, 54, MessageKey::TreasureCoal, "coal %",
-     P::Resources, F::List, 14, Share<&ResourceShareSet::coal>(), {}, kOnlyExtended},
-    {"resources", "gold", T::Whole, 0, 100, 1, 15, MessageKey::TreasureGold, "gold %",
-     P::Resources, F::List, 15, Share<&ResourceShareSet::gold>(), {}, kOnlyExtended},
-    {"resources", "iron", T::Whole, 0, 100, 1, 26, MessageKey::TreasureIron, "iron %",
-     P::Resources, F::List, 16, Share<&ResourceShareSet::iron>(), {}, kOnlyExtended},
-    {"resources", "granite", T::Whole, 0, 100, 1, 5, MessageKey::TreasureGranite, "granite %",
-     P::Resources, F::List, 17, Share<&ResourceShareSet::granite>(), {}, kOnlyExtended},
+    {"resources",
+     "coal",
+     T::Whole,
+     0,
+     100,
+     1,
+     54,
+     MessageKey::TreasureCoal,
+     "coal %",
+     P::Resources,
+     F::List,
+     14,
+     Share<&ResourceShareSet::coal>(),
+     {},
+     kOnlyExtended},
+    {"resources",
+     "gold",
+     T::Whole,
+     0,
+     100,
+     1,
+     15,
+     MessageKey::TreasureGold,
+     "gold %",
+     P::Resources,
+     F::List,
+     15,
+     Share<&ResourceShareSet::gold>(),
+     {},
+     kOnlyExtended},
+    {"resources",
+     "iron",
+     T::Whole,
+     0,
+     100,
+     1,
+     26,
+     MessageKey::TreasureIron,
+     "iron %",
+     P::Resources,
+     F::List,
+     16,
+     Share<&ResourceShareSet::iron>(),
+     {},
+     kOnlyExtended},
+    {"resources",
+     "granite",
+     T::Whole,
+     0,
+     100,
+     1,
+     5,
+     MessageKey::TreasureGranite,
+     "granite %",
+     P::Resources,
+     F::List,
+     17,
+     Share<&ResourceShareSet::granite>(),
+     {},
+     kOnlyExtended},
     {"granite", "large_count", T::Whole, 0, 10, 1, 5, MessageKey::SliderLargeGraniteCount,
      "large fields: count", P::Granite, F::List, 18, Field<&S::SliderGrGranitAz>()},
     {"granite", "large_size", T::Whole, 0, 10, 1, 5, MessageKey::SliderLargeGraniteSize,
@@ -96,8 +163,8 @@ constexpr SettingRow kRows[] = {
      F::List, 23, Element<&S::SliderTiere, 2>()},
     {"animals", "hirsche", T::Whole, 0, 20, 1, 2, MessageKey::AnimalStags, "stags", P::Animals,
      F::List, 24, Element<&S::SliderTiere, 3>()},
-    {"animals", "rehe", T::Whole, 0, 20, 1, 2, MessageKey::AnimalDeer, "deer", P::Animals,
-     F::List, 25, Element<&S::SliderTiere, 4>()},
+    {"animals", "rehe", T::Whole, 0, 20, 1, 2, MessageKey::AnimalDeer, "deer", P::Animals, F::List,
+     25, Element<&S::SliderTiere, 4>()},
     {"animals", "enten", T::Whole, 0, 20, 1, 2, MessageKey::AnimalDucks, "ducks", P::Animals,
      F::List, 26, Element<&S::SliderTiere, 5>()},
     {"animals", "schafe", T::Whole, 0, 20, 1, 2, MessageKey::AnimalSheep, "sheep", P::Animals,

@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "model/setting_table.hpp"
 #include "analysis/map_analysis.hpp"
 #include "analysis/map_maker.hpp"
 #include "finish/harbour_places.hpp"
+#include "model/setting_table.hpp"
 #include "rules/seas.hpp"
 #include "rules/site_rating.hpp"
 #include "run/run.hpp"
@@ -200,8 +200,7 @@ SwdMap Generated(const char* shape_code, int players, std::uint32_t seed) {
   g->settings.PlayerCount = static_cast<std::uint8_t>(players);
   g->settings.CheckErwEinst = true;
   const std::string shape = shape_code;
-  g->settings.land_shape = static_cast<LandShape>(
-      *ParseSettingText(*FindSetting("shape"), shape));
+  g->settings.land_shape = static_cast<LandShape>(*ParseSettingText(*FindSetting("shape"), shape));
   PrepareGeneration(*g);
   g->rng.Seed(seed);
   EXPECT_EQ(RunGeneration(*g).status, RunOutcome::Status::Written);
