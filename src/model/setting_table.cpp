@@ -107,8 +107,8 @@ constexpr SettingRow kRows[] = {
     {"animals", "schafe", T::Whole, 0, 20, 1, 2, MessageKey::AnimalSheep, "sheep", P::Animals,
      F::List, 27, Element<&S::SliderTiere, 6>()},
     {"start_objects", "", T::Flag, 0, 1, 1, 1, MessageKey::LabelStartObjects,
-     "the start positions as objects too, as the game's editor writes them (engines such as "
-     "Return to the Roots start a game only with them)",
+     "the start positions as objects, as the game's editor writes them (Return to the Roots "
+     "starts a game only with them)",
      P::Save, F::Single, 8, Field<&S::start_objects>()},
     {"harbours", "", T::Flag, 0, 1, 1, 1, MessageKey::LabelHarbours,
      "harbour places where the sea parts the players", P::Players, F::Single, 7,
