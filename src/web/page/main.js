@@ -21,8 +21,8 @@ const resultLines = [
       fairness(r.fairness) + ' (1 = gleich gute Starts)'),
   (r) => r.harbourPlaces,
   (r) => r.cutOff,
-  (r, run) => 'Startwert: ' + r.seed + (run.state.bestOf > 1
-    ? ' (der fairste von ' + run.state.bestOf + ' ab ' + run.state.seed + ')' : ''),
+  (r, run) => 'Startwert: ' + r.seed + (run.searched
+    ? ' (der fairste von ' + run.searched.bestOf + ' ab ' + run.searched.seed + ')' : ''),
   (r) => 'Dauer: ' + decimal(r.milliseconds / 1000, 2) + ' s',
 ];
 

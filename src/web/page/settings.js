@@ -203,6 +203,7 @@
           if (first.type === 'flag' && given === '') given = '1';
           apply(session, s);
           if (session.readKey(key, given) || sharesProblem(key)) {
+            apply(session, s);
             let used = session.keyText(key);
             if (first.form === 'keyed') {
               const member = row(key + '.' + item.split(/[:=]/)[0]);
