@@ -180,6 +180,14 @@ test('a code that cannot be read is refused with the command line\'s words', asy
     } finally {
       rmSync(dir, { recursive: true, force: true });
     }
+    // A value beside a sound code that says otherwise is named; the code's settings are used.
+    const problems = [];
+    const used = S.fromQuery(`?seed=4&width=96&players=3&code=${good}`, problems);
+    assert.deepEqual(problems, [
+      '\u201Ewidth=96\u201C: der Kartencode sagt etwas anderes; verwendet: 64.',
+      '\u201Eseed=4\u201C: der Kartencode sagt etwas anderes; verwendet: 123.',
+    ]);
+    assert.deepEqual([used.seed, used.width, used.height], [123, 64, 48]);
     // A code with the picture shape asks for its picture, and refuses another.
     const state = Object.assign(S.defaults(), small, { extended: 1, shape: spezial });
     S.apply(session, state);
