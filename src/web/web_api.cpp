@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -60,32 +61,53 @@ std::string Quoted(std::string_view text) {
   return q + '"';
 }
 
+std::string Bool(bool b) {
+  return b ? "true" : "false";
+}
+
+// A JSON object of the fields, each a name and its value written as JSON.
+std::string Object(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+  std::string o;
+  for (const auto& [name, value] : fields)
+    o += (o.empty() ? "{" : ",") + Quoted(name) + ":" + value;
+  return o + "}";
+}
+
+template <typename T, typename Write>
+std::string Array(const T& items, Write write) {
+  std::string a;
+  for (const auto& item : items)
+    a += (a.empty() ? "" : ",") + write(item);
+  return "[" + a + "]";
+}
+
 std::string TableJson() {
-  std::string j = "{\"rows\":[";
-  bool first = true;
-  for (const SettingRow& row : swd::SettingRows()) {
-    j += first ? "{" : ",{";
-    first = false;
-    j += "\"key\":" + Quoted(row.key) + ",\"member\":" + Quoted(row.member);
-    j += ",\"type\":" + Quoted(kTypeNames[static_cast<int>(row.type)]);
-    j += ",\"lo\":" + std::to_string(row.lo) + ",\"hi\":" + std::to_string(row.hi);
-    j += ",\"step\":" + std::to_string(row.step) + ",\"initial\":" + std::to_string(row.initial);
-    j += ",\"label\":" + Quoted(swd::GermanText(row.label));
-    j += ",\"page\":" + Quoted(kPageNames[static_cast<int>(row.page)]);
-    j += std::string(",\"extended_page\":") + (swd::OnExtendedPage(row.page) ? "true" : "false");
-    j += ",\"form\":" + Quoted(kFormNames[static_cast<int>(row.form)]);
-    j += ",\"option\":" + Quoted(swd::OptionName(row));
-    j += std::string(",\"only_extended\":") + (row.only_extended ? "true" : "false");
-    j += ",\"choices\":[";
-    for (std::size_t i = 0; i < row.choices.size(); ++i) {
-      j += (i == 0 ? "{\"key\":" : ",{\"key\":") + Quoted(row.choices[i].key) +
-           ",\"label\":" + Quoted(swd::GermanText(row.choices[i].label)) + "}";
-    }
-    j += "]}";
-  }
-  j += "],\"picture_shape\":" + std::to_string(static_cast<int>(swd::LandShape::Picture));
-  j += ",\"most_candidates\":" + std::to_string(swd::kMostCandidates) + "}";
-  return j;
+  const auto choice = [](const swd::SettingChoice& c) {
+    return Object({{"key", Quoted(c.key)}, {"label", Quoted(swd::GermanText(c.label))}});
+  };
+  const auto row = [&](const SettingRow& r) {
+    return Object({
+        {"key", Quoted(r.key)},
+        {"member", Quoted(r.member)},
+        {"type", Quoted(kTypeNames[static_cast<int>(r.type)])},
+        {"lo", std::to_string(r.lo)},
+        {"hi", std::to_string(r.hi)},
+        {"step", std::to_string(r.step)},
+        {"initial", std::to_string(r.initial)},
+        {"label", Quoted(swd::GermanText(r.label))},
+        {"page", Quoted(kPageNames[static_cast<int>(r.page)])},
+        {"extended_page", Bool(swd::OnExtendedPage(r.page))},
+        {"form", Quoted(kFormNames[static_cast<int>(r.form)])},
+        {"option", Quoted(swd::OptionName(r))},
+        {"only_extended", Bool(r.only_extended)},
+        {"choices", Array(r.choices, choice)},
+    });
+  };
+  return Object({
+      {"rows", Array(swd::SettingRows(), row)},
+      {"picture_shape", std::to_string(static_cast<int>(swd::LandShape::Picture))},
+      {"most_candidates", std::to_string(swd::kMostCandidates)},
+  });
 }
 
 // The row of a key and member whose value can be set; none for the picture.
