@@ -2,11 +2,12 @@
 // downloaded under a chosen title and name and compared with the command line's, its
 // fairness and harbour places with `swdgen analyze`'s and its picture with `swdgen
 // render`'s; the save checks; the address that remakes the map; the map file's marks and
-// fair starts; stopping a run; a result that goes with its settings; links with wrong
-// values; names of the controls; the layout in a phone's and a laptop's window; the
+// fair starts; stopping a run (a search of best of N too); a result that goes with its
+// settings; links with wrong values; map codes read, refused and shown, best of N against
+// the command line's; names of the controls; the layout in a phone's and a laptop's window; the
 // module warmed before the first run; the README linked. Leaves screenshots of the
 // finished page (SWDGEN_SCREENSHOT, else page.png in the web build folder, and beside it
-// page-390.png and page-1366.png).
+// page-390.png, page-1366.png and page-code.png).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
@@ -219,6 +220,15 @@ test('a run stops at once, and the next one runs', async () => {
     assert.ok(end.lines.includes('Startwert: 7'));
     // "Start !", disabled during the run, has the keyboard again after it.
     assert.equal(await page.evaluate(() => document.activeElement.id), 'start');
+
+    // Best of N: the status line names the candidate that runs, and Escape stops the search.
+    await typeInto(page, '#best-of', '20');
+    await page.click('#start');
+    await page.waitForFunction(() => /^Kandidat \d+ von 20: /.test(
+      document.getElementById('status').textContent));
+    await page.keyboard.press('Escape');
+    assert.equal(await text(page, '#status'), 'Generierung abgebrochen');
+    assert.equal(await visible(page, '#result'), false);
     assert.deepEqual(site.errors, []);
   } finally {
     await site.close();
