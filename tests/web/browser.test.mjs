@@ -97,7 +97,11 @@ test('the page makes, names and downloads the command line\'s map', async () => 
     const code = made.stdout.match(/^code (\S+)$/m)[1];
     // The map code is the command line's, shown to be copied.
     assert.equal(await page.$eval('#code', (e) => e.value), code);
-    assert.equal(await drawn(page, '#code-copy'), true);
+    await page.click('#code-copy');
+    assert.equal(await text(page, '#code-copied'), 'Kopiert.');
+    assert.equal(await page.evaluate(() => String(getSelection()) ||
+      document.activeElement.value.slice(document.activeElement.selectionStart,
+        document.activeElement.selectionEnd)), code);
     const proposed = await page.$eval('#name', (e) => e.value);
     assert.deepEqual(readdirSync(cli).sort(), [proposed + '.bmp', proposed + '.swd']);
     assert.equal(await page.$eval('#title', (e) => e.value), 'Phantasia-Zufall');
