@@ -56,9 +56,7 @@ std::optional<SaveTarget> WebHost::AskSaveTarget(const SaveTarget& proposal,
   // come from a refused answer of ours.
   if (!problem.empty()) return std::nullopt;
   proposed_name_ = proposal.name;
-  SaveTarget target = proposal;
-  target.start_objects = start_objects_;
-  return target;
+  return proposal;
 }
 
 Message WebHost::WriteFiles(const std::vector<FileContent>& files) {

@@ -27,8 +27,6 @@ class WebHost : public Host {
  public:
   // The generator whose preview the page is shown; none between runs.
   void Attach(const Generator* g) { generator_ = g; }
-  // Whether the save marks the start positions with objects.
-  void SetStartObjects(bool on) { start_objects_ = on; }
 
   void SetStatus(const Message& text) override;
   void ShowProgress(bool visible) override;
@@ -54,7 +52,6 @@ class WebHost : public Host {
   bool progress_visible_ = false;
   int progress_ = 0;
   int sent_progress_ = -1;
-  bool start_objects_ = false;
   std::string proposed_name_;
   std::vector<FileContent> files_;
 };

@@ -55,17 +55,20 @@ const host = {
 // worker starts, do all that before the user asks for a map (one run leaves the first of
 // the user's still half as slow again as the next); their results are thrown away. The
 // page hears the size of the map made and of the memory the module has then.
-const kWarmUpRuns = [{ fairStarts: true, players: 7 }, {}];
+const kWarmUpRuns = [{ fair_starts: 1, players: 'most' }, {}];
 
 function warmUp(module) {
-  const largest = SwdgenSettings.SIZES[SwdgenSettings.SIZES.length - 1];
+  const first = new SwdgenSession(module);
+  const S = SwdgenSettings.create(first);
+  first.destroy();
+  const largest = { width: S.row('width').hi, height: S.row('height').hi };
   let mapBytes = 0;
   kWarmUpRuns.forEach((changes, seed) => {
-    const state = Object.assign(SwdgenSettings.defaults(), changes,
-      { seed, width: largest, height: largest });
+    const state = Object.assign(S.defaults(), changes, { seed }, largest);
+    if (state.players === 'most') state.players = S.row('players').hi;
     const session = new SwdgenSession(module);
     try {
-      SwdgenSettings.apply(session, state);
+      S.apply(session, state);
       if (!session.run(state.seed)) {
         for (const extra of resultExtras) extra.compute(session);
         mapBytes = session.result().map.length;
@@ -75,22 +78,23 @@ function warmUp(module) {
     }
   });
   reporting = true;
-  postMessage({ kind: 'ready', prepared: { width: largest, height: largest, mapBytes },
-    memory: module.HEAPU8.length });
-  return module;
+  postMessage({ kind: 'ready', prepared: { ...largest, mapBytes }, memory: module.HEAPU8.length });
+  return { module, S };
 }
 
 const moduleReady = createSwdgen({ swdgenHost: host }).then(warmUp);
 
 onmessage = async (event) => {
   const { state, picture } = event.data;
-  const module = await moduleReady;
+  const { module, S } = await moduleReady;
   const session = new SwdgenSession(module);
   try {
-    SwdgenSettings.apply(session, state);
+    S.apply(session, state);
     if (picture) session.setPicture(picture.name, picture.bytes);
     const started = performance.now();
-    const problem = session.check() || session.run(state.seed);
+    // "Beste aus N": the fairest of N seeds from the seed on, as `--best-of N` chooses it.
+    const problem = session.check() ||
+      (state.bestOf > 1 ? session.runBestOf(state.seed, state.bestOf) : session.run(state.seed));
     if (problem) {
       postMessage({ kind: 'refused', problem });
       return;
