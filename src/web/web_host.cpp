@@ -35,7 +35,7 @@ void WebHost::Yield() {
 void WebHost::SendPreview() {
   if (generator_ == nullptr) return;
   const PreviewImage& p = generator_->preview;
-  swdgen_host_preview(p.Pixels().data(), p.Width(), p.Height());
+  swdgen_host_preview(p.Pixels().data(), p.Width(), p.Height(), PreviewImage::kBorder);
   preview_changed_ = false;
 }
 

@@ -15,7 +15,9 @@ void swdgen_host_hint(const char* text);
 // The progress bar at `value` 0..100, or hidden for -1.
 void swdgen_host_progress(int value);
 // The preview picture, width x height RGB pixels, rows top to bottom.
-void swdgen_host_preview(const std::uint8_t* rgb, int width, int height);
+// The preview's pixels, `width` x `height`, of which the page shows the map alone, the
+// `border` of background to the right and below left out.
+void swdgen_host_preview(const std::uint8_t* rgb, int width, int height, int border);
 }
 
 namespace swd::web {

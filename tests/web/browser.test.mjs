@@ -523,6 +523,8 @@ test('the page fits a phone and a laptop, and shows the result after a run', asy
     assert.deepEqual(await zoom(laptop), [2, 2]);
     assert.ok((await runToEnd(laptop)).finished);
     assert.deepEqual(await zoom(laptop), [2, 2]);
+    // The map alone, without the bitmap's border of background below and to the right.
+    assert.deepEqual(await laptop.$eval('#preview', (c) => [c.width, c.height]), [256, 256]);
     for (const selector of ['#preview', '#result-lines', '#downloads']) {
       assert.equal(await inView(laptop, selector), true, selector);
     }

@@ -395,9 +395,9 @@ function clearResult() {
 
 function resetPreview(width, height, always) {
   const canvas = $('preview');
-  if (!always && canvas.width === width + 4 && canvas.height === height + 4) return;
-  canvas.width = width + 4;
-  canvas.height = height + 4;
+  if (!always && canvas.width === width && canvas.height === height) return;
+  canvas.width = width;
+  canvas.height = height;
   const ctx = canvas.getContext('2d');
   ctx.fillStyle = 'rgb(' + kPreviewBackground.join(',') + ')';
   ctx.fillRect(0, 0, canvas.width, canvas.height);

@@ -5,13 +5,16 @@
 if (typeof SwdgenSession === 'undefined') importScripts('swdgen.js', 'settings.js', 'session.js');
 
 // RGB pixels as the RGBA a canvas takes.
-function rgba(rgb, width, height) {
-  const out = new Uint8ClampedArray(width * height * 4);
-  for (let i = 0, j = 0; i < rgb.length; i += 3, j += 4) {
-    out[j] = rgb[i];
-    out[j + 1] = rgb[i + 1];
-    out[j + 2] = rgb[i + 2];
-    out[j + 3] = 255;
+// The map's part of the preview, `shown` pixels of each row of `width`, as RGBA.
+function rgba(rgb, width, shownWidth, shownHeight) {
+  const out = new Uint8ClampedArray(shownWidth * shownHeight * 4);
+  for (let y = 0, j = 0; y < shownHeight; ++y) {
+    for (let i = y * width * 3, end = i + shownWidth * 3; i < end; i += 3, j += 4) {
+      out[j] = rgb[i];
+      out[j + 1] = rgb[i + 1];
+      out[j + 2] = rgb[i + 2];
+      out[j + 3] = 255;
+    }
   }
   return out;
 }
@@ -30,7 +33,7 @@ const resultExtras = [
     name: 'render',
     compute: (session) => {
       const r = session.render();
-      return r && { width: r.width, height: r.height, rgba: rgba(r.rgb, r.width, r.height) };
+      return r && { width: r.width, height: r.height, rgba: rgba(r.rgb, r.width, r.width, r.height) };
     },
   },
 ];
@@ -41,10 +44,12 @@ const host = {
   status: (text) => reporting && postMessage({ kind: 'status', text }),
   hint: (text) => reporting && postMessage({ kind: 'hint', text }),
   progress: (value) => reporting && postMessage({ kind: 'progress', value }),
-  preview: (rgb, width, height) => {
+  // The page shows the map alone, without the bitmap's border of background.
+  preview: (rgb, width, height, border) => {
     if (!reporting) return;
-    const pixels = rgba(rgb, width, height);
-    postMessage({ kind: 'preview', width, height, rgba: pixels }, [pixels.buffer]);
+    const shown = { width: width - border, height: height - border };
+    const pixels = rgba(rgb, width, shown.width, shown.height);
+    postMessage({ kind: 'preview', ...shown, rgba: pixels }, [pixels.buffer]);
   },
 };
 
