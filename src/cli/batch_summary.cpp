@@ -118,8 +118,8 @@ std::string BatchSummaryJson(const BatchReport& report) {
   out << "\n  },\n  \"maps\": [";
   for (std::size_t i = 0; i < report.maps.size(); ++i) {
     const BatchMap& m = report.maps[i];
-    out << (i == 0 ? "\n" : ",\n") << "    {\"seed\": " << m.seed << ", \"code\": " << JsonString(m.code)
-        << ", \"players_placed\": " << m.players_placed
+    out << (i == 0 ? "\n" : ",\n") << "    {\"seed\": " << m.seed
+        << ", \"code\": " << JsonString(m.code) << ", \"players_placed\": " << m.players_placed
         << ", \"players_requested\": " << m.players_requested
         << ",\n     \"files\": {\"map\": " << JsonString(FileName(m.map))
         << ", \"bitmap\": " << JsonString(FileName(m.bitmap))
@@ -156,10 +156,13 @@ std::string BatchSummaryCsv(const BatchReport& report) {
   };
   line(header);
   for (const BatchMap& m : report.maps) {
-    std::vector<std::string> cells = {
-        std::to_string(m.seed),           CsvCell(FileName(m.map)),
-        CsvCell(FileName(m.bitmap)),      m.picture ? CsvCell(FileName(*m.picture)) : "",
-        std::to_string(m.players_placed), std::to_string(m.players_requested), m.code};
+    std::vector<std::string> cells = {std::to_string(m.seed),
+                                      CsvCell(FileName(m.map)),
+                                      CsvCell(FileName(m.bitmap)),
+                                      m.picture ? CsvCell(FileName(*m.picture)) : "",
+                                      std::to_string(m.players_placed),
+                                      std::to_string(m.players_requested),
+                                      m.code};
     if (report.request.analyze) {
       cells.push_back(m.fairness ? FormatNumber(m.fairness->index, 4) : "");
       for (const FigureRow& f : kFigures)

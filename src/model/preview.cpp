@@ -3,8 +3,8 @@
 namespace swd {
 
 void PreviewImage::Reset(int map_width, int map_height) {
-  width_ = map_width + 4;
-  height_ = map_height + 4;
+  width_ = map_width + kBorder;
+  height_ = map_height + kBorder;
   pixels_.assign(static_cast<std::size_t>(width_) * height_ * 3, 0);
   for (std::size_t i = 0; i < pixels_.size(); i += 3) {
     pixels_[i] = kBackground.r;

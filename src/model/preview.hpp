@@ -8,10 +8,12 @@
 namespace swd {
 
 // The preview picture: one pixel per vertex, (MapWidth + 4) x (MapHeight + 4), so that a
-// border of background stays to the right and below. RGB, rows top to bottom.
+// border of background stays to the right and below. RGB, rows top to bottom. The bitmap
+// beside the map keeps the border; the windows that show the preview show the map alone.
 class PreviewImage {
  public:
   static constexpr Rgb kBackground{192, 192, 192};
+  static constexpr int kBorder = 4;
 
   void Reset(int map_width, int map_height);
   void Set(int x, int y, Rgb colour) {

@@ -47,6 +47,7 @@ constexpr bool kOnlyExtended = true;
       SWD_CLASS_ROW(key, label, english, array, 7, place + 7), \
       SWD_CLASS_ROW(key, label, english, array, 9, place + 8)
 
+// clang-format off
 // key, member, type, lo, hi, step, default, label, English, page, form, code place, field
 constexpr SettingRow kRows[] = {
     {"width", "", T::Whole, 32, 256, 16, 128, MessageKey::LabelWidth, "map width", P::Size,
@@ -67,86 +68,22 @@ constexpr SettingRow kRows[] = {
      Field<&S::CheckFlaechenvariante>()},
     {"shape", "", T::Choice, 0, 5, 1, 0, MessageKey::LabelShape, "base shape", P::Shape, F::Single,
      9, Field<&S::land_shape>(), kShapes, kOnlyExtended},
-    {"picture",
-     "",
-     T::Picture,
-     0,
-     0,
-     1,
-     0,
-     MessageKey::LabelPicture,
-     "8-bit BMP of the map's size that the spezial shape builds the land from",
-     P::Shape,
-     F::Single,
-     10,
-     {},
-     {},
-     kOnlyExtended},
+    {"picture", "", T::Picture, 0, 0, 1, 0, MessageKey::LabelPicture,
+     "8-bit BMP of the map's size that the spezial shape builds the land from", P::Shape,
+     F::Single, 10, {}, {}, kOnlyExtended},
     {"coast", "", T::Whole, 0, 10, 1, 5, MessageKey::SliderCoast, "coast roughness", P::Coast,
      F::Single, 11, Field<&S::CoastRoughness>()},
     SWD_CLASS_ROWS("amount", MessageKey::SliderAmount, "amount", Slider1, 28),
     SWD_CLASS_ROWS("size", MessageKey::SliderSize, "region size", Slider2, 37),
     SWD_CLASS_ROWS("decoration", MessageKey::SliderDecoration, "decoration", Slider3, 46),
-    {"resources",
-     "coal",
-     T::Whole,
-     0,
-     100,
-     1,
-     54,
-     MessageKey::TreasureCoal,
-     "coal %",
-     P::Resources,
-     F::List,
-     14,
-     Share<&ResourceShareSet::coal>(),
-     {},
-     kOnlyExtended},
-    {"resources",
-     "gold",
-     T::Whole,
-     0,
-     100,
-     1,
-     15,
-     MessageKey::TreasureGold,
-     "gold %",
-     P::Resources,
-     F::List,
-     15,
-     Share<&ResourceShareSet::gold>(),
-     {},
-     kOnlyExtended},
-    {"resources",
-     "iron",
-     T::Whole,
-     0,
-     100,
-     1,
-     26,
-     MessageKey::TreasureIron,
-     "iron %",
-     P::Resources,
-     F::List,
-     16,
-     Share<&ResourceShareSet::iron>(),
-     {},
-     kOnlyExtended},
-    {"resources",
-     "granite",
-     T::Whole,
-     0,
-     100,
-     1,
-     5,
-     MessageKey::TreasureGranite,
-     "granite %",
-     P::Resources,
-     F::List,
-     17,
-     Share<&ResourceShareSet::granite>(),
-     {},
-     kOnlyExtended},
+    {"resources", "coal", T::Whole, 0, 100, 1, 54, MessageKey::TreasureCoal, "coal %",
+     P::Resources, F::List, 14, Share<&ResourceShareSet::coal>(), {}, kOnlyExtended},
+    {"resources", "gold", T::Whole, 0, 100, 1, 15, MessageKey::TreasureGold, "gold %",
+     P::Resources, F::List, 15, Share<&ResourceShareSet::gold>(), {}, kOnlyExtended},
+    {"resources", "iron", T::Whole, 0, 100, 1, 26, MessageKey::TreasureIron, "iron %",
+     P::Resources, F::List, 16, Share<&ResourceShareSet::iron>(), {}, kOnlyExtended},
+    {"resources", "granite", T::Whole, 0, 100, 1, 5, MessageKey::TreasureGranite, "granite %",
+     P::Resources, F::List, 17, Share<&ResourceShareSet::granite>(), {}, kOnlyExtended},
     {"granite", "large_count", T::Whole, 0, 10, 1, 5, MessageKey::SliderLargeGraniteCount,
      "large fields: count", P::Granite, F::List, 18, Field<&S::SliderGrGranitAz>()},
     {"granite", "large_size", T::Whole, 0, 10, 1, 5, MessageKey::SliderLargeGraniteSize,
@@ -170,8 +107,8 @@ constexpr SettingRow kRows[] = {
     {"animals", "schafe", T::Whole, 0, 20, 1, 2, MessageKey::AnimalSheep, "sheep", P::Animals,
      F::List, 27, Element<&S::SliderTiere, 6>()},
     {"start_objects", "", T::Flag, 0, 1, 1, 1, MessageKey::LabelStartObjects,
-     "the start positions as objects too, as the game's editor writes them (engines such as "
-     "Return to the Roots start a game only with them)",
+     "the start positions as objects, as the game's editor writes them (Return to the Roots "
+     "starts a game only with them)",
      P::Save, F::Single, 8, Field<&S::start_objects>()},
     {"harbours", "", T::Flag, 0, 1, 1, 1, MessageKey::LabelHarbours,
      "harbour places where the sea parts the players", P::Players, F::Single, 7,
@@ -181,6 +118,7 @@ constexpr SettingRow kRows[] = {
      "added where a start lacks them",
      P::Players, F::Single, 6, Field<&S::fair_starts>()},
 };
+// clang-format on
 
 #undef SWD_CLASS_ROWS
 #undef SWD_CLASS_ROW
@@ -316,8 +254,9 @@ Message AcceptedText(const SettingRow& row) {
     case SettingType::Whole:
       break;
   }
-  if (row.step == 1)
+  if (row.step == 1) {
     return Message::Verbatim(std::to_string(row.lo) + ".." + std::to_string(row.hi));
+  }
   return {MessageKey::AcceptsRangeSteps,
           {Message::Number(row.lo), Message::Number(row.hi), Message::Number(row.step)}};
 }
@@ -340,7 +279,7 @@ std::string KeyText(std::string_view key, const GeneratorSettings& s,
 }
 
 Message ReadKeyText(std::string_view key, std::string_view text, GeneratorSettings& s,
-                    std::span<const SettingRow> rows) {
+                        std::span<const SettingRow> rows) {
   const std::span<const SettingRow> members = RowsOfKey(key, rows);
   if (members.empty()) return Message::Verbatim("no such setting");
   const SettingRow& first = members.front();

@@ -20,7 +20,14 @@ struct ResourceShareSet {
 
 // The six base shapes a map maker chooses from, as the base-shape page shows them; the run
 // derives what its steps read from this (run/run.cpp).
-enum class LandShape : std::uint8_t { Island, IslandSymmetric, Spiral, Ring, SpiralWithRing, Picture };
+enum class LandShape : std::uint8_t {
+  Island,
+  IslandSymmetric,
+  Spiral,
+  Ring,
+  SpiralWithRing,
+  Picture
+};
 
 // What the wizard pages and dialogs leave for a run, under the names the steps read. Slider
 // arrays are indexed by terrain class (the proportions page has rows 0..7 and 9) or by
@@ -41,7 +48,7 @@ struct GeneratorSettings {
   std::array<int, 11> Slider1{};  // "Anzahl"
   std::array<int, 11> Slider2{};  // "Größe"
   std::array<int, 11> Slider3{};  // "Verzierungen"
-  int CoastRoughness = 0;  // the coast dialog
+  int CoastRoughness = 0;         // the coast dialog
   std::string PicturePath;
   ResourceShareSet ResourceShares;
   int SliderGrGranitAz = 0;

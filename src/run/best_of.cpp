@@ -81,8 +81,8 @@ BestOfOutcome RunBestOf(Generator& g, std::uint32_t first_seed, int count) {
       EndGeneration(g);
       return result;
     }
-    CandidateReport report{i + 1, count, seed, run.players_placed, run.players_requested,
-                           FairnessOf(host.map())};
+    CandidateReport report{
+        i + 1, count, seed, run.players_placed, run.players_requested, FairnessOf(host.map())};
     real.CandidateFinished(report);
     result.candidates.push_back(report);
     if (!best || BetterCandidate(report, *best)) best = report;

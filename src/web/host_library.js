@@ -11,9 +11,10 @@ mergeInto(LibraryManager.library, {
   swdgen_host_progress: function (value) {
     if (Module['swdgenHost']) Module['swdgenHost'].progress(value);
   },
-  swdgen_host_preview: function (rgb, width, height) {
+  swdgen_host_preview: function (rgb, width, height, border) {
     if (Module['swdgenHost']) {
-      Module['swdgenHost'].preview(HEAPU8.subarray(rgb, rgb + width * height * 3), width, height);
+      Module['swdgenHost'].preview(HEAPU8.subarray(rgb, rgb + width * height * 3), width, height,
+        border);
     }
   },
 });

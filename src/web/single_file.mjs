@@ -83,6 +83,9 @@ export function singleFile(site) {
       body.push(scriptElement('worker-start', workerStart(workerFiles)));
     }
   }
+  // The README lies beside the page on a web host, not beside the one file: its link goes
+  // (main.js links the hint's words to it only where the page is not one file).
+  html = html.replace(/[ \t]*<a href="readme\.html"[^>]*>[^<]*<\/a>\n?/g, '');
   // Whatever in the page or its style still names a file would not be there beside the
   // one file.
   const left = html.match(/\s(?:src|href)="(?!data:|#)[^"]*"|url\((?!["']?data:)[^)]*\)/);

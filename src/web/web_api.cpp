@@ -2,124 +2,127 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 #include <utility>
-#include <variant>
 
 #include "analysis/map_analysis.hpp"
 #include "mapfile/cp437.hpp"
 #include "mapfile/save_names.hpp"
 #include "mapfile/swd_map.hpp"
+#include "model/map_code.hpp"
+#include "model/setting_table.hpp"
 #include "model/settings_check.hpp"
 #include "model/share_rebalance.hpp"
 #include "model/terrain.hpp"
 #include "render/map_picture.hpp"
+#include "run/best_of.hpp"
 #include "run/run.hpp"
 #include "shape/picture_reader.hpp"
 #include "web/web_host.hpp"
 
 struct SwdgenSession {
   swd::GeneratorSettings settings;
-  // "Startpositionen als Objekte eintragen", which the run's save takes; on, as the command
-  // line writes them unless told --no-start-objects.
-  bool start_objects = true;
   swd::web::WebHost host;
   swd::RunOutcome outcome;
+  std::uint32_t run_seed = 0;                // of the last run's map
+  std::optional<swd::MapCode> code;          // the code read last
   std::optional<swd::MapAnalysis> analysis;  // of the last run's map, once made
   swd::RgbImage render;                      // of the last run's map, once drawn
+  std::string table;                         // the table as JSON, once made
   std::string text;                          // the string last handed out
 };
 
 namespace {
 
 using swd::GeneratorSettings;
+using swd::SettingRow;
+using swd::SettingType;
 
 // Where an uploaded picture is kept in the module's own file system: the working folder,
 // so that the picture reader's messages name the file as the user knows it.
 constexpr const char* kPictureFolder = "/Bilder";
 
-using FieldRef = std::variant<std::int16_t*, std::uint8_t*, bool*, int*, float*>;
+// The names the JSON gives the table's enums, in their order.
+constexpr const char* kTypeNames[] = {"whole", "flag", "choice", "picture"};
+constexpr const char* kFormNames[] = {"single", "list", "keyed"};
+constexpr const char* kPageNames[] = {"size",        "players",   "shape",   "coast",
+                                      "proportions", "resources", "granite", "tree_groups",
+                                      "animals",     "save"};
 
-// A setting the page can set: its name, the indices it has, and where it lives.
-struct NamedSetting {
-  std::string_view name;
-  int first = 0, last = 0;
-  FieldRef (*at)(SwdgenSession& s, int index);
-};
-
-constexpr NamedSetting kSettings[] = {
-    {"width", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.MapWidth; }},
-    {"height", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.MapHeight; }},
-    {"type", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.LandscapeType; }},
-    {"players", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.PlayerCount; }},
-    {"island", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.CheckInsel; }},
-    {"extended", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.CheckErwEinst; }},
-    {"area-variant", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.CheckFlaechenvariante; }},
-    {"coast", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.CoastRoughness; }},
-    {"shape-code", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ShapeCode; }},
-    {"shaped-base", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ShapedBase; }},
-    {"symmetric-base", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SymmetricBase; }},
-    {"amount", 0, 9, [](SwdgenSession& s, int i) -> FieldRef { return &s.settings.Slider1[i]; }},
-    {"size", 0, 9, [](SwdgenSession& s, int i) -> FieldRef { return &s.settings.Slider2[i]; }},
-    {"decoration", 0, 9,
-     [](SwdgenSession& s, int i) -> FieldRef { return &s.settings.Slider3[i]; }},
-    {"coal", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ResourceShares.coal; }},
-    {"gold", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ResourceShares.gold; }},
-    {"iron", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ResourceShares.iron; }},
-    {"granite", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.ResourceShares.granite; }},
-    {"granite-large-count", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderGrGranitAz; }},
-    {"granite-large-size", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderGrGranitAus; }},
-    {"granite-small-count", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderKlGranitAz; }},
-    {"granite-small-fill", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderKlGranitAus; }},
-    {"tree-groups", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.SliderBaumgruppen; }},
-    {"animals", 1, 6,
-     [](SwdgenSession& s, int i) -> FieldRef { return &s.settings.SliderTiere[i]; }},
-    {"start-objects", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.start_objects; }},
-    {"harbours", 0, 0, [](SwdgenSession& s, int) -> FieldRef { return &s.settings.harbours; }},
-    {"fair-starts", 0, 0,
-     [](SwdgenSession& s, int) -> FieldRef { return &s.settings.fair_starts; }},
-};
-
-std::optional<FieldRef> Find(SwdgenSession& s, const char* name, int index) {
-  for (const NamedSetting& n : kSettings) {
-    if (n.name == name && index >= n.first && index <= n.last) return n.at(s, index);
+// A JSON string: the table's texts are UTF-8 without control characters.
+std::string Quoted(std::string_view text) {
+  std::string q = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') q += '\\';
+    q += c;
   }
-  return std::nullopt;
+  return q + '"';
 }
 
-// Stores the value where the field can hold it exactly.
-bool Store(FieldRef field, int value) {
-  return std::visit(
-      [value](auto* f) {
-        using T = std::remove_pointer_t<decltype(f)>;
-        if constexpr (std::is_same_v<T, bool>) {
-          if (value != 0 && value != 1) return false;
-          *f = value == 1;
-        } else if constexpr (std::is_floating_point_v<T>) {
-          *f = static_cast<T>(value);
-        } else {
-          if (!std::in_range<T>(value)) return false;
-          *f = static_cast<T>(value);
-        }
-        return true;
-      },
-      field);
+std::string Bool(bool b) {
+  return b ? "true" : "false";
 }
 
-int Load(FieldRef field) {
-  return std::visit([](auto* f) { return static_cast<int>(*f); }, field);
+// A JSON object of the fields, each a name and its value written as JSON.
+std::string Object(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+  std::string o;
+  for (const auto& [name, value] : fields)
+    o += (o.empty() ? "{" : ",") + Quoted(name) + ":" + value;
+  return o + "}";
+}
+
+template <typename T, typename Write>
+std::string Array(const T& items, Write write) {
+  std::string a;
+  for (const auto& item : items)
+    a += (a.empty() ? "" : ",") + write(item);
+  return "[" + a + "]";
+}
+
+std::string TableJson() {
+  const auto choice = [](const swd::SettingChoice& c) {
+    return Object({{"key", Quoted(c.key)}, {"label", Quoted(swd::GermanText(c.label))}});
+  };
+  const auto row = [&](const SettingRow& r) {
+    return Object({
+        {"key", Quoted(r.key)},
+        {"member", Quoted(r.member)},
+        {"type", Quoted(kTypeNames[static_cast<int>(r.type)])},
+        {"lo", std::to_string(r.lo)},
+        {"hi", std::to_string(r.hi)},
+        {"step", std::to_string(r.step)},
+        {"initial", std::to_string(r.initial)},
+        {"label", Quoted(swd::GermanText(r.label))},
+        {"page", Quoted(kPageNames[static_cast<int>(r.page)])},
+        {"extended_page", Bool(swd::OnExtendedPage(r.page))},
+        {"form", Quoted(kFormNames[static_cast<int>(r.form)])},
+        {"option", Quoted(swd::OptionName(r))},
+        {"only_extended", Bool(r.only_extended)},
+        {"choices", Array(r.choices, choice)},
+    });
+  };
+  return Object({
+      {"rows", Array(swd::SettingRows(), row)},
+      {"picture_shape", std::to_string(static_cast<int>(swd::LandShape::Picture))},
+      {"most_candidates", std::to_string(swd::kMostCandidates)},
+  });
+}
+
+// The row of a key and member whose value can be set; none for the picture.
+const SettingRow* SettableRow(const char* key, const char* member) {
+  const SettingRow* row = swd::FindSetting(key, member);
+  return row != nullptr && row->type != SettingType::Picture ? row : nullptr;
+}
+
+// The pixels of the picture chosen for "Spezial", read for the map's size; none when no
+// usable picture is chosen.
+std::optional<std::vector<std::uint8_t>> PicturePixels(const GeneratorSettings& g) {
+  if (g.PicturePath.empty()) return std::nullopt;
+  swd::PictureRead read = swd::LoadPictureFile(g.PicturePath, g.MapWidth, g.MapHeight);
+  if (!read.problem.empty()) return std::nullopt;
+  return std::move(read.pixels);
 }
 
 const char* Hand(SwdgenSession* s, std::string text) {
@@ -165,14 +168,70 @@ void swdgen_destroy(SwdgenSession* s) {
   delete s;
 }
 
-int swdgen_set(SwdgenSession* s, const char* name, int index, int value) {
-  const auto field = Find(*s, name, index);
-  return field && Store(*field, value) ? 1 : 0;
+const char* swdgen_table(SwdgenSession* s) {
+  if (s->table.empty()) s->table = TableJson();
+  return s->table.c_str();
 }
 
-int swdgen_get(SwdgenSession* s, const char* name, int index) {
-  const auto field = Find(*s, name, index);
-  return field ? Load(*field) : 0;
+int swdgen_set(SwdgenSession* s, const char* key, const char* member, int value) {
+  const SettingRow* row = SettableRow(key, member);
+  if (row == nullptr || swd::ValueIndex(*row, value) < 0) return 0;
+  swd::SetValue(*row, s->settings, value);
+  return 1;
+}
+
+int swdgen_get(SwdgenSession* s, const char* key, const char* member) {
+  const SettingRow* row = SettableRow(key, member);
+  return row != nullptr ? swd::ValueOf(*row, s->settings) : 0;
+}
+
+const char* swdgen_key_text(SwdgenSession* s, const char* key) {
+  return Hand(s, swd::KeyText(key, s->settings));
+}
+
+const char* swdgen_read_key(SwdgenSession* s, const char* key, const char* text) {
+  // A keyed text sets its members one by one: a wrong one leaves the settings as they were.
+  GeneratorSettings read = s->settings;
+  std::string problem = swd::ReadKeyText(key, text, read);
+  if (problem.empty()) s->settings = read;
+  return Hand(s, std::move(problem));
+}
+
+const char* swdgen_code(SwdgenSession* s, std::uint32_t seed) {
+  const GeneratorSettings e = swd::EffectiveSettings(s->settings);
+  std::optional<std::uint32_t> hash;
+  if (e.land_shape == swd::LandShape::Picture) {
+    const auto pixels = PicturePixels(e);
+    if (!pixels) return "";
+    hash = swd::PictureHash(*pixels);
+  }
+  return Hand(s, swd::EncodeMapCode(e, seed, hash));
+}
+
+const char* swdgen_read_code(SwdgenSession* s, const char* text) {
+  swd::MapCodeRead read = swd::DecodeMapCode(text);
+  if (!read.code) return Hand(s, read.problem.German());
+  s->code = std::move(read.code);
+  const std::string picture = s->settings.PicturePath;
+  s->settings = s->code->settings;
+  s->settings.PicturePath = picture;
+  return "";
+}
+
+std::uint32_t swdgen_code_seed(SwdgenSession* s) {
+  return s->code ? s->code->seed : 0;
+}
+
+int swdgen_code_picture(SwdgenSession* s) {
+  return s->code && s->code->picture_hash ? static_cast<int>(*s->code->picture_hash) : -1;
+}
+
+const char* swdgen_check_code_picture(SwdgenSession* s, int hash) {
+  const auto pixels = PicturePixels(s->settings);
+  if (!pixels) return Hand(s, swd::Message(swd::MessageKey::CodeNeedsPicture).German());
+  swd::MapCode code;
+  code.picture_hash = static_cast<std::uint32_t>(hash);
+  return Hand(s, swd::CheckCodePicture(code, *pixels, s->settings.PicturePath).German());
 }
 
 void swdgen_move_share(SwdgenSession* s, int kind, int value) {
@@ -197,28 +256,54 @@ const char* swdgen_set_picture(SwdgenSession* s, const char* file_name, const st
 const char* swdgen_check(SwdgenSession* s) {
   const GeneratorSettings& g = s->settings;
   std::string problem = swd::CheckSettings(g).German();
-  const auto shape = swd::ShapeOf(g);
-  if (problem.empty() && g.CheckErwEinst && shape && shape->shape == swd::BaseShape::Picture) {
+  if (problem.empty() && swd::EffectiveSettings(g).land_shape == swd::LandShape::Picture) {
     problem = swd::LoadPictureFile(g.PicturePath, g.MapWidth, g.MapHeight).problem.German();
   }
   return Hand(s, std::move(problem));
 }
 
-const char* swdgen_run(SwdgenSession* s, std::uint32_t seed) {
+namespace {
+
+// A fresh generator for every run, as every run of the command line has one; `make` runs it
+// and gives its outcome and the seed of its map.
+template <typename Make>
+const char* RunWith(SwdgenSession* s, Make make) {
   s->host.files().clear();
   s->analysis.reset();
   s->render = {};
-  s->host.SetStartObjects(s->start_objects);
-  // A fresh generator for every run, as every run of the command line has one.
   auto g = std::make_unique<swd::Generator>(s->host);
   s->host.Attach(g.get());
   g->settings = s->settings;
-  swd::PrepareGeneration(*g);
-  g->rng.Seed(seed);
-  s->outcome = swd::RunGeneration(*g);
+  make(*g);
   s->host.Attach(nullptr);
   return Hand(
       s, s->outcome.status == swd::RunOutcome::Status::Failed ? s->outcome.message.German() : "");
+}
+
+}  // namespace
+
+const char* swdgen_run(SwdgenSession* s, std::uint32_t seed) {
+  return RunWith(s, [&](swd::Generator& g) {
+    swd::PrepareSeededRun(g, seed);
+    s->outcome = swd::RunGeneration(g);
+    s->run_seed = seed;
+  });
+}
+
+const char* swdgen_run_best_of(SwdgenSession* s, std::uint32_t seed, int count) {
+  return RunWith(s, [&](swd::Generator& g) {
+    const swd::BestOfOutcome best = swd::RunBestOf(g, seed, count);
+    s->outcome = best.outcome;
+    s->run_seed = best.chosen.value_or(seed);
+  });
+}
+
+std::uint32_t swdgen_run_seed(SwdgenSession* s) {
+  return s->run_seed;
+}
+
+const char* swdgen_run_code(SwdgenSession* s) {
+  return s->outcome.code.c_str();
 }
 
 int swdgen_players_placed(SwdgenSession* s) {

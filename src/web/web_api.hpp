@@ -19,21 +19,45 @@ struct SwdgenSession;
 SWDGEN_EXPORT SwdgenSession* swdgen_create();
 SWDGEN_EXPORT void swdgen_destroy(SwdgenSession* s);
 
-// Sets or reads one setting. The names, with `index` where the setting is a row:
-//   width, height, type, players, island, extended, area-variant, coast,
-//   shape-code, shaped-base, symmetric-base (the three values of a base shape),
-//   amount, size, decoration (index: terrain class 0..9),
-//   coal, gold, iron, granite (resource shares in percent),
-//   granite-large-count, granite-large-size, granite-small-count, granite-small-fill,
-//   tree-groups, animals (index: species 1..6),
-//   start-objects (0 or 1, at first 1: the save writes each placed player's start position
-//   into the object layers too, as `swdgen generate` does unless --no-start-objects),
-//   harbours (0 or 1, at first 1: "Hafenplätze anlegen", 0 as --no-harbours),
-//   fair-starts (0 or 1, at first 0: "Faire Startpositionen", 1 as --fair-starts).
-// swdgen_set returns 0 for a name or index it does not know or a value its setting cannot
-// hold; whether a value can be used is CheckSettings' word (swdgen_check).
-SWDGEN_EXPORT int swdgen_set(SwdgenSession* s, const char* name, int index, int value);
-SWDGEN_EXPORT int swdgen_get(SwdgenSession* s, const char* name, int index);
+// The table of settings (model/setting_table.hpp) as one JSON text, from which the page
+// builds its form, its address and its command line:
+//   {"rows": [{"key", "member", "type" ("whole", "flag", "choice", "picture"), "lo", "hi",
+//              "step", "initial", "label" (German), "page", "extended_page" (whether
+//              "Erweiterte Einstellungen" opens it), "form" ("single", "list", "keyed"),
+//              "option" (the command line's, "--no-island"), "only_extended",
+//              "choices": [{"key", "label"}]}, ...],
+//    "picture_shape": the choice of "shape" that builds from the picture,
+//    "most_candidates": the most seeds "Beste aus N" compares}
+SWDGEN_EXPORT const char* swdgen_table(SwdgenSession* s);
+
+// Sets or reads the setting of one row of the table, by its key and member ("" for a key
+// of one value): a whole number, a flag 0 or 1, a choice its index. swdgen_set returns 0
+// for a row it does not know or a value the row does not allow; whether the settings can
+// be used together is CheckSettings' word (swdgen_check).
+SWDGEN_EXPORT int swdgen_set(SwdgenSession* s, const char* key, const char* member, int value);
+SWDGEN_EXPORT int swdgen_get(SwdgenSession* s, const char* key, const char* member);
+
+// One key's value as the command line's option takes it ("128", "5,5,3,7", "2=8,7=9"),
+// and reading such a text into the settings: empty when it was read, else what is wrong
+// (in the command line's English; the settings stay as they were).
+SWDGEN_EXPORT const char* swdgen_key_text(SwdgenSession* s, const char* key);
+SWDGEN_EXPORT const char* swdgen_read_key(SwdgenSession* s, const char* key, const char* text);
+
+// The map code (model/map_code.hpp) of the settings with `seed`; with the "Spezial" shape
+// it holds the hash of the picture chosen, and is empty while no usable picture is.
+SWDGEN_EXPORT const char* swdgen_code(SwdgenSession* s, std::uint32_t seed);
+
+// Reads a map code: its settings become the session's (the picture chosen stays), and its
+// seed and picture hash are kept for swdgen_code_seed and swdgen_code_picture. Returns the
+// German message why the code cannot be read, empty when it was.
+SWDGEN_EXPORT const char* swdgen_read_code(SwdgenSession* s, const char* text);
+SWDGEN_EXPORT std::uint32_t swdgen_code_seed(SwdgenSession* s);
+// The hash of the picture of the code read last, -1 for a code without a picture.
+SWDGEN_EXPORT int swdgen_code_picture(SwdgenSession* s);
+// What is wrong with the picture chosen for a code whose picture has `hash`: none chosen
+// (the code cannot carry it), or another picture than the code's; empty when it is the
+// code's.
+SWDGEN_EXPORT const char* swdgen_check_code_picture(SwdgenSession* s, int hash);
 
 // The resource slider of `kind` (1 coal, 2 gold, 3 iron, 4 granite) moved to `value`: the
 // shares are rebalanced to 100 as the wizard's resource dialog does it.
@@ -50,6 +74,15 @@ SWDGEN_EXPORT const char* swdgen_check(SwdgenSession* s);
 // One run with the seed, as `swdgen generate --seed` makes it. Returns why it could not
 // start, or an empty string when the files were made.
 SWDGEN_EXPORT const char* swdgen_run(SwdgenSession* s, std::uint32_t seed);
+
+// The fairest map of `count` seeds from `seed` on, as `swdgen generate --seed --best-of`
+// chooses it (run/best_of.hpp); the status line names the candidate running. Returns as
+// swdgen_run; the outcome is that of the chosen seed.
+SWDGEN_EXPORT const char* swdgen_run_best_of(SwdgenSession* s, std::uint32_t seed, int count);
+
+// The seed of the last run's map (with best of N, the one chosen) and its map code.
+SWDGEN_EXPORT std::uint32_t swdgen_run_seed(SwdgenSession* s);
+SWDGEN_EXPORT const char* swdgen_run_code(SwdgenSession* s);
 
 // The outcome of the last run: players placed of those asked for, the note about missing
 // ones, the proposed file name, and the files (0 the map, 1 its bitmap).

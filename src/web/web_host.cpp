@@ -35,7 +35,7 @@ void WebHost::Yield() {
 void WebHost::SendPreview() {
   if (generator_ == nullptr) return;
   const PreviewImage& p = generator_->preview;
-  swdgen_host_preview(p.Pixels().data(), p.Width(), p.Height());
+  swdgen_host_preview(p.Pixels().data(), p.Width(), p.Height(), PreviewImage::kBorder);
   preview_changed_ = false;
 }
 
@@ -56,9 +56,7 @@ std::optional<SaveTarget> WebHost::AskSaveTarget(const SaveTarget& proposal,
   // come from a refused answer of ours.
   if (!problem.empty()) return std::nullopt;
   proposed_name_ = proposal.name;
-  SaveTarget target = proposal;
-  target.start_objects = start_objects_;
-  return target;
+  return proposal;
 }
 
 Message WebHost::WriteFiles(const std::vector<FileContent>& files) {

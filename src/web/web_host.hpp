@@ -15,7 +15,9 @@ void swdgen_host_hint(const char* text);
 // The progress bar at `value` 0..100, or hidden for -1.
 void swdgen_host_progress(int value);
 // The preview picture, width x height RGB pixels, rows top to bottom.
-void swdgen_host_preview(const std::uint8_t* rgb, int width, int height);
+// The preview's pixels, `width` x `height`, of which the page shows the map alone, the
+// `border` of background to the right and below left out.
+void swdgen_host_preview(const std::uint8_t* rgb, int width, int height, int border);
 }
 
 namespace swd::web {
@@ -27,8 +29,6 @@ class WebHost : public Host {
  public:
   // The generator whose preview the page is shown; none between runs.
   void Attach(const Generator* g) { generator_ = g; }
-  // Whether the save marks the start positions with objects.
-  void SetStartObjects(bool on) { start_objects_ = on; }
 
   void SetStatus(const Message& text) override;
   void ShowProgress(bool visible) override;
@@ -54,7 +54,6 @@ class WebHost : public Host {
   bool progress_visible_ = false;
   int progress_ = 0;
   int sent_progress_ = -1;
-  bool start_objects_ = false;
   std::string proposed_name_;
   std::vector<FileContent> files_;
 };

@@ -22,9 +22,10 @@ AnimalDialog::AnimalDialog(GeneratorSettings& settings, QWidget* parent)
   const auto species = RowsOfKey("animals");
   for (int i = 0; i < static_cast<int>(species.size()); ++i) {
     const SettingRow& row = species[i];
-    grid->addWidget(
-        CaptionedPicture(AnimalPicture(i + 1, kPictureSize), Text(row.label), frame), i, 0);
-    QSlider* slider = BindSlider(RangeOf("animals", row.member), settings.SliderTiere[i + 1], frame);
+    grid->addWidget(CaptionedPicture(AnimalPicture(i + 1, kPictureSize), Text(row.label), frame), i,
+                    0);
+    QSlider* slider =
+        BindSlider(RangeOf("animals", row.member), settings.SliderTiere[i + 1], frame);
     slider->setObjectName(QString("Slider1(%1)").arg(i + 1));
     grid->addWidget(SliderBetween(slider, tr("keine"), tr("sehr viele"), frame), i, 1);
   }

@@ -18,12 +18,12 @@
 #include <QSpinBox>
 
 #include "analysis/map_analysis.hpp"
+#include "files/atomic_files.hpp"
+#include "mapfile/swd_map.hpp"
 #include "model/map_code.hpp"
 #include "model/setting_table.hpp"
 #include "run/best_of.hpp"
 #include "shape/picture_reader.hpp"
-#include "files/atomic_files.hpp"
-#include "mapfile/swd_map.hpp"
 #include "wizard/escape_watcher.hpp"
 #include "wizard/message_text.hpp"
 #include "wizard/page_texts.hpp"
@@ -98,9 +98,8 @@ GenerationPage::GenerationPage(const WizardServices& services, QWidget* parent)
   });
   code_row->addWidget(code_, 1);
   copy_ = MakeButton(tr("K&opieren"), "Command_Kopieren", this);
-  connect(copy_, &QPushButton::clicked, this, [this] {
-    QGuiApplication::clipboard()->setText(code_->text().trimmed());
-  });
+  connect(copy_, &QPushButton::clicked, this,
+          [this] { QGuiApplication::clipboard()->setText(code_->text().trimmed()); });
   code_row->addWidget(copy_);
   auto* outer_layout = static_cast<QVBoxLayout*>(layout());
   outer_layout->addLayout(code_row);
@@ -265,17 +264,17 @@ void GenerationPage::ShowResult() {
     parts << tr("Fairness-Index: %1 → %2")
                  .arg(number(*last_outcome_.fairness_before), number(analysis.fairness->index));
   } else {
-    parts << tr("Fairness-Index: %1 (1 = gleich gute Starts)").arg(number(analysis.fairness->index));
+    parts
+        << tr("Fairness-Index: %1 (1 = gleich gute Starts)").arg(number(analysis.fairness->index));
   }
   if (!analysis.harbours.empty()) {
     parts << Text({MessageKey::HarbourPlaces,
                    {Message::Number(static_cast<long long>(analysis.harbours.size()))}});
   }
   if (const Message cut_off = CutOffNote(analysis); !cut_off.empty()) parts << Text(cut_off);
-  parts << (chosen_seed_ ? tr("Startwert: %1 (der fairste von %2)")
-                               .arg(last_seed_)
-                               .arg(best_of_->value())
-                         : tr("Startwert: %1").arg(last_seed_));
+  parts << (chosen_seed_
+                ? tr("Startwert: %1 (der fairste von %2)").arg(last_seed_).arg(best_of_->value())
+                : tr("Startwert: %1").arg(last_seed_));
   result_->setText(parts.join("   "));
   code_->setText(QString::fromStdString(last_outcome_.code));
 }
@@ -440,7 +439,8 @@ bool GenerationPage::ApplyCode(const QString& text) {
   }
   generator_->settings = code.settings;
   seed_->setText(QString::number(code.seed));
-  code_->setText(QString::fromStdString(EncodeMapCode(code.settings, code.seed, code.picture_hash)));
+  code_->setText(
+      QString::fromStdString(EncodeMapCode(code.settings, code.seed, code.picture_hash)));
   emit settingsReplaced();
   Activate();
   return true;

@@ -21,26 +21,18 @@ struct GraniteSlider {
 };
 
 constexpr GraniteSlider kLarge[2] = {
-    {"Slider_GrGranitAz",
-     "large_count",
-     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "wenige"),
+    {"Slider_GrGranitAz", "large_count", QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "wenige"),
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "viele"),
      &GeneratorSettings::SliderGrGranitAz},
-    {"Slider_GrGranitAus",
-     "large_size",
-     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "klein"),
+    {"Slider_GrGranitAus", "large_size", QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "klein"),
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "groß"),
      &GeneratorSettings::SliderGrGranitAus},
 };
 constexpr GraniteSlider kSmall[2] = {
-    {"Slider_KlGranitAz",
-     "small_count",
-     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "selten"),
+    {"Slider_KlGranitAz", "small_count", QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "selten"),
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "häufig"),
      &GeneratorSettings::SliderKlGranitAz},
-    {"Slider_KlGranitAus",
-     "small_size",
-     QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "leer"),
+    {"Slider_KlGranitAus", "small_size", QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "leer"),
      QT_TRANSLATE_NOOP("swd::wizard::GraniteDialog", "voll"),
      &GeneratorSettings::SliderKlGranitAus},
 };

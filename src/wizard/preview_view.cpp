@@ -16,13 +16,11 @@ constexpr int kFrame = 2;
 constexpr int kLargestPicture = 260;
 // The zoom the view asks room for; a 256 map shown at 1 is hard to read.
 constexpr int kWantedZoom = 2;
-// The preview image has a border of background to the right and below the map
-// (model/preview.hpp), which the bitmap keeps; the window shows the map alone.
-constexpr int kImageBorder = 4;
 }  // namespace
 
 QSize PreviewView::MapSize() const {
-  return {std::max(0, image_.Width() - kImageBorder), std::max(0, image_.Height() - kImageBorder)};
+  return {std::max(0, image_.Width() - PreviewImage::kBorder),
+          std::max(0, image_.Height() - PreviewImage::kBorder)};
 }
 
 PreviewView::PreviewView(const PreviewImage& image, QWidget* parent)

@@ -150,7 +150,8 @@ void ProportionsPage::ShowSettings() {
       rows_[c].sliders[g]->setValue((*levels[g])[c]);
   }
   area_variant_->setChecked(settings_.CheckFlaechenvariante);
-  for (DetailDialog* dialog : std::initializer_list<DetailDialog*>{resources_, granite_, animals_, tree_groups_}) {
+  for (DetailDialog* dialog :
+       std::initializer_list<DetailDialog*>{resources_, granite_, animals_, tree_groups_}) {
     if (dialog != nullptr) dialog->ShowSettings();
   }
 }

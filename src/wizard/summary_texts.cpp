@@ -7,9 +7,9 @@
 
 #include "model/setting_table.hpp"
 #include "model/tables.hpp"
-#include "wizard/shape_page.hpp"
 #include "wizard/message_text.hpp"
 #include "wizard/page_texts.hpp"
+#include "wizard/shape_page.hpp"
 
 namespace swd::wizard {
 
@@ -51,8 +51,8 @@ namespace {
 
 // Whether a row has its own lines in the first three groups.
 bool ShownAbove(const SettingRow& row) {
-  static constexpr std::string_view kAbove[] = {"width", "height", "type", "players", "shape",
-                                                "picture"};
+  static constexpr std::string_view kAbove[] = {"width",   "height", "type",
+                                                "players", "shape",  "picture"};
   return (row.page == SettingPage::Proportions && row.form == SettingForm::Keyed) ||
          row.page == SettingPage::Resources ||
          std::find(std::begin(kAbove), std::end(kAbove), row.key) != std::end(kAbove);

@@ -38,7 +38,8 @@ WizardWindow::WizardWindow(WizardServices services, QWidget* parent)
   type_ = new TypePage(settings, this);
   shape_ = new ShapePage(settings, services_, this);
   proportions_ = new ProportionsPage(settings, this);
-  summary_ = new SummaryPage(settings, [this] { return generation_->NextCode(); }, this);
+  summary_ = new SummaryPage(
+      settings, [this] { return generation_->NextCode(); }, this);
   Add(PageId::Size, size_);
   Add(PageId::TypeAndPlayers, type_);
   Add(PageId::BaseShape, shape_);

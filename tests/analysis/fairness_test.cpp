@@ -9,7 +9,7 @@
 #include "analysis/map_maker.hpp"
 #include "mapfile/object_codes.hpp"
 #include "run/run.hpp"
-#include "support/recording_host.hpp"
+#include "support/generated_map.hpp"
 
 namespace swd {
 namespace {
@@ -73,19 +73,7 @@ TEST(Fairness, SmallFiguresCannotSwingTheIndexButMissingWoodOrStoneDoes) {
 }
 
 SwdMap SymmetricIsland(std::uint32_t seed, std::int16_t side = 128) {
-  test::TempDir dir;
-  test::RecordingHost host(dir.path(), "sym");
-  auto g = std::make_unique<Generator>(host);
-  g->settings.MapWidth = g->settings.MapHeight = side;
-  g->settings.PlayerCount = 2;
-  g->settings.CheckErwEinst = true;
-  g->settings.land_shape = LandShape::IslandSymmetric;
-  PrepareGeneration(*g);
-  g->rng.Seed(seed);
-  EXPECT_EQ(RunGeneration(*g).status, RunOutcome::Status::Written);
-  SwdMapRead read = ReadSwdMap(test::ReadFile(dir.path() / "sym.swd"));
-  EXPECT_TRUE(read.map) << read.problem;
-  return std::move(*read.map);
+  return test::GeneratedMap(test::ShapedSettings(LandShape::IslandSymmetric, 2, side), seed);
 }
 
 TEST(Fairness, MirroredStartsAreEvenAndAnIsletIsNot) {

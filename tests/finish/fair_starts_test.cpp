@@ -12,6 +12,7 @@
 #include "mapfile/object_codes.hpp"
 #include "rules/site_rating.hpp"
 #include "run/run.hpp"
+#include "support/generated_map.hpp"
 #include "support/recording_host.hpp"
 
 namespace swd {
@@ -135,23 +136,6 @@ TEST(FairStarts, TheBalanceGivesAStartWithoutWoodOrStoneWhatItNeeds) {
   EXPECT_NE(balanced(6).layers, map.layers);
 }
 
-SwdMap Generated(LandShape shape, int players, std::uint32_t seed, bool fair, RunOutcome& outcome) {
-  test::TempDir dir;
-  test::RecordingHost host(dir.path(), "f");
-  auto g = std::make_unique<Generator>(host);
-  g->settings.MapWidth = g->settings.MapHeight = 96;
-  g->settings.PlayerCount = static_cast<std::uint8_t>(players);
-  g->settings.CheckErwEinst = true;
-  g->settings.land_shape = shape;
-  g->settings.fair_starts = fair;
-  PrepareGeneration(*g);
-  g->rng.Seed(seed);
-  outcome = RunGeneration(*g);
-  SwdMapRead read = ReadSwdMap(test::ReadFile(dir.path() / "f.swd"));
-  EXPECT_TRUE(read.map) << read.problem;
-  return std::move(*read.map);
-}
-
 // On generated maps of every shape: never fewer players than the random placement, every
 // start a large site that can reach its rivals, and the index before the choice reported.
 TEST(FairStarts, OnGeneratedMapsOfEveryShape) {
@@ -161,8 +145,10 @@ TEST(FairStarts, OnGeneratedMapsOfEveryShape) {
       const std::string what =
           "shape " + std::to_string(static_cast<int>(shape)) + " seed " + std::to_string(seed);
       RunOutcome plain, fair;
-      Generated(shape, 4, seed, false, plain);
-      const SwdMap map = Generated(shape, 4, seed, true, fair);
+      GeneratorSettings settings = test::ShapedSettings(shape, 4, 96);
+      test::GeneratedMap(settings, seed, &plain);
+      settings.fair_starts = true;
+      const SwdMap map = test::GeneratedMap(settings, seed, &fair);
       EXPECT_GE(fair.players_placed, plain.players_placed) << what;
       EXPECT_EQ(fair.fairness_before.has_value(), plain.players_placed >= 2) << what;
       const MapAnalysis a = AnalyzeMap(map, kDefaultRadius);

@@ -5,13 +5,14 @@
 
 #include <memory>
 
-#include "model/setting_table.hpp"
 #include "analysis/map_analysis.hpp"
 #include "analysis/map_maker.hpp"
 #include "finish/harbour_places.hpp"
+#include "model/setting_table.hpp"
 #include "rules/seas.hpp"
 #include "rules/site_rating.hpp"
 #include "run/run.hpp"
+#include "support/generated_map.hpp"
 #include "support/recording_host.hpp"
 
 namespace swd {
@@ -192,24 +193,6 @@ TEST(HarbourPlaces, ALandWorthSettlingOnTheSameSeaGetsAPortToo) {
   EXPECT_FALSE(on_small);
 }
 
-SwdMap Generated(const char* shape_code, int players, std::uint32_t seed) {
-  test::TempDir dir;
-  test::RecordingHost host(dir.path(), "h");
-  auto g = std::make_unique<Generator>(host);
-  g->settings.MapWidth = g->settings.MapHeight = 128;
-  g->settings.PlayerCount = static_cast<std::uint8_t>(players);
-  g->settings.CheckErwEinst = true;
-  const std::string shape = shape_code;
-  g->settings.land_shape = static_cast<LandShape>(
-      *ParseSettingText(*FindSetting("shape"), shape));
-  PrepareGeneration(*g);
-  g->rng.Seed(seed);
-  EXPECT_EQ(RunGeneration(*g).status, RunOutcome::Status::Written);
-  SwdMapRead read = ReadSwdMap(test::ReadFile(dir.path() / "h.swd"));
-  EXPECT_TRUE(read.map) << read.problem;
-  return std::move(*read.map);
-}
-
 // Over every shape and player count: a start that the land parts from its rivals reaches
 // them by ship, and every place is sound.
 TEST(HarbourPlaces, EveryStartTheLandPartsReachesItsRivalsByShip) {
@@ -217,7 +200,8 @@ TEST(HarbourPlaces, EveryStartTheLandPartsReachesItsRivalsByShip) {
   for (const char* shape : {"insel", "insel-sym", "spirale", "ring", "spirale-ring"}) {
     for (const int players : {2, 4, 7}) {
       for (std::uint32_t seed = 1; seed <= 40; ++seed) {
-        const SwdMap map = Generated(shape, players, seed);
+        const auto land = static_cast<LandShape>(*ParseSettingText(*FindSetting("shape"), shape));
+        const SwdMap map = test::GeneratedMap(test::ShapedSettings(land, players), seed);
         const MapAnalysis a = AnalyzeMap(map, kDefaultRadius);
         std::vector<VertexPos> starts;
         for (const StartReport& s : a.starts)

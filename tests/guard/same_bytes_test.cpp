@@ -176,8 +176,8 @@ std::string ValueIn(const std::string& text, const std::string& option) {
 // What one case gives: "map <sha> bmp <sha> draws <row:draws ...>".
 std::string Outcome(const std::string& text) {
   TempDir dir;
-  const auto picture =
-      WritePicture(dir.path(), std::stoi(ValueIn(text, "--width")), std::stoi(ValueIn(text, "--height")));
+  const auto picture = WritePicture(dir.path(), std::stoi(ValueIn(text, "--width")),
+                                    std::stoi(ValueIn(text, "--height")));
   std::vector<std::string> args = {"swdgen", "generate"};
   for (std::string word : Words(text))
     args.push_back(word == "{picture}" ? picture.string() : word);
@@ -186,9 +186,9 @@ std::string Outcome(const std::string& text) {
   // name, where a map now carries its code.
   for (const char* mark : {"--no-harbours", "--no-start-objects", "--author", "swdgen"})
     args.emplace_back(mark);
-  for (const std::string& word : {std::string("--quiet"), std::string("--out"),
-                                  (dir.path() / "guard.swd").string(), std::string("--dump-steps"),
-                                  (dir.path() / "steps").string()})
+  for (const std::string& word :
+       {std::string("--quiet"), std::string("--out"), (dir.path() / "guard.swd").string(),
+        std::string("--dump-steps"), (dir.path() / "steps").string()})
     args.push_back(word);
   std::vector<const char*> argv;
   for (const std::string& a : args)

@@ -10,7 +10,7 @@
 #include "rules/lattice_walk.hpp"
 #include "rules/walking.hpp"
 #include "run/run.hpp"
-#include "support/recording_host.hpp"
+#include "support/generated_map.hpp"
 
 namespace swd {
 namespace {
@@ -182,20 +182,9 @@ class PlainRules {
 };
 
 SwdMap SpiralMap(std::uint32_t seed) {
-  test::TempDir dir;
-  test::RecordingHost host(dir.path(), "spiral");
-  auto g = std::make_unique<Generator>(host);
-  g->settings.MapWidth = g->settings.MapHeight = 128;
-  g->settings.PlayerCount = 4;
-  g->settings.CheckErwEinst = true;
-  g->settings.land_shape = LandShape::Spiral;
-  g->settings.harbours = false;
-  PrepareGeneration(*g);
-  g->rng.Seed(seed);
-  EXPECT_EQ(RunGeneration(*g).status, RunOutcome::Status::Written);
-  SwdMapRead read = ReadSwdMap(test::ReadFile(dir.path() / "spiral.swd"));
-  EXPECT_TRUE(read.map) << read.problem;
-  return std::move(*read.map);
+  GeneratorSettings s = test::ShapedSettings(LandShape::Spiral, 4);
+  s.harbours = false;
+  return test::GeneratedMap(s, seed);
 }
 
 TEST(Walking, TheWalksVerdictsAreThoseOfAPlainReadingOfTheRules) {

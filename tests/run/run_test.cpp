@@ -74,9 +74,7 @@ TEST(RunRows, ShapesTypesAndTheIslandBoxChooseTheRows) {
   EXPECT_EQ(spiral.host.rows, Concat({{1, 5}, Range(7, 37), {39}}));
 
   // Shape choices without "Erweiterte Einstellungen" do not count.
-  TestRun unticked(dir, "c", [](GeneratorSettings& s) {
-    s.land_shape = LandShape::Spiral;
-  });
+  TestRun unticked(dir, "c", [](GeneratorSettings& s) { s.land_shape = LandShape::Spiral; });
   EXPECT_EQ(unticked.host.names.front(), "BuildIsland");
 
   TestRun winter(dir, "d", [](GeneratorSettings& s) { s.LandscapeType = Winterland; });
@@ -129,7 +127,8 @@ TEST(RunCancel, ACancelledSaveDialogEndsTheRunOnce) {
 TEST(RunRefusal, SettingsOutOfRangeEndTheRunBeforeItsFirstStep) {
   const std::pair<void (*)(GeneratorSettings&), const char*> cases[] = {
       {[](GeneratorSettings& s) { s.PlayerCount = 200; }, "\u201ESpielerzahl\u201C steht auf 200"},
-      {[](GeneratorSettings& s) { s.LandscapeType = 7; }, "\u201ELandschaftstyp\u201C steht auf 7; diese Wahl gibt es nicht"},
+      {[](GeneratorSettings& s) { s.LandscapeType = 7; },
+       "\u201ELandschaftstyp\u201C steht auf 7; diese Wahl gibt es nicht"},
       {[](GeneratorSettings& s) { s.Slider1[7] = 30000; }, "steht auf 30000"},
       {[](GeneratorSettings& s) {
          s.CheckErwEinst = true;

@@ -2,11 +2,12 @@
 // downloaded under a chosen title and name and compared with the command line's, its
 // fairness and harbour places with `swdgen analyze`'s and its picture with `swdgen
 // render`'s; the save checks; the address that remakes the map; the map file's marks and
-// fair starts; stopping a run; a result that goes with its settings; links with wrong
-// values; names of the controls; the layout in a phone's and a laptop's window; the
+// fair starts; stopping a run (a search of best of N too); a result that goes with its
+// settings; links with wrong values; map codes read, refused and shown, best of N against
+// the command line's; names of the controls; the layout in a phone's and a laptop's window; the
 // module warmed before the first run; the README linked. Leaves screenshots of the
 // finished page (SWDGEN_SCREENSHOT, else page.png in the web build folder, and beside it
-// page-390.png and page-1366.png).
+// page-390.png, page-1366.png and page-code.png).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
@@ -91,8 +92,16 @@ test('the page makes, names and downloads the command line\'s map', async () => 
 
     // The proposal is the command line's file name; the map, titled and named by the user,
     // has the bytes of the command line's --title and --out.
-    await run(builds.binary, ['generate', '--seed', '1', '--width', '64', '--height', '64',
-      '--type', 'oedland', '--quiet'], { cwd: cli });
+    const made = await run(builds.binary, ['generate', '--seed', '1', '--width', '64',
+      '--height', '64', '--type', 'oedland', '--quiet'], { cwd: cli });
+    const code = made.stdout.match(/^code (\S+)$/m)[1];
+    // The map code is the command line's, shown to be copied.
+    assert.equal(await page.$eval('#code', (e) => e.value), code);
+    await page.click('#code-copy');
+    assert.equal(await text(page, '#code-copied'), 'Kopiert.');
+    assert.equal(await page.evaluate(() => String(getSelection()) ||
+      document.activeElement.value.slice(document.activeElement.selectionStart,
+        document.activeElement.selectionEnd)), code);
     const proposed = await page.$eval('#name', (e) => e.value);
     assert.deepEqual(readdirSync(cli).sort(), [proposed + '.bmp', proposed + '.swd']);
     assert.equal(await page.$eval('#title', (e) => e.value), 'Phantasia-Zufall');
@@ -155,7 +164,7 @@ test('the page makes, names and downloads the command line\'s map', async () => 
     // The address remakes the map.
     const address = await page.evaluate(() => location.search);
     assert.equal(address,
-      '?seed=1&width=64&height=64&type=oedland&players=3&start-objects=1&harbours=1');
+      `?seed=1&width=64&height=64&type=oedland&players=3&start-objects=1&harbours=1&code=${code}`);
     const again = await site.page(address);
     assert.deepEqual(await again.evaluate(() => [document.getElementById('width').value,
       document.getElementById('height').value, document.getElementById('type-1').checked,
@@ -168,15 +177,17 @@ test('the page makes, names and downloads the command line\'s map', async () => 
     await page.click('#fair-starts');
     await page.click('#start-objects');
     await page.click('#harbours');
-    const changed = '?seed=1&width=64&height=64&type=oedland&players=3&fair-starts=1' +
-      '&start-objects=0&harbours=0';
-    assert.equal(await page.evaluate(() => location.search), changed);
+    const changed = '?seed=1&width=64&height=64&type=oedland&players=3' +
+      '&start-objects=0&harbours=0&fair-starts=1';
+    assert.equal((await page.evaluate(() => location.search)).replace(/&code=.*/, ''), changed);
     const fair = await runToEnd(page);
     assert.ok(fair.finished, fair.status);
     const plain = await site.download(() => page.click('#download-map'));
-    const options = ['--fair-starts', '--no-start-objects', '--no-harbours'];
-    await run(builds.binary, ['generate', '--seed', '1', '--width', '64', '--height', '64',
-      '--type', 'oedland', ...options, '--out', 'plain.swd', '--quiet'], { cwd: cli });
+    const options = ['--no-start-objects', '--no-harbours', '--fair-starts'];
+    const fairMade = await run(builds.binary, ['generate', '--seed', '1', '--width', '64',
+      '--height', '64', '--type', 'oedland', ...options, '--out', 'plain.swd', '--quiet'], { cwd: cli });
+    assert.equal(await page.evaluate(() => location.search),
+      `${changed}&code=${fairMade.stdout.match(/^code (\S+)$/m)[1]}`);
     assert.equal(sha(readFileSync(join(site.downloads, plain))),
       sha(readFileSync(join(cli, 'plain.swd'))));
     assert.notEqual(sha(readFileSync(join(cli, 'plain.swd'))),
@@ -213,6 +224,15 @@ test('a run stops at once, and the next one runs', async () => {
     assert.ok(end.lines.includes('Startwert: 7'));
     // "Start !", disabled during the run, has the keyboard again after it.
     assert.equal(await page.evaluate(() => document.activeElement.id), 'start');
+
+    // Best of N: the status line names the candidate that runs, and Escape stops the search.
+    await typeInto(page, '#best-of', '20');
+    await page.click('#start');
+    await page.waitForFunction(() => /^Kandidat \d+ von 20: /.test(
+      document.getElementById('status').textContent));
+    await page.keyboard.press('Escape');
+    assert.equal(await text(page, '#status'), 'Generierung abgebrochen');
+    assert.equal(await visible(page, '#result'), false);
     assert.deepEqual(site.errors, []);
   } finally {
     await site.close();
@@ -318,20 +338,21 @@ test('a link with wrong values says which, and what the page uses instead', asyn
     assert.equal(await visible(page, '#link-problems'), true);
     const seed = await page.$eval('#seed', (e) => e.value);
     assert.match(seed, /^\d+$/);
+    // The ranges, names and defaults are the table's (those of `swdgen generate --help`).
     assert.deepEqual(await page.$$eval('#link-problem-list li', (l) => l.map((e) => e.textContent)), [
       `\u201Eseed=abc\u201C: der Startwert ist eine ganze Zahl von 0 bis 4294967295; verwendet: der neu gezogene Startwert ${seed}.`,
-      '\u201Ewidth=33\u201C: die Breite ist 32 bis 256 in Schritten von 16; verwendet: 128.',
-      '\u201Etype=xyz\u201C: der Landschaftstyp ist gruenland, oedland, winterland; verwendet: gruenland.',
-      '\u201Eplayers=99\u201C: die Spieler-Anzahl ist 1 bis 7; verwendet: 3.',
-      '\u201Estart-objects=ja\u201C: der Wert ist 1 (an) oder 0 (aus); verwendet: 0.',
-      '\u201Eresources=100,100,0,0\u201C: die vier Anteile Kohle, Gold, Eisen, Granit ergeben zusammen 100; verwendet: 54,15,26,5.',
+      '\u201Ewidth=33\u201C: Kartenbreite: 32 bis 256 in Schritten von 16; verwendet: 128.',
+      '\u201Etype=xyz\u201C: Landschaftstyp: gruenland, oedland oder winterland; verwendet: gruenland.',
+      '\u201Eplayers=99\u201C: Spielerzahl: 1 bis 7; verwendet: 3.',
+      '\u201Eresources=100,100,0,0\u201C: Kohle 0 bis 100, Gold 0 bis 100, Eisen 0 bis 100, Granit 0 bis 100, zusammen 100; verwendet: 54,15,26,5.',
+      '\u201Estart-objects=ja\u201C: Startpositionen als Objekte eintragen: 1 (an) oder 0 (aus); verwendet: 0.',
     ]);
     // The form and the address hold what is used.
     assert.deepEqual(await page.evaluate(() => [document.getElementById('width').value,
       document.getElementById('height').value, document.getElementById('type-0').checked,
       document.getElementById('players-2').checked]), ['128', '64', true, true]);
-    assert.equal(await page.evaluate(() => location.search),
-      `?seed=${seed}&width=128&height=64&type=gruenland&players=3&start-objects=0&harbours=0`);
+    assert.match(await page.evaluate(() => location.search), new RegExp(
+      `^\\?seed=${seed}&width=128&height=64&type=gruenland&players=3&start-objects=0&harbours=0&code=SWD1-[0-9A-Z]+$`));
     await page.click('#link-problems-close');
     assert.equal(await visible(page, '#link-problems'), false);
     // A sound link says nothing.
@@ -340,6 +361,91 @@ test('a link with wrong values says which, and what the page uses instead', asyn
     assert.deepEqual(site.errors, []);
   } finally {
     await site.close();
+  }
+});
+
+// The code of the map `swdgen generate` makes with `args`, and the files it wrote there.
+async function cliCode(dir, args) {
+  const { stdout } = await run(builds.binary, ['generate', ...args, '--quiet'], { cwd: dir });
+  return stdout.match(/^code (\S+)$/m)[1];
+}
+
+test('a map code fills the form, a bad one is refused in the core\'s words, best of N is the command line\'s', async () => {
+  const site = await openSite(builds.site);
+  const cli = mkdtempSync(join(tmpdir(), 'swdgen-cli-'));
+  try {
+    const code = await cliCode(cli, ['--seed', '77', '--width', '96', '--height', '64',
+      '--type', 'winterland', '--players', '5', '--shape', 'ring', '--coast', '2',
+      '--out', 'ring.swd']);
+    const page = await site.page('?seed=1&width=64&height=64&start-objects=1&harbours=1');
+    await typeInto(page, '#code-input', code.toLowerCase());
+    await page.keyboard.press('Enter');
+    assert.deepEqual(await page.evaluate(() => ['width', 'height', 'seed'].map((id) =>
+      document.getElementById(id).value).concat(['type-2', 'players-4', 'extended', 'shape-3']
+      .map((id) => document.getElementById(id).checked), document.getElementById('coast-level').value)),
+    ['96', '64', '77', true, true, true, true, '2']);
+    assert.equal(new URLSearchParams(await page.evaluate(() => location.search)).get('code'), code);
+    const end = await runToEnd(page);
+    assert.ok(end.finished, end.status);
+    assert.equal(await page.$eval('#code', (e) => e.value), code);
+    const map = await site.download(() => page.click('#download-map'));
+    assert.equal(sha(readFileSync(join(site.downloads, map))), sha(readFileSync(join(cli, 'ring.swd'))));
+
+    // One character wrong, a newer version: the field says what the command line says, and
+    // the form and the result stay as they were.
+    for (const bad of [code.slice(0, -1) + (code.endsWith('A') ? 'B' : 'A'), code.replace('SWD1', 'SWD7')]) {
+      const refused = await run(builds.binary, ['generate', '--code', bad], { cwd: cli })
+        .then(() => '', (error) => error.stderr);
+      await typeInto(page, '#code-input', bad);
+      await page.click('#code-read');
+      assert.equal(`swdgen: --code: ${await text(page, '#code-message')}\n`, refused);
+      assert.equal(await page.$eval('#seed', (e) => e.value), '77');
+      assert.equal(await visible(page, '#result'), true);
+    }
+
+    // A code of the picture shape needs its picture, and refuses another.
+    writeFileSync(join(cli, 'eins.bmp'), picture(64, 64, 1));
+    writeFileSync(join(cli, 'zwei.bmp'), picture(64, 64, 2));
+    const pictureCode = await cliCode(cli, ['--seed', '3', '--width', '64', '--height', '64',
+      '--shape', 'spezial', '--picture', 'eins.bmp']);
+    await typeInto(page, '#code-input', pictureCode);
+    await page.click('#code-read');
+    assert.equal(await visible(page, '#code-message'), false);
+    assert.match(await text(page, '#picture-message'), /^Der Kartencode ist für die Grundform .Spezial./);
+    const input = await page.$('#picture');
+    await input.uploadFile(join(cli, 'zwei.bmp'));
+    await page.waitForFunction(() => /zwei/.test(document.getElementById('picture-message').textContent));
+    const other = await text(page, '#picture-message');
+    assert.match(other, /^Das Bild .zwei\.bmp. ist nicht das Bild des Kartencodes/);
+    await page.click('#start');
+    assert.equal(await text(page, '#status'), other);
+    await input.uploadFile(join(cli, 'eins.bmp'));
+    await page.waitForFunction(() => document.getElementById('picture-message').hidden);
+    assert.ok((await runToEnd(page)).finished);
+    assert.equal(await page.$eval('#code', (e) => e.value), pictureCode);
+
+    // Best of 3: the command line's choice, its bytes and its code; the form then holds the
+    // seed chosen, and the command line shown is the search's.
+    const best = await site.page('?seed=10&width=64&height=64&start-objects=1&harbours=1&best-of=3');
+    assert.equal(await best.$eval('#best-of', (e) => e.value), '3');
+    const chosen = await runToEnd(best);
+    assert.ok(chosen.finished, chosen.status);
+    const { stdout } = await run(builds.binary, ['generate', '--seed', '10', '--width', '64',
+      '--height', '64', '--best-of', '3', '--out', 'beste.swd', '--quiet'], { cwd: cli });
+    const seed = stdout.match(/^chosen seed (\d+)$/m)[1];
+    // (A later seed than the first is the fairest here: the choice is seen.)
+    assert.notEqual(seed, '10');
+    assert.ok(chosen.lines.includes(`Startwert: ${seed} (der fairste von 3 ab 10)`), chosen.lines.join(' | '));
+    assert.equal(await best.$eval('#code', (e) => e.value), stdout.match(/^code (\S+)$/m)[1]);
+    assert.equal(await best.$eval('#seed', (e) => e.value), seed);
+    assert.match(await text(best, '#command-line'), / --best-of 3 /);
+    const bestMap = await site.download(() => best.click('#download-map'));
+    assert.equal(sha(readFileSync(join(site.downloads, bestMap))), sha(readFileSync(join(cli, 'beste.swd'))));
+    await best.screenshot({ path: screenshot.replace(/\.png$/, '-code.png'), fullPage: true });
+    assert.deepEqual(site.errors, []);
+  } finally {
+    await site.close();
+    rmSync(cli, { recursive: true, force: true });
   }
 });
 
@@ -417,6 +523,8 @@ test('the page fits a phone and a laptop, and shows the result after a run', asy
     assert.deepEqual(await zoom(laptop), [2, 2]);
     assert.ok((await runToEnd(laptop)).finished);
     assert.deepEqual(await zoom(laptop), [2, 2]);
+    // The map alone, without the bitmap's border of background below and to the right.
+    assert.deepEqual(await laptop.$eval('#preview', (c) => [c.width, c.height]), [256, 256]);
     for (const selector of ['#preview', '#result-lines', '#downloads']) {
       assert.equal(await inView(laptop, selector), true, selector);
     }

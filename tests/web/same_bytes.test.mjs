@@ -21,17 +21,35 @@ import { picture } from './picture.mjs';
 const { binary, site } = builds;
 
 const require = createRequire(import.meta.url);
-const S = require(join(site, 'settings.js'));
+const Settings = require(join(site, 'settings.js'));
 const Session = require(join(site, 'session.js'));
 const createSwdgen = require(join(site, 'swdgen.js'));
 const run = promisify(execFile);
 
 const sha = (bytes) => createHash('sha256').update(bytes).digest('hex');
 
+const module = await createSwdgen({ wasmBinary: readFileSync(join(site, 'swdgen.wasm')) });
+// The page's settings, made from the module's table as the page makes them.
+const helper = new Session(module);
+const S = Settings.create(helper);
+
 // One case: the settings that differ from the defaults, a seed and a title.
 function settings(changes) {
   return Object.assign(S.defaults(), changes);
 }
+
+// The index of a choice of a row by its key.
+const choice = (id, key) => S.row(id).choices.findIndex((c) => c.key === key);
+// The values a row allows.
+const valuesOf = (row) => {
+  const values = [];
+  for (let v = row.lo; v <= row.hi; v += row.step) values.push(v);
+  return values;
+};
+// The levels of one group of the proportions page, by terrain class (the old page's arrays).
+const perClass = (key, levels) => Object.fromEntries(S.rowsOf(key).map((r) => [S.idOf(r), levels[Number(r.member)]]));
+// The members of a list key in the table's order.
+const listOf = (key, values) => Object.fromEntries(S.rowsOf(key).map((r, i) => [S.idOf(r), values[i]]));
 
 // The cases whose "Spezial" picture parts the land into two islands.
 const straits = new WeakSet();
@@ -41,16 +59,17 @@ function strait(state) {
 }
 
 const kTitles = ['Phantasia-Zufall', 'Östliche Fjorde', 'A', 'Grün & Weiß', 'ABCDEFGHIJKLMNOP'];
-const kShapes = S.SHAPES.map((s, i) => i);
+const kShapes = S.row('shape').choices.map((c, i) => i);
+const spezial = S.table.picture_shape;
 
 // Every shape with every type; between them the fifteen map sizes, square and not.
 const cases = [];
-const sides = S.SIZES;
+const sides = valuesOf(S.row('width'));
 let n = 0;
 for (const shape of kShapes) {
   for (let type = 0; type < 3; ++type, ++n) {
     cases.push(settings({
-      seed: 1000 + 7919 * n, type, extended: true, shape,
+      seed: 1000 + 7919 * n, type, extended: 1, shape,
       width: sides[n % sides.length], height: sides[(n * 4 + 3) % sides.length],
       players: 1 + (n % 7), coast: n % 11,
     }));
@@ -61,56 +80,56 @@ cases.push(
   settings({ seed: 1, width: 64, height: 64, type: 1 }),
   settings({ seed: 0, width: 32, height: 32 }),
   settings({ seed: 4294967295, width: 256, height: 256, type: 2, players: 7 }),
-  settings({ seed: 17, width: 128, height: 80, island: false }),
-  settings({ seed: 18, width: 96, height: 160, island: false, type: 1, extended: true }),
-  settings({ seed: 19, width: 240, height: 48, island: false, type: 2, players: 1 }),
+  settings({ seed: 17, width: 128, height: 80, island: 0 }),
+  settings({ seed: 18, width: 96, height: 160, island: 0, type: 1, extended: 1 }),
+  settings({ seed: 19, width: 240, height: 48, island: 0, type: 2, players: 1 }),
   settings({
-    seed: 20, width: 176, height: 176, extended: true, areaVariant: true,
-    amount: [10, 0, 10, 0, 10, 0, 10, 0, 5, 10], size: [0, 10, 0, 10, 0, 10, 0, 10, 5, 0],
+    seed: 20, width: 176, height: 176, extended: 1, area_variant: 1,
+    ...perClass('amount', [10, 0, 10, 0, 10, 0, 10, 0, 5, 10]),
+    ...perClass('size', [0, 10, 0, 10, 0, 10, 0, 10, 5, 0]),
   }),
   settings({
-    seed: 21, width: 208, height: 144, type: 1, extended: true, shape: 4,
-    decoration: [0, 10, 0, 10, 0, 10, 0, 10, 5, 10],
+    seed: 21, width: 208, height: 144, type: 1, extended: 1, shape: choice('shape', 'ring'),
+    ...perClass('decoration', [0, 10, 0, 10, 0, 10, 0, 10, 5, 10]),
   }),
   settings({
-    seed: 22, width: 112, height: 224, type: 2, extended: true, shape: 1,
-    resources: { coal: 100, gold: 0, iron: 0, granite: 0 }, treeGroups: 15,
+    seed: 22, width: 112, height: 224, type: 2, extended: 1, shape: choice('shape', 'insel-sym'),
+    ...listOf('resources', [100, 0, 0, 0]), tree_groups: 15,
   }),
   settings({
-    seed: 23, width: 192, height: 192, extended: true, shape: 2,
-    resources: { coal: 10, gold: 40, iron: 20, granite: 30 }, granite: [10, 10, 15, 10],
+    seed: 23, width: 192, height: 192, extended: 1, shape: choice('shape', 'spirale'),
+    ...listOf('resources', [10, 40, 20, 30]), ...listOf('granite', [10, 10, 15, 10]),
   }),
   settings({
-    seed: 24, width: 160, height: 96, type: 1, extended: true, shape: 3,
-    granite: [0, 0, 0, 0], treeGroups: 0, animals: [20, 0, 20, 0, 20, 0],
+    seed: 24, width: 160, height: 96, type: 1, extended: 1, shape: choice('shape', 'spirale-ring'),
+    ...listOf('granite', [0, 0, 0, 0]), tree_groups: 0, ...listOf('animals', [20, 0, 20, 0, 20, 0]),
   }),
-  settings({ seed: 25, width: 256, height: 128, extended: true, shape: 1, animals: [20, 20, 20, 20, 20, 20] }),
-  settings({ seed: 26, width: 144, height: 256, type: 2, extended: true, shape: 5, coast: 0 }),
-  settings({ seed: 27, width: 80, height: 112, type: 1, extended: true, shape: 5, coast: 10 }),
-  settings({ seed: 28, width: 96, height: 96, type: 2, players: 5, startObjects: false }),
+  settings({ seed: 25, width: 256, height: 128, extended: 1, shape: choice('shape', 'insel-sym'),
+    ...listOf('animals', [20, 20, 20, 20, 20, 20]) }),
+  settings({ seed: 26, width: 144, height: 256, type: 2, extended: 1, shape: spezial, coast: 0 }),
+  settings({ seed: 27, width: 80, height: 112, type: 1, extended: 1, shape: spezial, coast: 10 }),
+  settings({ seed: 28, width: 96, height: 96, type: 2, players: 5, start_objects: 0 }),
   // The marks of the map file and fair starts, alone and together, where the sea parts the
   // players (the spiral and the ring) and where it does not.
-  settings({ seed: 29, width: 128, height: 128, extended: true, shape: 2, players: 4, harbours: false }),
-  settings({ seed: 30, width: 128, height: 128, extended: true, shape: 2, players: 4 }),
-  settings({ seed: 31, width: 160, height: 160, players: 6, fairStarts: true }),
+  settings({ seed: 29, width: 128, height: 128, extended: 1, shape: choice('shape', 'spirale'), players: 4, harbours: 0 }),
+  settings({ seed: 30, width: 128, height: 128, extended: 1, shape: choice('shape', 'spirale'), players: 4 }),
+  settings({ seed: 31, width: 160, height: 160, players: 6, fair_starts: 1 }),
   settings({
-    seed: 32, width: 144, height: 112, type: 1, extended: true, shape: 4, players: 5,
-    fairStarts: true, startObjects: false,
+    seed: 32, width: 144, height: 112, type: 1, extended: 1, shape: choice('shape', 'ring'), players: 5,
+    fair_starts: 1, start_objects: 0,
   }),
   settings({
-    seed: 33, width: 96, height: 128, type: 2, extended: true, shape: 3, players: 3,
-    fairStarts: true, harbours: false, startObjects: false,
+    seed: 33, width: 96, height: 128, type: 2, extended: 1, shape: choice('shape', 'spirale-ring'), players: 3,
+    fair_starts: 1, harbours: 0, start_objects: 0,
   }),
-  settings({ seed: 34, width: 64, height: 64, players: 2, island: false, fairStarts: true, harbours: false }),
+  settings({ seed: 34, width: 64, height: 64, players: 2, island: 0, fair_starts: 1, harbours: 0 }),
   // Two islands: with harbour places the starts reach each other by ship, without they
   // are cut off.
-  strait(settings({ seed: 35, width: 96, height: 64, extended: true, shape: 5, players: 2 })),
+  strait(settings({ seed: 35, width: 96, height: 64, extended: 1, shape: spezial, players: 2 })),
   strait(settings({
-    seed: 36, width: 96, height: 64, extended: true, shape: 5, players: 2, harbours: false,
+    seed: 36, width: 96, height: 64, extended: 1, shape: spezial, players: 2, harbours: 0,
   })),
 );
-
-const module = await createSwdgen({ wasmBinary: readFileSync(join(site, 'swdgen.wasm')) });
 
 // The files, the proposed file name and the players of one run of the module.
 function moduleRun(state, title, pictureFile) {
@@ -145,7 +164,7 @@ test(`the module makes the command line's bytes (${cases.length} cases)`, async 
     const dir = mkdtempSync(join(tmpdir(), 'swdgen-web-'));
     try {
       let pictureFile = null;
-      if (S.SHAPES[e.shape].picture) {
+      if (S.isPicture(e)) {
         pictureFile = { name: `bild${i}.bmp`, bytes: picture(e.width, e.height, i, straits.has(state)) };
         writeFileSync(join(dir, pictureFile.name), pictureFile.bytes);
       }
@@ -170,7 +189,7 @@ test(`the module makes the command line's bytes (${cases.length} cases)`, async 
       covered.harbours += analysis.harbours.length > 0 ? 1 : 0;
       covered.cutOff += web.cutOff ? 1 : 0;
       // The placement before the fair one, only with fair starts and two starts or more.
-      if (e.fairStarts && web.placed >= 2) {
+      if (e.fair_starts && web.placed >= 2) {
         assert.ok(web.fairnessBefore >= 0 && web.fairnessBefore <= 1, label);
       } else {
         assert.equal(web.fairnessBefore, null, label);
@@ -179,10 +198,10 @@ test(`the module makes the command line's bytes (${cases.length} cases)`, async 
       rmSync(dir, { recursive: true, force: true });
     }
   }
-  assert.equal(covered.shapes.size, S.SHAPES.length);
-  assert.equal(covered.types.size, 3);
-  assert.equal(covered.sides.size, S.SIZES.length);
-  for (const key of ['startObjects', 'harbours', 'fairStarts']) {
+  assert.equal(covered.shapes.size, kShapes.length);
+  assert.equal(covered.types.size, S.row('type').choices.length);
+  assert.equal(covered.sides.size, sides.length);
+  for (const key of ['start_objects', 'harbours', 'fair_starts']) {
     assert.ok(cases.some((c) => c[key]) && cases.some((c) => !c[key]), key);
   }
   assert.ok(covered.harbours > 0 && covered.cutOff > 0, JSON.stringify(covered));
@@ -208,18 +227,22 @@ test('the address keeps every setting a run uses, and old addresses what they me
   const old = '?seed=1&width=64&height=64&type=oedland&players=3';
   for (const [address, startObjects] of [[old, false], [old + '&start-objects=1', true]]) {
     const s = S.fromQuery(address);
-    assert.deepEqual([s.startObjects, s.harbours, s.fairStarts], [startObjects, false, false], address);
+    assert.deepEqual([s.start_objects, s.harbours, s.fair_starts], [startObjects ? 1 : 0, 0, 0], address);
     assert.ok(S.toCommandLine(s).includes('--no-harbours'), address);
   }
+  // The page's first addresses wrote a class and its level "0:3", and "no-island".
+  const first = S.fromQuery('?seed=2&width=64&height=64&no-island=1&extended=1&amount=0:3,2:7');
+  assert.deepEqual([first.island, first['amount.0'], first['amount.2'], first['amount.1']],
+    [0, 3, 7, S.row('amount.1').initial]);
   // An address without a seed (typed by hand) has the defaults: both marks.
   const bare = S.fromQuery('?width=64&height=64');
-  assert.deepEqual([bare.startObjects, bare.harbours, bare.fairStarts], [true, true, false]);
+  assert.deepEqual([bare.start_objects, bare.harbours, bare.fair_starts], [1, 1, 0]);
 });
 
 test('a picture is refused with the command line\'s words', async () => {
   const dir = mkdtempSync(join(tmpdir(), 'swdgen-web-'));
   try {
-    const state = settings({ seed: 5, width: 64, height: 64, extended: true, shape: S.PICTURE_SHAPE });
+    const state = settings({ seed: 5, width: 64, height: 64, extended: 1, shape: spezial });
     const refused = [
       { name: 'klein.bmp', bytes: picture(48, 64, 1) },
       { name: 'kaputt.bmp', bytes: picture(64, 64, 2).subarray(0, 900) },

@@ -18,7 +18,9 @@ test('the page as one file, opened from the disk, makes the command line\'s map'
   const cli = mkdtempSync(join(tmpdir(), 'swdgen-cli-'));
   try {
     assert.match(site.url, /^file:\/\//);
-    const page = await site.page('?seed=1&width=64&height=64&type=oedland');
+    // (An address without `harbours` but with a seed is one from before the harbour places,
+    // which had neither mark: this one says that both are on, as on the command line.)
+    const page = await site.page('?seed=1&width=64&height=64&type=oedland&start-objects=1&harbours=1');
     // A run stopped at once ends its worker; the next run needs a new one from the blob.
     await page.evaluate(() => {
       document.getElementById('start').click();

@@ -1,8 +1,9 @@
-// The page: the wizard's settings as one form, the run in a worker with its preview, and
-// the save step as downloads. The settings and the seed live in the page's address.
+// The page: the wizard's settings as one form, made from the core's table of settings, the
+// run in a worker with its preview, and the save step as downloads. The settings and the
+// seed, and the map code of both, live in the page's address.
 'use strict';
 
-const S = SwdgenSettings;
+let S = null;  // the settings of the table (settings.js), once the module is there
 const $ = (id) => document.getElementById(id);
 
 const kRunStopped = 'Generierung abgebrochen';
@@ -20,12 +21,15 @@ const resultLines = [
       fairness(r.fairness) + ' (1 = gleich gute Starts)'),
   (r) => r.harbourPlaces,
   (r) => r.cutOff,
-  (r, run) => 'Startwert: ' + run.state.seed,
+  (r, run) => 'Startwert: ' + r.seed + (run.searched
+    ? ' (der fairste von ' + run.searched.bestOf + ' ab ' + run.searched.seed + ')' : ''),
   (r) => 'Dauer: ' + decimal(r.milliseconds / 1000, 2) + ' s',
 ];
 
-// Words of the core's texts that name something the page can show: they become links.
-const kTextLinks = [{ words: 'README des Projekts', href: 'readme.html' }];
+// Words of the core's texts that name something the page can show: they become links. The
+// page made as one file (which starts its worker from a blob) has no README beside it.
+const kTextLinks = self.swdgenWorkerScript ? []
+  : [{ words: 'README des Projekts', href: 'readme.html' }];
 
 // German numbers with two and three decimals. Made when the page loads: the browser's
 // first German number format takes longer than a whole run.
@@ -66,13 +70,13 @@ function renderPng() {
 }
 
 const linkProblems = [];
-let state = S.fromQuery(location.search, linkProblems, drawSeed);
+let state = null;
 let helper = null;   // a session on the page's own module, for the checks and the titles
 let picture = null;  // { name, bytes } of the "Spezial" picture
 let worker = null;
 let running = null;  // { state, picture } of the run going on
 let finished = null; // { state, result, picture } of the last finished run, while the form
-                     // still holds its settings
+                     // still holds its settings (with best of N, those of the map chosen)
 
 function drawSeed() {
   return crypto.getRandomValues(new Uint32Array(1))[0];
@@ -88,14 +92,48 @@ function element(tag, attributes, ...children) {
   return e;
 }
 
-// A slider between its two end words, with the value beside it.
-function slider(id, min, max, value, low, high, onInput, label) {
-  const input = element('input', { type: 'range', id, min, max, step: 1, 'aria-label': label });
-  input.value = value;
-  const shown = element('output', { for: id, text: String(value) });
+// The words at the ends of the sliders, by the key (and member) of their row: layout only,
+// the ranges and captions are the table's.
+const kEnds = {
+  coast: ['glatt', 'ausgefranst'],
+  amount: ['wenige', 'sehr viele'],
+  size: ['klein', 'groß'],
+  decoration: ['kahl', 'voll'],
+  'granite.large_count': ['wenige', 'viele'],
+  'granite.large_size': ['klein', 'groß'],
+  'granite.small_count': ['selten', 'häufig'],
+  'granite.small_size': ['leer', 'voll'],
+  tree_groups: ['wenige', 'sehr viele'],
+  animals: ['keine', 'sehr viele'],
+};
+const endsOf = (row) => kEnds[S.idOf(row)] || kEnds[row.key];
+
+// The base shapes after which the wizard asks for the coast (the others have none to ask
+// for, and the picture's shape asks for the picture).
+const kCoastShapes = ['insel', 'insel-sym', 'ring'];
+
+// The check boxes of the form and the rows they set.
+const kBoxes = [['island', 'island'], ['extended', 'extended'], ['fair-starts', 'fair_starts'],
+  ['start-objects', 'start_objects'], ['harbours', 'harbours'], ['area-variant', 'area_variant']];
+
+// The values a row allows, lo to hi in its steps.
+function valuesOf(row) {
+  const values = [];
+  for (let v = row.lo; v <= row.hi; v += row.step) values.push(v);
+  return values;
+}
+
+// A slider of a row between its two end words, with the value beside it.
+function slider(row, id, label) {
+  const [low, high] = endsOf(row);
+  const input = element('input', { type: 'range', id, min: row.lo, max: row.hi, step: row.step,
+    'aria-label': label || row.label, 'data-row': S.idOf(row) });
+  input.value = state[S.idOf(row)];
+  const shown = element('output', { for: id, text: input.value });
   input.addEventListener('input', () => {
     shown.textContent = input.value;
-    onInput(Number(input.value));
+    state[S.idOf(row)] = Number(input.value);
+    changed();
   });
   return element('div', { class: 'slider' }, element('span', { class: 'end', text: low }),
     input, element('span', { class: 'end', text: high }), shown);
@@ -110,47 +148,65 @@ function radios(into, name, choices, checked, onChange) {
   });
 }
 
+// Every control shows the state's value (after a map code has filled the form).
+function showState() {
+  for (const id of ['width', 'height']) $(id).value = state[id];
+  for (const [id, key] of kBoxes) $(id).checked = !!state[key];
+  // The radio buttons count their row's values from 0.
+  for (const input of document.querySelectorAll('#settings input[type=radio]')) {
+    input.checked = state[input.name] === S.row(input.name).lo + Number(input.value);
+  }
+  for (const input of document.querySelectorAll('#settings input[type=range][data-row]')) {
+    input.value = state[input.dataset.row];
+    const shown = input.parentElement.querySelector('output');
+    if (shown) shown.textContent = input.value;
+  }
+  $('seed').value = state.seed;
+  $('best-of').value = state.bestOf;
+}
+
 function buildForm() {
   for (const id of ['width', 'height']) {
-    for (const size of S.SIZES) $(id).append(element('option', { value: size, text: String(size) }));
-    $(id).value = state[id];
+    $(id + '-caption').textContent = S.row(id).label;
+    for (const size of valuesOf(S.row(id))) $(id).append(element('option', { value: size, text: String(size) }));
     $(id).addEventListener('change', () => {
       state[id] = Number($(id).value);
       changed();
     });
   }
-  for (const [id, key] of [['island', 'island'], ['extended', 'extended'],
-    ['fair-starts', 'fairStarts'], ['start-objects', 'startObjects'], ['harbours', 'harbours']]) {
-    $(id).checked = state[key];
+  for (const [id, key] of kBoxes) {
+    $(id).parentElement.append(' ' + S.row(key).label);
     $(id).addEventListener('change', () => {
-      state[key] = $(id).checked;
+      state[key] = $(id).checked ? 1 : 0;
       changed();
     });
   }
-  radios($('types'), 'type', S.TYPES.map((t, i) => helper.typeName(i)), state.type, (i) => {
+  $('type-caption').textContent = S.row('type').label;
+  radios($('types'), 'type', S.row('type').choices.map((c) => c.label), state.type, (i) => {
     state.type = i;
     changed();
   });
-  radios($('players'), 'players', [1, 2, 3, 4, 5, 6, 7].map(String), state.players - 1, (i) => {
-    state.players = i + 1;
+  const players = S.row('players');
+  $('players-caption').textContent = 'Gewünschte ' + players.label;
+  radios($('players'), 'players', valuesOf(players).map(String), state.players - players.lo, (i) => {
+    state.players = players.lo + i;
     changed();
   });
-  radios($('shapes'), 'shape', S.SHAPES.map((s) => s.name), state.shape, (i) => {
+  const shape = S.row('shape');
+  $('shape-caption').textContent = shape.label;
+  radios($('shapes'), 'shape', shape.choices.map((c) => c.label), state.shape, (i) => {
     state.shape = i;
     changed();
   });
-  $('coast').append(slider('coast-level', 0, S.COAST.max, state.coast, S.COAST.low, S.COAST.high,
-    (v) => { state.coast = v; changed(); }, 'Küste zum Meer'));
+  $('coast').append(slider(S.row('coast'), 'coast-level'));
+  $('coast-caption').textContent = S.row('coast').label;
   $('picture').addEventListener('change', async () => {
     const file = $('picture').files[0];
     if (!file) return;
     picture = { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) };
+    // The message is the check's (pictureProblem), which also refuses a picture that is
+    // not the one of a map code.
     helper.setPicture(picture.name, picture.bytes);
-    changed();
-  });
-  $('area-variant').checked = state.areaVariant;
-  $('area-variant').addEventListener('change', () => {
-    state.areaVariant = $('area-variant').checked;
     changed();
   });
   buildProportions();
@@ -165,70 +221,105 @@ function buildForm() {
     state.seed = ok ? Number(text) : null;
     changed();
   });
+  $('best-of').max = S.table.most_candidates;
+  $('best-of').value = state.bestOf;
+  $('best-of').addEventListener('input', () => {
+    const count = Number($('best-of').value);
+    const ok = Number.isInteger(count) && count >= 1 && count <= S.table.most_candidates;
+    show($('best-of-message'), ok ? '' : 'Beste aus: eine ganze Zahl von 1 bis ' + S.table.most_candidates + '.');
+    $('best-of').setAttribute('aria-invalid', String(!ok));
+    state.bestOf = ok ? count : 1;
+    changed();
+  });
+  $('code-input').addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      readCode();
+    }
+  });
+  $('code-read').addEventListener('click', readCode);
+  $('code-copy').addEventListener('click', copyCode);
 }
+
+// The proportions page: a row per terrain class, a column per group (amount, size,
+// decoration), all from the table's rows of those keys.
+const kProportionGroups = ['amount', 'size', 'decoration'];
 
 function buildProportions() {
   const table = $('proportions');
   const head = element('tr', {}, element('th'));
-  for (const g of S.PROPORTION_GROUPS) {
-    head.append(element('th', {}, element('div', { id: 'column-' + g.key, text: g.name }),
-      element('div', { class: 'ends' }, element('span', { text: g.low }),
-        element('span', { text: g.high }))));
+  for (const key of kProportionGroups) {
+    const [low, high] = kEnds[key];
+    head.append(element('th', {}, element('div', { id: 'column-' + key, text: S.rowsOf(key)[0].label }),
+      element('div', { class: 'ends' }, element('span', { text: low }),
+        element('span', { text: high }))));
   }
   table.append(head);
-  for (const c of S.PROPORTION_ROWS) {
+  for (const classRow of S.rowsOf(kProportionGroups[0])) {
+    const c = classRow.member;
     const row = element('tr', { id: 'row-' + c },
       element('th', { class: 'row-label', id: 'row-label-' + c }));
-    S.PROPORTION_GROUPS.forEach((g) => {
+    for (const key of kProportionGroups) {
+      const r = S.row(key + '.' + c);
       // Named by its row and column: "Wasser Anzahl".
       const input = element('input', {
-        type: 'range', min: S.LEVEL.min, max: S.LEVEL.max, step: 1, id: g.key + '-' + c,
-        'data-group': g.key, 'aria-labelledby': 'row-label-' + c + ' column-' + g.key,
+        type: 'range', min: r.lo, max: r.hi, step: r.step, id: key + '-' + c,
+        'data-group': key, 'data-row': S.idOf(r),
+        'aria-labelledby': 'row-label-' + c + ' column-' + key,
       });
-      input.value = state[g.key][c];
+      input.value = state[S.idOf(r)];
       input.addEventListener('input', () => {
-        state[g.key][c] = Number(input.value);
+        state[S.idOf(r)] = Number(input.value);
         changed();
       });
       row.append(element('td', {}, input));
-    });
+    }
     table.append(row);
   }
 }
 
+// Winterland has no swamps, deserts or mountain meadows; the meadows have only their
+// decorations.
+function rowShows(type, terrainClass) {
+  if (S.row('type').choices[type].key === 'winterland' &&
+      ['3', '6', '9'].includes(terrainClass)) {
+    return 'hidden';
+  }
+  return terrainClass === '9' ? 'decoration' : 'all';
+}
+
 function buildDetails() {
-  for (const r of S.RESOURCES) {
-    const input = element('input', { type: 'range', min: 0, max: 100, step: 1, id: 'share-' + r.key,
-      'aria-label': r.name });
+  S.rowsOf('resources').forEach((r, i) => {
+    const input = element('input', { type: 'range', min: r.lo, max: r.hi, step: r.step,
+      id: 'share-' + r.member, 'aria-label': r.label });
     input.addEventListener('input', () => {
-      // The wizard's rebalancing: the other three give or take the difference.
+      // The wizard's rebalancing: the other three give or take the difference (the
+      // module's kinds count the shares in the table's order from 1).
       S.apply(helper, state);
-      helper.moveShare(r.kind, Number(input.value));
-      for (const o of S.RESOURCES) state.resources[o.key] = helper.get(o.key, 0);
+      helper.moveShare(i + 1, Number(input.value));
+      for (const o of S.rowsOf('resources')) state[S.idOf(o)] = helper.get(o.key, o.member);
       changed();
     });
     $('resources').append(element('div', { class: 'slider share' },
-      element('span', { class: 'name', text: r.name }), input,
-      element('output', { id: 'share-' + r.key + '-value' })));
-  }
+      element('span', { class: 'name', text: r.label }), input,
+      element('output', { id: 'share-' + r.member + '-value' })));
+  });
   let group = null;
-  S.GRANITE.forEach((g, i) => {
-    if (g.group !== group) {
-      group = g.group;
+  for (const r of S.rowsOf('granite')) {
+    // "Ausgedehnte Granitfelder: Anzahl": the group a heading, the slider named in full.
+    const heading = r.label.split(': ')[0];
+    if (heading !== group) {
+      group = heading;
       $('granite').append(element('h3', { text: group }));
     }
-    $('granite').append(slider(g.key, 0, g.max, state.granite[i], g.low, g.high,
-      (v) => { state.granite[i] = v; changed(); }, g.group + ': ' + g.low + ' bis ' + g.high));
-  });
-  $('tree-groups').append(slider('tree-groups-level', 0, S.TREE_GROUPS.max, state.treeGroups,
-    S.TREE_GROUPS.low, S.TREE_GROUPS.high, (v) => { state.treeGroups = v; changed(); },
-    'Kleine Baumgruppen'));
-  S.ANIMALS.forEach((name, i) => {
-    const row = slider('animal-' + (i + 1), 0, S.ANIMAL_LEVEL.max, state.animals[i],
-      S.ANIMAL_LEVEL.low, S.ANIMAL_LEVEL.high, (v) => { state.animals[i] = v; changed(); }, name);
-    row.prepend(element('span', { class: 'name', text: name }));
-    $('animals').append(row);
-  });
+    $('granite').append(slider(r, 'granite-' + r.member.replace('_', '-')));
+  }
+  $('tree-groups').append(slider(S.row('tree_groups'), 'tree-groups-level'));
+  for (const r of S.rowsOf('animals')) {
+    const item = slider(r, 'animal-' + r.member);
+    item.prepend(element('span', { class: 'name', text: r.label }));
+    $('animals').append(item);
+  }
 }
 
 function show(e, text) {
@@ -241,6 +332,8 @@ function show(e, text) {
 // the form no longer holds its settings.
 function changed() {
   history.replaceState(null, '', '?' + S.toQuery(state));
+  // A map code's picture is asked for while the form holds the code's settings.
+  if (state.codePicture !== null && settingsOf(state) !== codeSettings) state.codePicture = null;
   if (finished && !holdsSettingsOf(finished)) {
     clearResult();
     $('status').textContent = kSettingsChanged;
@@ -249,34 +342,43 @@ function changed() {
   $('estimate').textContent = ' ' + Math.floor(e.width * e.height * 0.0137 + 2.4264) + ' kB';
   $('extended-settings').hidden = !state.extended;
   $('shape-page').hidden = !state.island;
-  const shape = S.SHAPES[e.shape];
-  $('coast-row').hidden = !shape.coast;
-  $('picture-row').hidden = !shape.picture;
+  const pictureShape = S.isPicture(state);
+  $('coast-row').hidden = !kCoastShapes.includes(S.row('shape').choices[e.shape].key);
+  $('picture-row').hidden = !pictureShape;
   $('type-label').textContent = helper.typeName(state.type);
-  for (const c of S.PROPORTION_ROWS) {
-    const shows = S.rowShows(state.type, c);
+  for (const { member: c } of S.rowsOf(kProportionGroups[0])) {
+    const shows = rowShows(state.type, c);
     const row = $('row-' + c);
     row.hidden = shows === 'hidden';
-    row.querySelector('.row-label').textContent = helper.className(state.type, c);
+    row.querySelector('.row-label').textContent = helper.className(state.type, Number(c));
     for (const input of row.querySelectorAll('input')) {
       input.style.visibility =
         shows === 'decoration' && input.dataset.group !== 'decoration' ? 'hidden' : '';
     }
   }
-  for (const r of S.RESOURCES) {
-    $('share-' + r.key).value = state.resources[r.key];
-    $('share-' + r.key + '-value').textContent = state.resources[r.key] + '%';
+  for (const r of S.rowsOf('resources')) {
+    $('share-' + r.member).value = state[S.idOf(r)];
+    $('share-' + r.member + '-value').textContent = state[S.idOf(r)] + '%';
   }
   S.apply(helper, state);
-  show($('picture-message'), shape.picture ? helper.check() : '');
+  show($('picture-message'), pictureShape ? pictureProblem() : '');
   if (!running && !finished) resetPreview(e.width, e.height);
   fitPreview();
+}
+
+// What keeps the picture from being used: the check of a run, and for a map code's picture
+// the code's word that it needs its own.
+function pictureProblem() {
+  S.apply(helper, state);
+  const problem = helper.check();
+  if (state.codePicture === null) return problem;
+  return helper.checkCodePicture(state.codePicture) || problem;
 }
 
 // Whether the form holds the settings, seed and picture of a run.
 function holdsSettingsOf(run) {
   return S.toQuery(run.state) === S.toQuery(state) &&
-    (!S.SHAPES[S.effective(state).shape].picture || run.picture === picture);
+    (!S.isPicture(state) || run.picture === picture);
 }
 
 // Takes the result of the last run off the page, with its downloads: they would not hold
@@ -293,9 +395,9 @@ function clearResult() {
 
 function resetPreview(width, height, always) {
   const canvas = $('preview');
-  if (!always && canvas.width === width + 4 && canvas.height === height + 4) return;
-  canvas.width = width + 4;
-  canvas.height = height + 4;
+  if (!always && canvas.width === width && canvas.height === height) return;
+  canvas.width = width;
+  canvas.height = height;
   const ctx = canvas.getContext('2d');
   ctx.fillStyle = 'rgb(' + kPreviewBackground.join(',') + ')';
   ctx.fillRect(0, 0, canvas.width, canvas.height);
@@ -352,6 +454,7 @@ function setRunning(run) {
   $('new-landscape').disabled = on;
   $('seed').disabled = on;
   $('stop').disabled = !on;
+  $('best-of').disabled = on;
   $('settings').inert = on;
   document.body.classList.toggle('running', on);
   if (!on && focusBeforeRun && document.activeElement === document.body) {
@@ -398,13 +501,12 @@ function start() {
     return;
   }
   S.apply(helper, state);
-  const problem = helper.check();
+  const problem = S.isPicture(state) ? pictureProblem() : helper.check();
   if (problem) {
     $('status').textContent = problem;
     return;
   }
-  const shape = S.SHAPES[S.effective(state).shape];
-  setRunning({ state: S.copy(state), picture: shape.picture ? picture : null });
+  setRunning({ state: S.copy(state), picture: S.isPicture(state) ? picture : null });
   if (!worker) worker = makeWorker();
   worker.postMessage({ state: running.state, picture: running.picture });
 }
@@ -424,6 +526,17 @@ function stop(message) {
 function finish(result) {
   finished = { state: running.state, picture: running.picture, result };
   setRunning(null);
+  // Best of N: the form holds the map chosen, its seed and its code, so that the address
+  // makes that map again; the command line shown is the search's.
+  if (finished.state.bestOf > 1) {
+    finished.searched = finished.state;
+    finished.state = Object.assign(S.copy(finished.state), { seed: result.seed, bestOf: 1 });
+    state.seed = result.seed;
+    state.bestOf = 1;
+    $('seed').value = state.seed;
+    $('best-of').value = 1;
+    history.replaceState(null, '', '?' + S.toQuery(state));
+  }
   const lines = $('result-lines');
   lines.replaceChildren();
   for (const line of resultLines) {
@@ -440,6 +553,8 @@ function finish(result) {
     fitPreview();
     $('views').hidden = false;
   }
+  $('code').value = result.code;
+  $('code-copied').textContent = '';
   $('title').value = S.PROPOSED_TITLE;
   $('name').value = result.proposedName;
   $('result').hidden = false;
@@ -461,7 +576,7 @@ function checkSave() {
     $(d.id).disabled = !!problem;
     $(d.id).textContent = d.label + ' (' + (problem ? '' : chosenName()) + d.extension + ')';
   }
-  $('command-line').textContent = 'swdgen ' + S.toCommandLine(finished.state, {
+  $('command-line').textContent = 'swdgen ' + S.toCommandLine(finished.searched || finished.state, {
     title: $('title').value, name: chosenName(), picture: finished.picture && finished.picture.name,
   }).map(shellWord).join(' ');
 }
@@ -506,12 +621,47 @@ function showLinkProblems() {
   $('link-problems-close').addEventListener('click', () => { $('link-problems').hidden = true; });
 }
 
+// The settings of a state without the seed, and those of the map code read last.
+const settingsOf = (s) => JSON.stringify(Object.assign(S.effective(s), { seed: null, codePicture: null }));
+let codeSettings = null;
+
+// The "Kartencode" field: a code that can be read fills the form and the seed; one that
+// cannot is named with the core's words, and the form stays as it was.
+function readCode() {
+  const read = S.fromCode($('code-input').value, state);
+  $('code-input').setAttribute('aria-invalid', String(!!read.problem));
+  show($('code-message'), read.problem);
+  if (read.problem) return;
+  state = read.state;
+  codeSettings = settingsOf(state);
+  showState();
+  show($('seed-message'), '');
+  changed();
+}
+
+async function copyCode() {
+  const code = $('code');
+  code.select();
+  try {
+    await navigator.clipboard.writeText(code.value);
+  } catch {
+    // Where the page may not write to the clipboard (a file opened from the disk, an old
+    // browser), the selected code is copied the old way.
+    document.execCommand('copy');
+  }
+  $('code-copied').textContent = 'Kopiert.';
+}
+
 async function init() {
   // The worker first: it loads, compiles and warms its module while the page does the same.
   worker = makeWorker();
   helper = new SwdgenSession(await createSwdgen());
+  S = SwdgenSettings.create(helper);
+  state = S.fromQuery(location.search, linkProblems, drawSeed);
+  codeSettings = settingsOf(state);
   if (state.seed === null) state.seed = drawSeed();
   buildForm();
+  showState();
   showLinkProblems();
   for (const d of downloads) {
     const button = element('button', { type: 'button', id: d.id });
@@ -527,6 +677,7 @@ async function init() {
   $('new-landscape').addEventListener('click', () => {
     state.seed = drawSeed();
     $('seed').value = state.seed;
+    state.codePicture = null;
     show($('seed-message'), '');
     changed();
     start();

@@ -47,12 +47,47 @@
       return this.m.UTF8ToString(this.call(fn, ...args));
     }
 
-    set(name, index, value) {
-      return this.call(this.m._swdgen_set, name, index, value) === 1;
+    // The table of settings (web_api.hpp, swdgen_table), read once.
+    table() {
+      if (!this.tableRead) this.tableRead = JSON.parse(this.text(this.m._swdgen_table));
+      return this.tableRead;
     }
 
-    get(name, index) {
-      return this.call(this.m._swdgen_get, name, index);
+    // The value of the table's row `key`, `member` ('' for a key of one value).
+    set(key, member, value) {
+      return this.call(this.m._swdgen_set, key, member, value) === 1;
+    }
+
+    get(key, member) {
+      return this.call(this.m._swdgen_get, key, member);
+    }
+
+    // A key's value as the command line's option takes it, and reading one: empty when read.
+    keyText(key) {
+      return this.text(this.m._swdgen_key_text, key);
+    }
+
+    readKey(key, text) {
+      return this.text(this.m._swdgen_read_key, key, text);
+    }
+
+    // The map code of the settings with the seed; empty for "Spezial" without a picture.
+    code(seed) {
+      return this.text(this.m._swdgen_code, seed >>> 0);
+    }
+
+    // Reads a map code into the settings: { problem } (German), or { seed, pictureHash }
+    // (null for a code without a picture).
+    readCode(text) {
+      const problem = this.text(this.m._swdgen_read_code, text);
+      if (problem) return { problem };
+      const hash = this.m._swdgen_code_picture(this.s);
+      return { seed: this.m._swdgen_code_seed(this.s) >>> 0, pictureHash: hash < 0 ? null : hash };
+    }
+
+    // What is wrong with the picture chosen for a code's picture; empty when it is that one.
+    checkCodePicture(hash) {
+      return this.text(this.m._swdgen_check_code_picture, hash);
     }
 
     moveShare(kind, value) {
@@ -72,6 +107,11 @@
       return this.text(this.m._swdgen_run, seed >>> 0);
     }
 
+    // The fairest of `count` runs from the seed on (`--best-of`).
+    runBestOf(seed, count) {
+      return this.text(this.m._swdgen_run_best_of, seed >>> 0, count);
+    }
+
     file(which) {
       const p = this.m._swdgen_file_data(this.s, which);
       const size = this.m._swdgen_file_size(this.s, which);
@@ -88,6 +128,8 @@
         playersPlaced: this.m._swdgen_players_placed(this.s),
         playersRequested: this.m._swdgen_players_requested(this.s),
         playersNote: this.text(this.m._swdgen_players_note),
+        seed: this.m._swdgen_run_seed(this.s) >>> 0,
+        code: this.text(this.m._swdgen_run_code),
       };
     }
 

@@ -5,13 +5,16 @@
 if (typeof SwdgenSession === 'undefined') importScripts('swdgen.js', 'settings.js', 'session.js');
 
 // RGB pixels as the RGBA a canvas takes.
-function rgba(rgb, width, height) {
-  const out = new Uint8ClampedArray(width * height * 4);
-  for (let i = 0, j = 0; i < rgb.length; i += 3, j += 4) {
-    out[j] = rgb[i];
-    out[j + 1] = rgb[i + 1];
-    out[j + 2] = rgb[i + 2];
-    out[j + 3] = 255;
+// The map's part of the preview, `shown` pixels of each row of `width`, as RGBA.
+function rgba(rgb, width, shownWidth, shownHeight) {
+  const out = new Uint8ClampedArray(shownWidth * shownHeight * 4);
+  for (let y = 0, j = 0; y < shownHeight; ++y) {
+    for (let i = y * width * 3, end = i + shownWidth * 3; i < end; i += 3, j += 4) {
+      out[j] = rgb[i];
+      out[j + 1] = rgb[i + 1];
+      out[j + 2] = rgb[i + 2];
+      out[j + 3] = 255;
+    }
   }
   return out;
 }
@@ -30,7 +33,7 @@ const resultExtras = [
     name: 'render',
     compute: (session) => {
       const r = session.render();
-      return r && { width: r.width, height: r.height, rgba: rgba(r.rgb, r.width, r.height) };
+      return r && { width: r.width, height: r.height, rgba: rgba(r.rgb, r.width, r.width, r.height) };
     },
   },
 ];
@@ -41,10 +44,12 @@ const host = {
   status: (text) => reporting && postMessage({ kind: 'status', text }),
   hint: (text) => reporting && postMessage({ kind: 'hint', text }),
   progress: (value) => reporting && postMessage({ kind: 'progress', value }),
-  preview: (rgb, width, height) => {
+  // The page shows the map alone, without the bitmap's border of background.
+  preview: (rgb, width, height, border) => {
     if (!reporting) return;
-    const pixels = rgba(rgb, width, height);
-    postMessage({ kind: 'preview', width, height, rgba: pixels }, [pixels.buffer]);
+    const shown = { width: width - border, height: height - border };
+    const pixels = rgba(rgb, width, shown.width, shown.height);
+    postMessage({ kind: 'preview', ...shown, rgba: pixels }, [pixels.buffer]);
   },
 };
 
@@ -55,17 +60,20 @@ const host = {
 // worker starts, do all that before the user asks for a map (one run leaves the first of
 // the user's still half as slow again as the next); their results are thrown away. The
 // page hears the size of the map made and of the memory the module has then.
-const kWarmUpRuns = [{ fairStarts: true, players: 7 }, {}];
+const kWarmUpRuns = [{ fair_starts: 1, players: 'most' }, {}];
 
 function warmUp(module) {
-  const largest = SwdgenSettings.SIZES[SwdgenSettings.SIZES.length - 1];
+  const first = new SwdgenSession(module);
+  const S = SwdgenSettings.create(first);
+  first.destroy();
+  const largest = { width: S.row('width').hi, height: S.row('height').hi };
   let mapBytes = 0;
   kWarmUpRuns.forEach((changes, seed) => {
-    const state = Object.assign(SwdgenSettings.defaults(), changes,
-      { seed, width: largest, height: largest });
+    const state = Object.assign(S.defaults(), changes, { seed }, largest);
+    if (state.players === 'most') state.players = S.row('players').hi;
     const session = new SwdgenSession(module);
     try {
-      SwdgenSettings.apply(session, state);
+      S.apply(session, state);
       if (!session.run(state.seed)) {
         for (const extra of resultExtras) extra.compute(session);
         mapBytes = session.result().map.length;
@@ -75,22 +83,23 @@ function warmUp(module) {
     }
   });
   reporting = true;
-  postMessage({ kind: 'ready', prepared: { width: largest, height: largest, mapBytes },
-    memory: module.HEAPU8.length });
-  return module;
+  postMessage({ kind: 'ready', prepared: { ...largest, mapBytes }, memory: module.HEAPU8.length });
+  return { module, S };
 }
 
 const moduleReady = createSwdgen({ swdgenHost: host }).then(warmUp);
 
 onmessage = async (event) => {
   const { state, picture } = event.data;
-  const module = await moduleReady;
+  const { module, S } = await moduleReady;
   const session = new SwdgenSession(module);
   try {
-    SwdgenSettings.apply(session, state);
+    S.apply(session, state);
     if (picture) session.setPicture(picture.name, picture.bytes);
     const started = performance.now();
-    const problem = session.check() || session.run(state.seed);
+    // "Beste aus N": the fairest of N seeds from the seed on, as `--best-of N` chooses it.
+    const problem = session.check() ||
+      (state.bestOf > 1 ? session.runBestOf(state.seed, state.bestOf) : session.run(state.seed));
     if (problem) {
       postMessage({ kind: 'refused', problem });
       return;

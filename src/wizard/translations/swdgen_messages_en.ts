@@ -1372,7 +1372,7 @@
         <translation>TEXT for the map's author field instead of its code (at most 20 characters)</translation>
     </message>
     <message id="HelpBestOf">
-        <source>N: die Startwerte S..S+N-1 erzeugen und die fairste Karte speichern, N 1..1000</source>
+        <source>N: die Startwerte S..S+N-1 erzeugen, die fairste Karte speichern, N 1..1000</source>
         <translation>N: make the seeds S..S+N-1 and save the fairest, N 1..1000</translation>
     </message>
     <message id="HelpTiming">
