@@ -6,27 +6,15 @@
 // command line's words; best of N chooses the command line's seed.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { createHash } from 'node:crypto';
-import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { promisify } from 'node:util';
 import { builds } from './builds.mjs';
+import { S, Session, helper, module, run, sha } from './page_module.mjs';
 import { picture } from './picture.mjs';
 
-const { binary, site } = builds;
-const require = createRequire(import.meta.url);
-const Settings = require(join(site, 'settings.js'));
-const Session = require(join(site, 'session.js'));
-const createSwdgen = require(join(site, 'swdgen.js'));
-const run = promisify(execFile);
-const sha = (bytes) => createHash('sha256').update(bytes).digest('hex');
+const { binary } = builds;
 
-const module = await createSwdgen({ wasmBinary: readFileSync(join(site, 'swdgen.wasm')) });
-const helper = new Session(module);
-const S = Settings.create(helper);
 const spezial = S.table.picture_shape;
 
 // A small map, so that the many cases run quickly; the rows of the size vary it themselves.

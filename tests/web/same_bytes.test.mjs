@@ -8,30 +8,16 @@
 //
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { createHash } from 'node:crypto';
-import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { promisify } from 'node:util';
 import { builds } from './builds.mjs';
+import { S, Session, module, run, sha } from './page_module.mjs';
 import { picture } from './picture.mjs';
 
-const { binary, site } = builds;
+const { binary } = builds;
 
-const require = createRequire(import.meta.url);
-const Settings = require(join(site, 'settings.js'));
-const Session = require(join(site, 'session.js'));
-const createSwdgen = require(join(site, 'swdgen.js'));
-const run = promisify(execFile);
-
-const sha = (bytes) => createHash('sha256').update(bytes).digest('hex');
-
-const module = await createSwdgen({ wasmBinary: readFileSync(join(site, 'swdgen.wasm')) });
 // The page's settings, made from the module's table as the page makes them.
-const helper = new Session(module);
-const S = Settings.create(helper);
 
 // One case: the settings that differ from the defaults, a seed and a title.
 function settings(changes) {
