@@ -279,7 +279,7 @@ std::string KeyText(std::string_view key, const GeneratorSettings& s,
 }
 
 Message ReadKeyText(std::string_view key, std::string_view text, GeneratorSettings& s,
-                        std::span<const SettingRow> rows) {
+                    std::span<const SettingRow> rows) {
   const std::span<const SettingRow> members = RowsOfKey(key, rows);
   if (members.empty()) return Message::Verbatim("no such setting");
   const SettingRow& first = members.front();
