@@ -192,9 +192,9 @@ const char* swdgen_key_text(SwdgenSession* s, const char* key) {
 const char* swdgen_read_key(SwdgenSession* s, const char* key, const char* text) {
   // A keyed text sets its members one by one: a wrong one leaves the settings as they were.
   GeneratorSettings read = s->settings;
-  std::string problem = swd::ReadKeyText(key, text, read);
+  const swd::Message problem = swd::ReadKeyText(key, text, read);
   if (problem.empty()) s->settings = read;
-  return Hand(s, std::move(problem));
+  return Hand(s, problem.German());
 }
 
 const char* swdgen_code(SwdgenSession* s, std::uint32_t seed) {

@@ -11,16 +11,13 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
-import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { promisify } from 'node:util';
 import { openSite, runToEnd } from './browser.mjs';
-import { builds } from './builds.mjs';
+import { builds, run } from './builds.mjs';
 import { picture } from './picture.mjs';
 
-const run = promisify(execFile);
 const sha = (bytes) => createHash('sha256').update(bytes).digest('hex');
 const screenshot = process.env.SWDGEN_SCREENSHOT || join(builds.web, 'page.png');
 
@@ -394,7 +391,7 @@ test('a map code fills the form, a bad one is refused in the core\'s words, best
     // One character wrong, a newer version: the field says what the command line says, and
     // the form and the result stay as they were.
     for (const bad of [code.slice(0, -1) + (code.endsWith('A') ? 'B' : 'A'), code.replace('SWD1', 'SWD7')]) {
-      const refused = await run(builds.binary, ['generate', '--code', bad], { cwd: cli })
+      const refused = await run(builds.binary, ['generate', '--lang', 'de', '--code', bad], { cwd: cli })
         .then(() => '', (error) => error.stderr);
       await typeInto(page, '#code-input', bad);
       await page.click('#code-read');

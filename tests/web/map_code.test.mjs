@@ -154,7 +154,7 @@ test('a code that cannot be read is refused with the command line\'s words', asy
         const before = S.copy(Object.assign(S.defaults(), { seed: 9 }));
         const read = S.fromCode(code, before);
         assert.match(read.problem || '', words, code);
-        await assert.rejects(run(binary, ['generate', '--code', code], { cwd: dir }), (error) => {
+        await assert.rejects(run(binary, ['generate', '--lang', 'de', '--code', code], { cwd: dir }), (error) => {
           assert.equal(error.stderr, `swdgen: --code: ${read.problem}\n`);
           return true;
         });

@@ -2,19 +2,17 @@
 // web build, a session on it (session.js) and the page's settings made from the module's
 // table (settings.js); with the command line beside it and a file's SHA-256.
 import { createHash } from 'node:crypto';
-import { execFile } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
-import { promisify } from 'node:util';
-import { builds } from './builds.mjs';
+import { builds, run } from './builds.mjs';
 
 const require = createRequire(import.meta.url);
 export const Settings = require(join(builds.site, 'settings.js'));
 export const Session = require(join(builds.site, 'session.js'));
 const createSwdgen = require(join(builds.site, 'swdgen.js'));
 
-export const run = promisify(execFile);
+export { run };
 export const sha = (bytes) => createHash('sha256').update(bytes).digest('hex');
 
 export const module =

@@ -243,7 +243,7 @@ test('a picture is refused with the command line\'s words', async () => {
       session.destroy();
       assert.notEqual(problem, '');
       const args = S.toCommandLine(state, { picture: file.name });
-      await assert.rejects(run(binary, args, { cwd: dir }), (error) => {
+      await assert.rejects(run(binary, [...args, '--lang', 'de'], { cwd: dir }), (error) => {
         assert.equal(error.code, 2);
         assert.equal(error.stderr, `swdgen: --picture: ${problem}\n`);
         return true;

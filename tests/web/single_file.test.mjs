@@ -3,15 +3,12 @@
 // bytes, its worker starts again after a stop, and it asks for nothing but itself.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFile } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { promisify } from 'node:util';
 import { openFile, runToEnd } from './browser.mjs';
-import { builds } from './builds.mjs';
+import { builds, run } from './builds.mjs';
 
-const run = promisify(execFile);
 
 test('the page as one file, opened from the disk, makes the command line\'s map', async () => {
   const site = await openFile(builds.singleFile);
