@@ -3,6 +3,10 @@
 // beside the random placement's on the same landscapes, and the starts still short of the
 // wood or stone a start needs. A measurement, not a test: it prints a table.
 //   swdgen_fair_starts_table [SEEDS] [SIDE]
+// With a shape's number (0..4) and a player count after them, it prints each seed's index
+// instead, and the figures of the weakest start beside the mean of all, to show what holds
+// the weakest back.
+//   swdgen_fair_starts_table SEEDS SIDE SHAPE PLAYERS
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +34,7 @@ constexpr Shape kShapes[] = {{"Insel", swd::LandShape::Island},
 struct Result {
   std::optional<double> index;  // none: fewer than two starts
   int short_of_essentials = 0;  // starts with less wood or stone than they need
+  swd::MapAnalysis analysis;
 };
 
 Result Run(const Shape& shape, int players, std::uint32_t seed, std::int16_t side, bool fair) {
@@ -46,6 +51,7 @@ Result Run(const Shape& shape, int players, std::uint32_t seed, std::int16_t sid
   const swd::SwdMapRead read = swd::ReadSwdMap(host.map);
   const swd::MapAnalysis a = swd::AnalyzeMap(*read.map, swd::kDefaultRadius);
   Result r;
+  r.analysis = a;
   if (a.fairness) r.index = a.fairness->index;
   for (const swd::StartReport& s : a.starts) {
     const bool short_of = s.figures[swd::fig::Trees] < swd::kFigures[swd::fig::Trees].level ||
@@ -76,11 +82,42 @@ Summary Summarise(const std::vector<Result>& results) {
   return s;
 }
 
+void PrintSeeds(const Shape& shape, int players, std::uint32_t seeds, std::int16_t side) {
+  std::printf(
+      "%s, %d players, %d x %d: seed, index random -> fair, then the weakest start's\n"
+      "figures over the mean of all starts'\n",
+      shape.name, players, side, side);
+  for (std::uint32_t seed = 1; seed <= seeds; ++seed) {
+    const Result random = Run(shape, players, seed, side, false);
+    const Result fair = Run(shape, players, seed, side, true);
+    std::printf("%3u %.3f -> %.3f %d/%d", seed, random.index.value_or(0), fair.index.value_or(0),
+                static_cast<int>(fair.analysis.starts.size()), players);
+    if (fair.analysis.fairness) {
+      const swd::Fairness& f = *fair.analysis.fairness;
+      const auto weakest = static_cast<std::size_t>(
+          std::min_element(f.scores.begin(), f.scores.end()) - f.scores.begin());
+      std::printf(" weakest %zu:", weakest + 1);
+      for (const swd::FigureRow& row : swd::kFigures) {
+        double mean = 0;
+        for (const swd::StartReport& s : fair.analysis.starts)
+          mean += s.figures[row.figure] / static_cast<double>(fair.analysis.starts.size());
+        std::printf(" %s %.0f/%.0f", row.key, fair.analysis.starts[weakest].figures[row.figure],
+                    mean);
+      }
+    }
+    std::printf("\n");
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::uint32_t seeds = argc > 1 ? static_cast<std::uint32_t>(std::atoi(argv[1])) : 40;
   const auto side = static_cast<std::int16_t>(argc > 2 ? std::atoi(argv[2]) : 128);
+  if (argc > 4) {
+    PrintSeeds(kShapes[std::clamp(std::atoi(argv[3]), 0, 4)], std::atoi(argv[4]), seeds, side);
+    return 0;
+  }
   std::printf(
       "%u seeds per shape at %d x %d: median (lowest) fairness index, random -> fair;\n"
       "maps with two players or more; starts short of wood or stone with fair starts\n\n",

@@ -10,22 +10,7 @@ namespace swd {
 
 namespace {
 
-// The figure a vertex's site or resource adds to, if any.
-std::optional<Figure> SiteFigure(SiteSize s) {
-  switch (s) {
-    case SiteSize::Large:
-      return fig::LargeSites;
-    case SiteSize::Medium:
-      return fig::MediumSites;
-    case SiteSize::Small:
-      return fig::SmallSites;
-    case SiteSize::Mine:
-      return fig::MineSites;
-    default:
-      return std::nullopt;
-  }
-}
-
+// The figure a vertex's resource adds to, if any.
 std::optional<Figure> ResourceFigure(ResourceKind k) {
   switch (k) {
     case ResourceKind::Coal:
@@ -46,6 +31,21 @@ std::optional<Figure> ResourceFigure(ResourceKind k) {
 }
 
 }  // namespace
+
+std::optional<Figure> SiteFigure(SiteSize s) {
+  switch (s) {
+    case SiteSize::Large:
+      return fig::LargeSites;
+    case SiteSize::Medium:
+      return fig::MediumSites;
+    case SiteSize::Small:
+      return fig::SmallSites;
+    case SiteSize::Mine:
+      return fig::MineSites;
+    default:
+      return std::nullopt;
+  }
+}
 
 std::vector<VertexFigures> FiguresOfVertices(const SwdMap& map,
                                              const std::vector<SiteSize>& sites) {

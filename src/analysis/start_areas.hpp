@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "analysis/figures.hpp"
@@ -26,6 +27,9 @@ struct VertexFigures {
     figures[fig::Granite] += share * granite;
   }
 };
+
+// The figure a building site of this size counts to, if any.
+std::optional<Figure> SiteFigure(SiteSize s);
 
 std::vector<VertexFigures> FiguresOfVertices(const SwdMap& map, const std::vector<SiteSize>& sites);
 

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <numeric>
+#include <unordered_map>
 
 #include "analysis/fairness.hpp"
 #include "analysis/map_analysis.hpp"
@@ -20,13 +21,19 @@ namespace swd {
 
 namespace {
 
-// How far the search looks: placements grown from the best few candidates, then the
-// weakest start of the best moved to the best few other places, a few times over.
+// How far the search looks: placements grown from the best few candidates, then starts of
+// the best moved, one at a time, to the best few other places while that helps, weakest
+// first. Each move tried is a placement walked and rated: their number grows with the
+// starts, as seven starts crowd each other much more than two.
 constexpr int kSeeds = 6;
-constexpr int kMoveRounds = 4;
-constexpr int kMovesTried = 8;
 constexpr int kClimbSweeps = 12;
-constexpr int kCandidates = 120;
+constexpr int kCandidatesPerStart = 40;
+constexpr int kMovesTried = 16;
+constexpr int kRatingsForTwoStarts = 8;
+constexpr int kRatingsPerFurtherStart = 60;
+// Below this index the other starts move too, to make room for the weakest or to leave it no
+// longer behind; above it only the weakest does, to get stronger.
+constexpr double kFairEnough = 0.98;
 // Of placements about as fair, the one whose weakest start is strongest: an even game on
 // empty land is no prize.
 constexpr double kWeakestWeight = 0.5;
@@ -41,6 +48,18 @@ FigureValues AfterBalance(FigureValues f, double open) {
   raise(fig::Trees, open / 2);
   raise(fig::Granite, open / 4 * 3);
   return f;
+}
+
+// The start's block as the random placement prepares it: level with the start, no tree,
+// rock or decoration on it. The terrain stays.
+void PrepareBlock(SwdMap& map, VertexPos centre, std::uint8_t property) {
+  const std::uint8_t height = map.At(HeightLayer, centre.x, centre.y);
+  ForEachInBlock(map.Width(), map.Height(), centre, [&](VertexPos v) {
+    map.At(HeightLayer, v.x, v.y) = height;
+    map.At(ObjectTypeLayer, v.x, v.y) = 0;
+    map.At(ObjectIndexLayer, v.x, v.y) = 0;
+    map.At(PropertyLayer, v.x, v.y) = property;
+  });
 }
 
 struct Rating {
@@ -58,7 +77,8 @@ struct Rating {
 
 class StartFinder {
  public:
-  StartFinder(const SwdMap& map, const StartGround& ground, const StartSearch& search)
+  // The map is only read, but for the blocks that BlockGain prepares and puts back.
+  StartFinder(SwdMap& map, const StartGround& ground, const StartSearch& search)
       : map_(map), search_(search), ground_(ground) {
     open_.reserve(ground_.facts.size());
     for (std::size_t i = 0; i < ground_.facts.size(); ++i) {
@@ -191,9 +211,10 @@ class StartFinder {
     std::size_t land = 0;
     for (const int group : group_)
       land += group >= 0 ? 1 : 0;
-    const int tile =
-        std::max({4, static_cast<int>(search_.min_distance) / 4,
-                  static_cast<int>(std::sqrt(static_cast<double>(land) / kCandidates))});
+    const int tile = std::max(
+        {4, static_cast<int>(search_.min_distance) / 4,
+         static_cast<int>(std::sqrt(static_cast<double>(land) /
+                                    (kCandidatesPerStart * std::max(search_.wanted, 2))))});
     // The places of a tile, nearest its middle first.
     std::vector<VertexPos> order;
     for (int y = 0; y < tile; ++y) {
@@ -245,8 +266,8 @@ class StartFinder {
   }
 
   // The starts' figures as the analysis counts them, the rival distance as the crow flies
-  // over the lattice (the walk is never shorter), and, with `balanced`, what the balance
-  // can add.
+  // over the lattice (the walk is never shorter), and, with `balanced`, what their prepared
+  // blocks and the balance will change.
   Rating Rate(const std::vector<VertexPos>& starts, bool balanced) const {
     Rating r;
     r.placed = static_cast<int>(starts.size());
@@ -265,6 +286,11 @@ class StartFinder {
     std::vector<FigureValues>& values = r.values;
     for (std::size_t i = 0; i < starts.size(); ++i) {
       FigureValues f = sums.figures[i];
+      if (balanced) {
+        const FigureValues& gain = BlockGain(starts[i]);
+        for (std::size_t k = 0; k < f.size(); ++k)
+          f[k] += gain[k];
+      }
       int nearest = 2 * kDefaultRadius;
       for (std::size_t j = 0; j < starts.size(); ++j) {
         if (j != i) nearest = std::min(nearest, Distance(starts[i], starts[j]));
@@ -361,33 +387,53 @@ class StartFinder {
     return chosen;
   }
 
-  // Moves the weakest start (with its mirror) to where the starts are fairer, while that
-  // helps.
+  // Moves a start (with its mirror) to where the starts are fairer, while that helps and
+  // the ratings allowed last: the weakest start first, and while the starts are not yet fair
+  // enough, the others after it.
   void Improve(std::vector<VertexPos>& starts, Rating& rating) const {
     const std::size_t unit = search_.symmetric ? 2 : 1;
-    for (int round = 0; round < kMoveRounds && starts.size() > unit; ++round) {
-      const auto weakest = static_cast<std::size_t>(
-          std::min_element(rating.scores.begin(), rating.scores.end()) - rating.scores.begin());
-      const std::size_t first = weakest / unit * unit;
-      std::vector<VertexPos> others;
-      for (std::size_t i = 0; i < starts.size(); ++i) {
-        if (i / unit != first / unit) others.push_back(starts[i]);
+    int ratings_left =
+        kRatingsForTwoStarts + kRatingsPerFurtherStart * (static_cast<int>(starts.size()) - 2);
+    bool improved = true;
+    while (improved && starts.size() > unit && ratings_left > 0) {
+      // The units' weaker starts, weakest first.
+      std::vector<std::size_t> order;
+      for (std::size_t first = 0; first < starts.size(); first += unit) {
+        const auto scores = rating.scores.begin() + static_cast<std::ptrdiff_t>(first);
+        order.push_back(static_cast<std::size_t>(
+            std::min_element(scores, scores + static_cast<std::ptrdiff_t>(unit)) -
+            rating.scores.begin()));
       }
-      std::vector<VertexPos> best_move;
-      Rating best_move_rating = rating;
-      for (const Candidate* c : MovesFor(rating.values[weakest], others, starts[0])) {
-        std::vector<VertexPos> moved(starts.begin(), starts.begin() + first);
-        Add(moved, c->at);
-        moved.insert(moved.end(), starts.begin() + first + unit, starts.end());
-        const Rating r = Rate(moved, true);
-        if (r.Beats(best_move_rating)) {
-          best_move = std::move(moved);
-          best_move_rating = r;
+      std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return rating.scores[a] < rating.scores[b];
+      });
+      const std::size_t units_tried = rating.index < kFairEnough ? order.size() : 1;
+      improved = false;
+      for (std::size_t k = 0; k < units_tried && !improved; ++k) {
+        const std::size_t first = order[k] / unit * unit;
+        std::vector<VertexPos> others;
+        for (std::size_t i = 0; i < starts.size(); ++i) {
+          if (i / unit != first / unit) others.push_back(starts[i]);
+        }
+        std::vector<VertexPos> best_move;
+        Rating best_move_rating = rating;
+        for (const Candidate* c : MovesFor(rating.values[order[k]], others, starts[0])) {
+          if (ratings_left-- <= 0) break;
+          std::vector<VertexPos> moved(starts.begin(), starts.begin() + first);
+          Add(moved, c->at);
+          moved.insert(moved.end(), starts.begin() + first + unit, starts.end());
+          const Rating r = Rate(moved, true);
+          if (r.Beats(best_move_rating)) {
+            best_move = std::move(moved);
+            best_move_rating = r;
+          }
+        }
+        if (!best_move.empty()) {
+          starts = std::move(best_move);
+          rating = best_move_rating;
+          improved = true;
         }
       }
-      if (best_move.empty()) return;
-      starts = std::move(best_move);
-      rating = best_move_rating;
     }
   }
 
@@ -418,26 +464,66 @@ class StartFinder {
     return moves;
   }
 
-  const SwdMap& map_;
+  // What preparing a start's block at c adds to the start's figures: the block, levelled and
+  // cleared, makes the sites on and round it larger, and its trees and rocks are gone. Asked
+  // of the places the search rates, and kept.
+  const FigureValues& BlockGain(VertexPos c) const {
+    const std::size_t key = ground_.Index(c);
+    if (const auto known = block_gain_.find(key); known != block_gain_.end()) return known->second;
+    const int w = ground_.width;
+    const int h = ground_.height;
+    // The block's heights reach the sites two steps round it, and one more where a building's
+    // flag would stand.
+    constexpr int kReach = kBlockReach + 3;
+    const auto window = [&](auto f) {
+      for (int dy = -kReach; dy <= kReach; ++dy) {
+        for (int dx = -kReach; dx <= kReach; ++dx)
+          f(VertexPos{(c.x + dx + w) % w, (c.y + dy + h) % h});
+      }
+    };
+    std::vector<std::array<std::uint8_t, 4>> kept;
+    ForEachInBlock(w, h, c, [&](VertexPos v) {
+      kept.push_back({map_.At(HeightLayer, v.x, v.y), map_.At(ObjectTypeLayer, v.x, v.y),
+                      map_.At(ObjectIndexLayer, v.x, v.y), map_.At(PropertyLayer, v.x, v.y)});
+    });
+    PrepareBlock(map_, c, search_.open_property);
+    // The block's objects are gone; the ground's facts hold elsewhere.
+    const std::vector<VertexPos> block{c};
+    const auto facts = [&](int x, int y) {
+      const VertexFacts& f = ground_.facts[ground_.Index({x, y})];
+      return InAnyBlock(w, h, {x, y}, block) ? f.Cleared() : f;
+    };
+    FigureValues gain{};
+    window([&](VertexPos v) {
+      const VertexFigures& before = ground_.here[ground_.Index(v)];
+      if (before.site >= 0) gain[before.site] -= 1;
+      if (const auto site = SiteFigure(RateSite(map_, v.x, v.y, facts))) gain[*site] += 1;
+    });
+    ForEachInBlock(w, h, c, [&](VertexPos v) {
+      const VertexFigures& before = ground_.here[ground_.Index(v)];
+      gain[fig::Trees] -= before.tree;
+      gain[fig::Granite] -= before.granite;
+    });
+    std::size_t k = 0;
+    ForEachInBlock(w, h, c, [&](VertexPos v) {
+      const auto& layers = kept[k++];
+      map_.At(HeightLayer, v.x, v.y) = layers[0];
+      map_.At(ObjectTypeLayer, v.x, v.y) = layers[1];
+      map_.At(ObjectIndexLayer, v.x, v.y) = layers[2];
+      map_.At(PropertyLayer, v.x, v.y) = layers[3];
+    });
+    return block_gain_.emplace(key, gain).first->second;
+  }
+
+  SwdMap& map_;
   const StartSearch& search_;
   const StartGround& ground_;
   std::vector<int> group_;  // per vertex: the land masses it can reach, -1 off the land
   std::vector<Candidate> candidates_;
   std::vector<std::uint8_t> open_;  // per vertex: open ground for the balance
   mutable LatticeWalk walk_;        // the room of the walks, used again and again
+  mutable std::unordered_map<std::size_t, FigureValues> block_gain_;  // by the block's centre
 };
-
-// The start's block as the random placement prepares it: level with the start, no tree,
-// rock or decoration on it. The terrain stays.
-void PrepareBlock(SwdMap& map, VertexPos centre, std::uint8_t property) {
-  const std::uint8_t height = map.At(HeightLayer, centre.x, centre.y);
-  ForEachInBlock(map.Width(), map.Height(), centre, [&](VertexPos v) {
-    map.At(HeightLayer, v.x, v.y) = height;
-    map.At(ObjectTypeLayer, v.x, v.y) = 0;
-    map.At(ObjectIndexLayer, v.x, v.y) = 0;
-    map.At(PropertyLayer, v.x, v.y) = property;
-  });
-}
 
 }  // namespace
 

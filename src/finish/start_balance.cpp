@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <bit>
 
 #include "analysis/map_analysis.hpp"
@@ -19,13 +20,31 @@ namespace {
 
 // Where the balance may add a tree or a rock for a start: free ground that only this start's
 // area holds, outside every start's block, a step away from the start's own block and two
-// from any harbour place, so that the start and the harbours stay large sites. Ground with
-// no large site on it or beside it comes first: a tree or rock next to a large site leaves
-// room for a small building there at most, and large sites are what a start has least of.
+// from any harbour place, so that the start and the harbours stay large sites. A tree or a
+// rock takes the site it stands on and makes those beside it smaller, so ground that spoils
+// no site comes first, then ground beside small, medium and mine sites, and ground beside a
+// large site last: large sites are what a start has least of.
+enum Harm : std::size_t { kSpoilsNothing, kSpoilsSmallSites, kSpoilsALargeSite, kHarms };
 struct Room {
-  std::vector<VertexPos> spare;  // no large site on it or beside it
-  std::vector<VertexPos> other;
+  std::array<std::vector<VertexPos>, kHarms> by_harm;
+  bool Holds(VertexPos v) const {
+    return std::any_of(by_harm.begin(), by_harm.end(), [&](const auto& tier) {
+      return std::find(tier.begin(), tier.end(), v) != tier.end();
+    });
+  }
 };
+
+Harm HarmOf(SiteSize site) {
+  switch (site) {
+    case SiteSize::Nothing:
+    case SiteSize::Flag:
+      return kSpoilsNothing;
+    case SiteSize::Large:
+      return kSpoilsALargeSite;
+    default:
+      return kSpoilsSmallSites;
+  }
+}
 
 bool NearHarbour(const SwdMap& map, VertexPos v) {
   for (int dy = -2; dy <= 2; ++dy) {
@@ -53,20 +72,22 @@ Room RoomOf(const SwdMap& map, const StartGround& g, const LatticeWalk& walk, st
         NearHarbour(map, v)) {
       continue;
     }
-    bool large = g.sites[i] == SiteSize::Large;
+    Harm harm = HarmOf(g.sites[i]);
     for (const Direction d : kDirections) {
       const auto [nx, ny] = LatticeNeighbour(x, y, d, g.width, g.height);
-      large = large || g.sites[g.Index({nx, ny})] == SiteSize::Large;
+      harm = std::max(harm, HarmOf(g.sites[g.Index({nx, ny})]));
     }
-    (large ? room.other : room.spare).push_back(v);
+    room.by_harm[harm].push_back(v);
   }
   return room;
 }
 
-// Draws a vertex of the room, spare ground first, and takes it out of the room.
+// Draws a vertex of the room, the least harmful ground first, and takes it out of the room.
 std::optional<VertexPos> Draw(Generator& g, Room& room) {
-  std::vector<VertexPos>& from = room.spare.empty() ? room.other : room.spare;
-  if (from.empty()) return std::nullopt;
+  const auto tier = std::find_if(room.by_harm.begin(), room.by_harm.end(),
+                                 [](const auto& t) { return !t.empty(); });
+  if (tier == room.by_harm.end()) return std::nullopt;
+  std::vector<VertexPos>& from = *tier;
   const int k = RandomInt(g, 0, static_cast<int>(from.size()) - 1);
   const VertexPos v = from[static_cast<std::size_t>(k)];
   from.erase(from.begin() + k);
@@ -116,9 +137,7 @@ void BalanceWoodAndStone(Generator& g, const SwdMap& map, const StartGround& gro
       for (const Direction d : kDirections) {
         const auto [nx, ny] = LatticeNeighbour(v->x, v->y, d, ground.width, ground.height);
         const VertexPos n{nx, ny};
-        const bool open = std::find(room.spare.begin(), room.spare.end(), n) != room.spare.end() ||
-                          std::find(room.other.begin(), room.other.end(), n) != room.other.end();
-        if (open && !Taken(g, n) && RandomInt(g, 0, 1) == 1) group.push_back(n);
+        if (room.Holds(n) && !Taken(g, n) && RandomInt(g, 0, 1) == 1) group.push_back(n);
       }
       for (const VertexPos t : group) {
         const TreeKind& kind = kTreeKinds[static_cast<std::size_t>(RandomInt(g, 0, 3))];

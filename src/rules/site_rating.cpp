@@ -144,4 +144,9 @@ SiteSize RateSite(const SwdMap& map, int x, int y) {
   return rater.Rate(x, y);
 }
 
+SiteSize RateSite(const SwdMap& map, int x, int y,
+                  const std::function<VertexFacts(int, int)>& facts) {
+  return SiteRater(map, facts).Rate(x, y);
+}
+
 }  // namespace swd

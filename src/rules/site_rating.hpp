@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -56,5 +57,8 @@ std::vector<SiteSize> RateBuildingSites(const SwdMap& map);
 
 // The rating of the one vertex (x, y), for a step that prepares a site and checks it.
 SiteSize RateSite(const SwdMap& map, int x, int y);
+// The same where the caller knows the facts of the vertices round it: `facts(x, y)`.
+SiteSize RateSite(const SwdMap& map, int x, int y,
+                  const std::function<VertexFacts(int, int)>& facts);
 
 }  // namespace swd

@@ -31,6 +31,12 @@ struct VertexFacts {
 
   // A flag could stand on it.
   bool HoldsFlag() const { return !solid && !any_snow_or_lava && any_walkable; }
+  // The facts once the vertex's object is taken away.
+  VertexFacts Cleared() const {
+    VertexFacts f = *this;
+    f.solid = f.tree = f.granite = f.blocks_walking = false;
+    return f;
+  }
 };
 
 // The facts of every vertex, row by row (index x + width * y).

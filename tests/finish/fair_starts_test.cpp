@@ -136,6 +136,46 @@ TEST(FairStarts, TheBalanceGivesAStartWithoutWoodOrStoneWhatItNeeds) {
   EXPECT_NE(balanced(6).layers, map.layers);
 }
 
+// A rock leaves a flag at most beside it, on a mine site too. Where a start's area has ground
+// that holds no site, a desert here, the balance puts its rocks there and leaves the
+// mountain's mine sites be; the other start, on meadow only, gets its rocks all the same.
+TEST(FairStarts, TheBalancePutsRocksWhereTheySpoilNoSite) {
+  test::RecordingHost host;
+  auto g = std::make_unique<Generator>(host);
+  g->run.MapWidth = g->run.MapHeight = kSide;
+  SwdMap map = FlatMap(kSide, kSide);
+  constexpr int kMountain = 1;
+  constexpr int kDesert = 4;
+  for (int y = 4; y <= 14; ++y) {
+    for (int x = 20; x <= 30; ++x)
+      SetTrianglesAround(map, x, y, kMountain);
+  }
+  for (int y = 24; y <= 34; ++y) {
+    for (int x = 2; x <= 12; ++x)
+      SetTrianglesAround(map, x, y, kDesert);
+  }
+  const std::vector<VertexPos> starts{{16, 16}, {48, 48}};
+  StoreInGrid(*g, map);
+  g->rng.Seed(3);
+  BalanceWoodAndStone(*g, map, ReadStartGround(map), starts);
+  const SwdMap balanced = MapOfGrid(*g);
+  int rocks_first = 0;
+  int rocks_second = 0;
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      if (KindOfObject(balanced.At(ObjectTypeLayer, x, y)) != ObjectKind::Granite) continue;
+      const bool first =
+          LatticeDistance(x, y, 16, 16, kSide, kSide) < LatticeDistance(x, y, 48, 48, kSide, kSide);
+      (first ? rocks_first : rocks_second) += 1;
+      if (first) {
+        EXPECT_TRUE(x >= 2 && x <= 12 && y >= 24 && y <= 34) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_GT(rocks_first, 5);
+  EXPECT_GT(rocks_second, 5);
+}
+
 // On generated maps of every shape: never fewer players than the random placement, every
 // start a large site that can reach its rivals, and the index before the choice reported.
 TEST(FairStarts, OnGeneratedMapsOfEveryShape) {
