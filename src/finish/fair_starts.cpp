@@ -27,7 +27,7 @@ namespace {
 // starts, as seven starts crowd each other much more than two.
 constexpr int kSeeds = 6;
 constexpr int kClimbSweeps = 12;
-constexpr int kCandidatesPerStart = 40;
+constexpr int kCandidatesPerStart = 25;
 constexpr int kMovesTried = 16;
 constexpr int kRatingsForTwoStarts = 8;
 constexpr int kRatingsPerFurtherStart = 60;
