@@ -475,12 +475,6 @@ class StartFinder {
     // The block's heights reach the sites two steps round it, and one more where a building's
     // flag would stand.
     constexpr int kReach = kBlockReach + 3;
-    const auto window = [&](auto f) {
-      for (int dy = -kReach; dy <= kReach; ++dy) {
-        for (int dx = -kReach; dx <= kReach; ++dx)
-          f(VertexPos{(c.x + dx + w) % w, (c.y + dy + h) % h});
-      }
-    };
     std::vector<std::array<std::uint8_t, 4>> kept;
     ForEachInBlock(w, h, c, [&](VertexPos v) {
       kept.push_back({map_.At(HeightLayer, v.x, v.y), map_.At(ObjectTypeLayer, v.x, v.y),
@@ -494,11 +488,14 @@ class StartFinder {
       return InAnyBlock(w, h, {x, y}, block) ? f.Cleared() : f;
     };
     FigureValues gain{};
-    window([&](VertexPos v) {
-      const VertexFigures& before = ground_.here[ground_.Index(v)];
-      if (before.site >= 0) gain[before.site] -= 1;
-      if (const auto site = SiteFigure(RateSite(map_, v.x, v.y, facts))) gain[*site] += 1;
-    });
+    for (int dy = -kReach; dy <= kReach; ++dy) {
+      for (int dx = -kReach; dx <= kReach; ++dx) {
+        const VertexPos v{(c.x + dx + w) % w, (c.y + dy + h) % h};
+        const VertexFigures& before = ground_.here[ground_.Index(v)];
+        if (before.site >= 0) gain[before.site] -= 1;
+        if (const auto site = SiteFigure(RateSite(map_, v.x, v.y, facts))) gain[*site] += 1;
+      }
+    }
     ForEachInBlock(w, h, c, [&](VertexPos v) {
       const VertexFigures& before = ground_.here[ground_.Index(v)];
       gain[fig::Trees] -= before.tree;
