@@ -24,19 +24,22 @@ namespace {
 // How far the search looks: placements grown from the best few candidates, then starts of
 // the best moved, one at a time, to the best few other places while that helps, weakest
 // first. Each move tried is a placement walked and rated: their number grows with the
-// starts, as seven starts crowd each other much more than two.
-constexpr int kSeeds = 6;
+// starts, as seven starts crowd each other much more than two. Where the best is still not
+// fair enough, the placements grown from more seeds are improved too, up to kMostSeeds.
+constexpr std::size_t kSeeds = 6;
+constexpr std::size_t kMostSeeds = 12;
 constexpr int kClimbSweeps = 12;
 constexpr int kCandidatesPerStart = 25;
 constexpr int kMovesTried = 16;
 constexpr int kRatingsForTwoStarts = 8;
 constexpr int kRatingsPerFurtherStart = 60;
 // Below this index the other starts move too, to make room for the weakest or to leave it no
-// longer behind; above it only the weakest does, to get stronger.
+// longer behind, and more placements are improved; above it only the weakest moves, to get
+// stronger.
 constexpr double kFairEnough = 0.98;
 // Of placements about as fair, the one whose weakest start is strongest: an even game on
 // empty land is no prize.
-constexpr double kWeakestWeight = 0.5;
+constexpr double kWeakestWeight = 0.25;
 
 // What the balance can add to a start's wood and stone where its area has open ground: a
 // tree on every second open vertex, a rock of middling size on every fourth.
@@ -92,23 +95,38 @@ class StartFinder {
   StartChoice Choose() {
     StartChoice choice;
     if (search_.fallback.size() >= 2) choice.index_before = Rate(search_.fallback, false).index;
+    // The placements grown from the first few seeds, the best first.
+    std::vector<std::pair<std::vector<VertexPos>, Rating>> grown;
+    grown.reserve(kMostSeeds);
+    std::size_t seed = 0;
+    const auto grow_next = [&] {
+      std::vector<VertexPos> starts = StartsOf(Climb(Grow(seed++)));
+      Rating rating = Rate(starts, true);
+      grown.emplace_back(std::move(starts), std::move(rating));
+    };
+    while (seed < candidates_.size() && seed < kSeeds)
+      grow_next();
+    std::stable_sort(grown.begin(), grown.end(),
+                     [](const auto& a, const auto& b) { return a.second.Beats(b.second); });
+    // The best improved; where it stays short of fair, the others and then placements grown
+    // from further seeds, as improving gets stuck where a placement grown elsewhere does not.
     std::vector<VertexPos> best;
     Rating best_rating;
-    for (std::size_t s = 0; s < candidates_.size() && s < kSeeds; ++s) {
-      std::vector<VertexPos> starts = StartsOf(Climb(Grow(s)));
-      const Rating rating = Rate(starts, true);
+    for (std::size_t i = 0; i < grown.size(); ++i) {
+      auto& [starts, rating] = grown[i];
+      Improve(starts, rating);
       if (best.empty() || rating.Beats(best_rating)) {
-        best = std::move(starts);
+        best = starts;
         best_rating = rating;
       }
+      if (best_rating.index >= kFairEnough) break;
+      if (i + 1 == grown.size() && seed < candidates_.size() && seed < kMostSeeds) grow_next();
     }
-    Improve(best, best_rating);
     if (best.size() < search_.fallback.size()) best = search_.fallback;
     choice.starts = best;
     return choice;
   }
 
- private:
   struct Candidate {
     VertexPos at;
     FigureValues figures{};  // alone on the map, after the balance
