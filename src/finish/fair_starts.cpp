@@ -41,15 +41,28 @@ constexpr double kFairEnough = 0.98;
 // empty land is no prize.
 constexpr double kWeakestWeight = 0.25;
 
+// Open ground in a start's area that the balance could use: for trees, and for rocks, which
+// lie on any walkable ground.
+enum : std::uint8_t { kTreeRoom = 1, kRockRoom = 2 };
+struct OpenRoom {
+  double trees = 0;
+  double rocks = 0;
+  void Add(std::uint8_t room, double weight) {
+    trees += (room & kTreeRoom) != 0 ? weight : 0;
+    rocks += (room & kRockRoom) != 0 ? weight : 0;
+  }
+};
+
 // What the balance can add to a start's wood and stone where its area has open ground: a
-// tree on every second open vertex, a rock of middling size on every fourth.
-FigureValues AfterBalance(FigureValues f, double open) {
+// tree on every second vertex of the trees' room, a rock of middling size on every fourth of
+// the rocks'.
+FigureValues AfterBalance(FigureValues f, const OpenRoom& open) {
   const auto raise = [&](Figure figure, double room) {
     const double level = kFigures[figure].level;
-    if (f[figure] < level) f[figure] = std::min(level, f[figure] + room);
+    if (f[figure] < level) f[figure] = std::min(level, f[figure] + std::max(room, 0.0));
   };
-  raise(fig::Trees, open / 2);
-  raise(fig::Granite, open / 4 * 3);
+  raise(fig::Trees, open.trees / 2);
+  raise(fig::Granite, open.rocks / 4 * 3);
   return f;
 }
 
@@ -80,13 +93,16 @@ struct Rating {
 
 class StartFinder {
  public:
-  // The map is only read, but for the blocks that BlockGain prepares and puts back.
+  // The map is only read, but for the blocks that BlockEffectAt prepares and puts back.
   StartFinder(SwdMap& map, const StartGround& ground, const StartSearch& search)
       : map_(map), search_(search), ground_(ground) {
     open_.reserve(ground_.facts.size());
     for (std::size_t i = 0; i < ground_.facts.size(); ++i) {
       const VertexPos v{static_cast<int>(i) % ground_.width, static_cast<int>(i) / ground_.width};
-      open_.push_back(RoomForATree(ground_.facts[i]) && map.At(ObjectTypeLayer, v.x, v.y) == 0);
+      const VertexFacts& f = ground_.facts[i];
+      const bool free = map.At(ObjectTypeLayer, v.x, v.y) == 0;
+      open_.push_back(static_cast<std::uint8_t>((free && RoomForATree(f) ? kTreeRoom : 0) |
+                                                (free && RoomForARock(f) ? kRockRoom : 0)));
     }
     FindGroups();
     FindCandidates();
@@ -135,8 +151,8 @@ class StartFinder {
   };
 
   int Group(VertexPos v) const { return group_[ground_.Index(v)]; }
-  // A vertex the balance could put a tree or a rock on: open buildable ground.
-  bool OpenGround(std::size_t i) const { return open_[i] != 0; }
+  // What the balance could put on a vertex: kTreeRoom, kRockRoom, both or none.
+  std::uint8_t OpenGround(std::size_t i) const { return open_[i]; }
   int Distance(VertexPos a, VertexPos b) const {
     return LatticeDistance(a.x, a.y, b.x, b.y, ground_.width, ground_.height);
   }
@@ -274,10 +290,10 @@ class StartFinder {
     const double whole = ball(kDefaultRadius) / ball(kNear);
     WalkLattice(ground_.land, {c}, kNear, walk_);
     FigureValues sum{};
-    double open = 0;
+    OpenRoom open;
     for (const std::size_t i : walk_.reached) {
       ground_.here[i].AddTo(sum, whole);
-      open += OpenGround(i) ? whole : 0;
+      open.Add(OpenGround(i), whole);
     }
     sum[fig::RivalDistance] = kFigures[fig::RivalDistance].level;
     return AfterBalance(sum, open);
@@ -293,21 +309,23 @@ class StartFinder {
     LatticeWalk& walk = walk_;
     WalkLattice(ground_.land, starts, kDefaultRadius, walk);
     const AreaSums sums = SumAreas(walk, ground_.here, starts.size());
-    std::vector<double> open(starts.size(), 0.0);
+    std::vector<OpenRoom> open(starts.size());
     if (balanced) {
       for (const std::size_t i : walk.reached) {
         const unsigned owners = walk.owners[i];
         if ((owners & (owners - 1)) != 0) continue;  // shared: no one's room
-        if (OpenGround(i)) open[static_cast<std::size_t>(std::countr_zero(owners))] += 1;
+        open[static_cast<std::size_t>(std::countr_zero(owners))].Add(OpenGround(i), 1);
       }
     }
     std::vector<FigureValues>& values = r.values;
     for (std::size_t i = 0; i < starts.size(); ++i) {
       FigureValues f = sums.figures[i];
       if (balanced) {
-        const FigureValues& gain = BlockGain(starts[i]);
+        const BlockEffect& block = BlockEffectAt(starts[i]);
         for (std::size_t k = 0; k < f.size(); ++k)
-          f[k] += gain[k];
+          f[k] += block.gain[k];
+        open[i].trees -= block.open_taken.trees;
+        open[i].rocks -= block.open_taken.rocks;
       }
       int nearest = 2 * kDefaultRadius;
       for (std::size_t j = 0; j < starts.size(); ++j) {
@@ -482,12 +500,17 @@ class StartFinder {
     return moves;
   }
 
-  // What preparing a start's block at c adds to the start's figures: the block, levelled and
-  // cleared, makes the sites on and round it larger, and its trees and rocks are gone. Asked
-  // of the places the search rates, and kept.
-  const FigureValues& BlockGain(VertexPos c) const {
+  // What preparing a start's block at c does to the start: the block, levelled and cleared,
+  // makes the sites on and round it larger, and its trees and rocks are gone. Asked of the
+  // places the search rates, and kept.
+  struct BlockEffect {
+    FigureValues gain{};  // on the start's figures
+    OpenRoom open_taken;  // open ground the balance keeps clear: the block and a step round
+  };
+  const BlockEffect& BlockEffectAt(VertexPos c) const {
     const std::size_t key = ground_.Index(c);
-    if (const auto known = block_gain_.find(key); known != block_gain_.end()) return known->second;
+    if (const auto known = block_effect_.find(key); known != block_effect_.end())
+      return known->second;
     const int w = ground_.width;
     const int h = ground_.height;
     // The block's heights reach the sites two steps round it, and one more where a building's
@@ -505,13 +528,16 @@ class StartFinder {
       const VertexFacts& f = ground_.facts[ground_.Index({x, y})];
       return InAnyBlock(w, h, {x, y}, block) ? f.Cleared() : f;
     };
-    FigureValues gain{};
+    BlockEffect effect;
+    FigureValues& gain = effect.gain;
     for (int dy = -kReach; dy <= kReach; ++dy) {
       for (int dx = -kReach; dx <= kReach; ++dx) {
         const VertexPos v{(c.x + dx + w) % w, (c.y + dy + h) % h};
         const VertexFigures& before = ground_.here[ground_.Index(v)];
         if (before.site >= 0) gain[before.site] -= 1;
         if (const auto site = SiteFigure(RateSite(map_, v.x, v.y, facts))) gain[*site] += 1;
+        if (Distance(v, c) <= kBlockReach + 1)
+          effect.open_taken.Add(OpenGround(ground_.Index(v)), 1);
       }
     }
     ForEachInBlock(w, h, c, [&](VertexPos v) {
@@ -527,7 +553,7 @@ class StartFinder {
       map_.At(ObjectIndexLayer, v.x, v.y) = layers[2];
       map_.At(PropertyLayer, v.x, v.y) = layers[3];
     });
-    return block_gain_.emplace(key, gain).first->second;
+    return block_effect_.emplace(key, effect).first->second;
   }
 
   SwdMap& map_;
@@ -535,9 +561,9 @@ class StartFinder {
   const StartGround& ground_;
   std::vector<int> group_;  // per vertex: the land masses it can reach, -1 off the land
   std::vector<Candidate> candidates_;
-  std::vector<std::uint8_t> open_;  // per vertex: open ground for the balance
+  std::vector<std::uint8_t> open_;  // per vertex: the balance's room, kTreeRoom and kRockRoom
   mutable LatticeWalk walk_;        // the room of the walks, used again and again
-  mutable std::unordered_map<std::size_t, FigureValues> block_gain_;  // by the block's centre
+  mutable std::unordered_map<std::size_t, BlockEffect> block_effect_;  // by the block's centre
 };
 
 }  // namespace

@@ -98,18 +98,41 @@ bool Taken(const Generator& g, VertexPos v) {
   return g.grid(v.x, v.y, ObjectTypeLayer) != 0;
 }
 
-// A rock blocks the way until it is quarried: it goes only where every neighbour can be
-// walked and holds no rock, so that no rock closes a narrow pass.
+// A rock blocks the way until it is quarried, so it goes only where the walkable ground round
+// it stays one piece without it: then every way through its vertex can go round it, and no
+// rock closes a pass or a path along a coast, while the coasts of small islands, where a
+// neighbour or two is water, still take rocks. It never lies beside another rock, so that
+// rocks stay single piles rather than walls.
 bool RockFits(const Generator& g, const StartGround& ground, VertexPos v) {
-  for (const Direction d : kDirections) {
-    const auto [nx, ny] = LatticeNeighbour(v.x, v.y, d, ground.width, ground.height);
-    const std::size_t n = ground.Index({nx, ny});
-    if (!RoomForARock(ground.facts[n]) || ground.facts[n].granite ||
-        KindOfObject(g.grid(nx, ny, ObjectTypeLayer)) == ObjectKind::Granite) {
+  // The neighbours in turn round the vertex, and the step from each to the next.
+  static constexpr std::array<std::pair<Direction, Direction>, 6> kRound{{
+      {Direction::E, Direction::SW},
+      {Direction::SE, Direction::W},
+      {Direction::SW, Direction::NW},
+      {Direction::W, Direction::NE},
+      {Direction::NW, Direction::E},
+      {Direction::NE, Direction::SE},
+  }};
+  const std::uint8_t from_here = AllowedSteps(ground.facts[ground.Index(v)]);
+  std::array<bool, 6> open{};    // can be stepped to from the vertex
+  std::array<bool, 6> onward{};  // and from there to the next in turn
+  for (std::size_t i = 0; i < kRound.size(); ++i) {
+    const auto [nx, ny] = LatticeNeighbour(v.x, v.y, kRound[i].first, ground.width, ground.height);
+    const VertexFacts& f = ground.facts[ground.Index({nx, ny})];
+    if (f.granite || KindOfObject(g.grid(nx, ny, ObjectTypeLayer)) == ObjectKind::Granite)
       return false;
-    }
+    const auto can_step = [](std::uint8_t steps, Direction d) {
+      return (steps & (1u << DirectionBit(d))) != 0;
+    };
+    open[i] = RoomForARock(f) && can_step(from_here, kRound[i].first);
+    onward[i] = open[i] && can_step(AllowedSteps(f), kRound[i].second);
   }
-  return true;
+  int pieces = 0;
+  for (std::size_t i = 0; i < kRound.size(); ++i) {
+    const std::size_t before = (i + kRound.size() - 1) % kRound.size();
+    if (open[i] && !onward[before]) ++pieces;
+  }
+  return pieces <= 1;
 }
 
 }  // namespace

@@ -10,7 +10,10 @@
 #include "mapfile/grid_map.hpp"
 #include "mapfile/lattice.hpp"
 #include "mapfile/object_codes.hpp"
+#include "rules/lattice_walk.hpp"
 #include "rules/site_rating.hpp"
+#include "rules/vertex_facts.hpp"
+#include "rules/walking.hpp"
 #include "run/run.hpp"
 #include "support/generated_map.hpp"
 #include "support/recording_host.hpp"
@@ -174,6 +177,45 @@ TEST(FairStarts, TheBalancePutsRocksWhereTheySpoilNoSite) {
   }
   EXPECT_GT(rocks_first, 5);
   EXPECT_GT(rocks_second, 5);
+}
+
+// A start alone on an islet, where all the room beyond its block is coast, and a path one
+// vertex wide (meadow triangles on one side of it only) out to a second islet: the rocks go
+// on the coasts, and none parts the walkable ground, on the path least of all.
+TEST(FairStarts, TheBalancePutsRocksOnAnIsletsCoastWithoutCuttingIt) {
+  test::RecordingHost host;
+  auto g = std::make_unique<Generator>(host);
+  g->run.MapWidth = g->run.MapHeight = kSide;
+  SwdMap map = IslandMap(36, 36, 24);
+  for (int y = 12; y <= 20; ++y) {
+    for (int x = 12; x <= 20; ++x)
+      SetTrianglesAround(map, x, y, test::kMeadow);
+  }
+  for (int x = 21; x <= 29; ++x)
+    map.At(TerrainLayerB, x, 16) = test::kMeadow;
+  for (int y = 14; y <= 18; ++y) {
+    for (int x = 31; x <= 34; ++x)
+      SetTrianglesAround(map, x, y, test::kMeadow);
+  }
+  StoreInGrid(*g, map);
+  g->rng.Seed(3);
+  BalanceWoodAndStone(*g, map, ReadStartGround(map), {{16, 16}, {48, 48}});
+  const SwdMap balanced = MapOfGrid(*g);
+  const WalkGraph walk =
+      BuildWalkGraph(FactsOfVertices(balanced), kSide, kSide, WalkRule::GameStart);
+  const WalkParts parts = SplitIntoParts(walk);
+  const int islet = parts.part[VertexIndex(kSide, 16, 16)];
+  int rocks = 0;
+  for (int y = 10; y <= 22; ++y) {
+    for (int x = 10; x <= 36; ++x) {
+      const std::size_t i = VertexIndex(kSide, x, y);
+      rocks += KindOfObject(balanced.At(ObjectTypeLayer, x, y)) == ObjectKind::Granite ? 1 : 0;
+      if (walk.enterable[i] != 0) {
+        EXPECT_EQ(parts.part[i], islet) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_GE(rocks, 6);
 }
 
 // On generated maps of every shape: never fewer players than the random placement and no
