@@ -1,6 +1,5 @@
 #pragma once
 
-#include <bit>
 #include <vector>
 
 #include "analysis/start_areas.hpp"
@@ -26,11 +25,11 @@ struct StartGround {
 };
 StartGround ReadStartGround(const SwdMap& map);
 
-// Ground the balance of wood and stone may use. Trees grow where half the ground round a
-// vertex or more is meadow: on the coasts of small islands too, where few vertices are
-// buildable all round. Rocks lie on any land that can be walked.
+// Ground the balance of wood and stone may use. Trees grow wherever a walkable vertex
+// touches building ground: on the coasts of small islands too, where a start's area may
+// hold little else. Rocks lie on any land that can be walked.
 inline bool RoomForATree(const VertexFacts& f) {
-  return CanEnter(f, WalkRule::GameStart) && std::popcount(f.buildable_ring) >= 3;
+  return CanEnter(f, WalkRule::GameStart) && f.buildable_ring != 0;
 }
 inline bool RoomForARock(const VertexFacts& f) {
   return CanEnter(f, WalkRule::GameStart);
