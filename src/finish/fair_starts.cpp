@@ -104,6 +104,7 @@ class StartFinder {
       open_.push_back(static_cast<std::uint8_t>((free && RoomForATree(f) ? kTreeRoom : 0) |
                                                 (free && RoomForARock(f) ? kRockRoom : 0)));
     }
+    FindBlockRoom();
     FindGroups();
     FindCandidates();
   }
@@ -161,6 +162,64 @@ class StartFinder {
   }
   VertexPos Mirror(VertexPos v) const { return Mirrored(ground_.width, ground_.height, v); }
 
+  // Whether more than one land mass has room for a start's block. Most maps have one such
+  // land mass and islets beside it, and then no ship can join places a start could stand on.
+  bool CandidatesMayLieApart(const WalkParts& parts) const {
+    int first = -1;
+    for (std::size_t i = 0; i < parts.part.size(); ++i) {
+      if (block_room_[i] == 0 || parts.part[i] < 0) continue;
+      if (first < 0) first = parts.part[i];
+      if (parts.part[i] != first) return true;
+    }
+    return false;
+  }
+
+  // Where a start's block could be prepared, whatever land mass it is on: a large site once
+  // it is levelled and cleared, so buildable ground at the centre and round it, and land
+  // without snow, lava or an object that must stay in the rows of the block.
+  void FindBlockRoom() {
+    const int w = ground_.width;
+    const int h = ground_.height;
+    const auto clearable = [&](VertexPos v) {
+      const auto kind = KindOfObject(map_.At(ObjectTypeLayer, v.x, v.y));
+      return kind == ObjectKind::None || kind == ObjectKind::Tree || kind == ObjectKind::Granite ||
+             kind == ObjectKind::Decoration;
+    };
+    // Land in a row of five round each vertex.
+    std::vector<std::uint8_t> land(ground_.facts.size(), 0);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const VertexFacts& f = ground_.facts[ground_.Index({x, y})];
+        land[ground_.Index({x, y})] = !f.any_snow_or_lava && f.any_walkable && clearable({x, y});
+      }
+    }
+    std::vector<std::uint8_t> row_land(ground_.facts.size(), 0);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        bool ok = true;
+        for (int dx = -kBlockReach; dx <= kBlockReach && ok; ++dx)
+          ok = land[ground_.Index({WrapStep(x + dx, w), y})] != 0;
+        row_land[ground_.Index({x, y})] = ok ? 1 : 0;
+      }
+    }
+    const auto fits = [&](VertexPos c) {
+      if (!ground_.facts[ground_.Index(c)].all_buildable) return false;
+      for (const Direction d : kDirections) {
+        const auto [nx, ny] = LatticeNeighbour(c.x, c.y, d, w, h);
+        if (!ground_.facts[ground_.Index({nx, ny})].all_buildable) return false;
+      }
+      for (int dy = -kBlockReach; dy <= kBlockReach; ++dy) {
+        if (row_land[ground_.Index({c.x, (c.y + dy + h) % h})] == 0) return false;
+      }
+      return true;
+    };
+    block_room_.assign(ground_.facts.size(), 0);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x)
+        block_room_[ground_.Index({x, y})] = fits({x, y}) ? 1 : 0;
+    }
+  }
+
   // Land masses that can reach each other: on foot over the land, and by ship where
   // harbour places will join land masses on a common sea.
   void FindGroups() {
@@ -172,7 +231,7 @@ class StartFinder {
         p = link[static_cast<std::size_t>(p)];
       return p;
     };
-    if (search_.by_ship) {
+    if (search_.by_ship && CandidatesMayLieApart(parts)) {
       const Seas seas = FindSeas(ground_.facts, ground_.width, ground_.height);
       const Coast coast(ground_.facts, seas, ground_.width, ground_.height);
       // Each sea joins the land masses next to its coast.
@@ -211,34 +270,8 @@ class StartFinder {
   void FindCandidates() {
     const int w = ground_.width;
     const int h = ground_.height;
-    const auto clearable = [&](VertexPos v) {
-      const auto kind = KindOfObject(map_.At(ObjectTypeLayer, v.x, v.y));
-      return kind == ObjectKind::None || kind == ObjectKind::Tree || kind == ObjectKind::Granite ||
-             kind == ObjectKind::Decoration;
-    };
-    // Land in a row of five round each vertex.
-    std::vector<std::uint8_t> row_land(ground_.facts.size(), 0);
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        bool ok = true;
-        for (int dx = -kBlockReach; dx <= kBlockReach && ok; ++dx) {
-          const VertexPos v{(x + dx + w) % w, y};
-          const VertexFacts& f = ground_.facts[ground_.Index(v)];
-          ok = !f.any_snow_or_lava && f.any_walkable && clearable(v);
-        }
-        row_land[ground_.Index({x, y})] = ok ? 1 : 0;
-      }
-    }
     const auto block_ok = [&](VertexPos c) {
-      if (Group(c) < 0 || !ground_.facts[ground_.Index(c)].all_buildable) return false;
-      for (const Direction d : kDirections) {
-        const auto [nx, ny] = LatticeNeighbour(c.x, c.y, d, w, h);
-        if (!ground_.facts[ground_.Index({nx, ny})].all_buildable) return false;
-      }
-      for (int dy = -kBlockReach; dy <= kBlockReach; ++dy) {
-        if (row_land[ground_.Index({c.x, (c.y + dy + h) % h})] == 0) return false;
-      }
-      return true;
+      return Group(c) >= 0 && block_room_[ground_.Index(c)] != 0;
     };
     // Tiles a quarter of the starts' distance wide, and no more than about kCandidates of
     // them on the land: a large map has room enough that a coarser look finds fair places.
@@ -561,8 +594,9 @@ class StartFinder {
   const StartGround& ground_;
   std::vector<int> group_;  // per vertex: the land masses it can reach, -1 off the land
   std::vector<Candidate> candidates_;
-  std::vector<std::uint8_t> open_;  // per vertex: the balance's room, kTreeRoom and kRockRoom
-  mutable LatticeWalk walk_;        // the room of the walks, used again and again
+  std::vector<std::uint8_t> open_;        // per vertex: the balance's room, kTreeRoom and kRockRoom
+  std::vector<std::uint8_t> block_room_;  // per vertex: a start's block could be prepared round it
+  mutable LatticeWalk walk_;              // the room of the walks, used again and again
   mutable std::unordered_map<std::size_t, BlockEffect> block_effect_;  // by the block's centre
 };
 

@@ -15,7 +15,7 @@ namespace {
 // distance. `goal(to)` marks vertices that are entered, though the graph would not let them
 // be, by an allowed step; they are not walked on from.
 template <class Met, class Tie, class Goal>
-void WalkBreadthFirst(const WalkGraph& graph, int limit, std::vector<std::size_t> queue,
+void WalkBreadthFirst(const WalkGraph& graph, int limit, std::vector<std::size_t>& queue,
                       std::vector<int>& distance, Met met, Tie tie, Goal goal) {
   // A vector read from the front: each vertex enters at most once.
   for (std::size_t head = 0; head < queue.size(); ++head) {
@@ -61,7 +61,8 @@ void WalkLattice(const WalkGraph& graph, const std::vector<VertexPos>& starts, i
     walk.owners.assign(count, 0);
   }
   walk.reached.clear();
-  std::vector<std::size_t> queue;
+  std::vector<std::size_t>& queue = walk.queue;
+  queue.clear();
   for (std::size_t i = 0; i < starts.size(); ++i) {
     const std::size_t at = VertexIndex(graph.width, starts[i].x, starts[i].y);
     if (walk.distance[at] < 0) {
@@ -75,7 +76,7 @@ void WalkLattice(const WalkGraph& graph, const std::vector<VertexPos>& starts, i
   auto& owners = walk.owners;
   auto& reached = walk.reached;
   WalkBreadthFirst(
-      graph, limit, std::move(queue), walk.distance,
+      graph, limit, queue, walk.distance,
       [&owners, &reached](std::size_t from, std::size_t to) {
         owners[to] = owners[from];
         reached.push_back(to);
@@ -92,8 +93,9 @@ std::optional<int> StepsToNearest(const WalkGraph& graph, VertexPos from,
   std::vector<int> distance(static_cast<std::size_t>(graph.width) * graph.height, -1);
   distance[at] = 0;
   std::optional<int> steps;
+  std::vector<std::size_t> queue{at};
   WalkBreadthFirst(
-      graph, kNoStepLimit, {at}, distance,
+      graph, kNoStepLimit, queue, distance,
       [&](std::size_t, std::size_t to) {
         if (targets[to] == 0) return false;
         steps = distance[to];

@@ -28,6 +28,9 @@ struct LatticeWalk {
   // Every vertex with a distance, in the order reached: a walk with a limit reaches a small
   // part of a large map, and what reads it need not look at the rest.
   std::vector<std::size_t> reached;
+  // The vertices still to walk on from: kept only so that a walk done again and again does
+  // not grow it anew each time.
+  std::vector<std::size_t> queue;
 };
 
 inline constexpr int kNoStepLimit = -1;
