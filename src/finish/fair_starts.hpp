@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -21,7 +22,13 @@ struct StartSearch {
   bool by_ship = false;             // harbour places will join land masses the sea parts
   std::uint8_t open_property = 0;   // PropertyLayer of a prepared block, as the random
                                     // placement leaves it
+  // Told how far the search has got, in percent of the bar up to kSearchShare: on a large
+  // map with many players it takes a good part of a second.
+  std::function<void(int)> report;
 };
+
+// The share of the fair step's bar that the search takes; the balance takes the rest.
+inline constexpr int kSearchShare = 90;
 
 struct StartChoice {
   std::vector<VertexPos> starts;       // prepared, by player

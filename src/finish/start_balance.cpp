@@ -180,7 +180,10 @@ void BalanceWoodAndStone(Generator& g, const SwdMap& map, const StartGround& gro
       g.grid(v->x, v->y, PropertyLayer) = kOccupied;
       rocks += size;
     }
-    ReportProgress(g, Percent(static_cast<double>(i + 1), static_cast<double>(starts.size())));
+    ReportProgress(
+        g, kSearchShare +
+               (100 - kSearchShare) *
+                   Percent(static_cast<double>(i + 1), static_cast<double>(starts.size())) / 100);
   }
 }
 

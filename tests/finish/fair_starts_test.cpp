@@ -2,6 +2,7 @@
 // generated maps of every shape.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "analysis/map_analysis.hpp"
@@ -63,7 +64,14 @@ TEST(FairStarts, EachStartIsALargeSiteApartFromTheOthersAndOnTheLandTheyShare) {
   }
   PutObject(map, 20, 20, 0xCC, 5);  // rocks and trees on the land are cleared from a block
   PutObject(map, 21, 21, 0xC4, 50);
-  const StartChoice choice = Choose(map, Search(3));
+  StartSearch search = Search(3);
+  std::vector<int> reported;  // the search tells how far it has got, rising within its share
+  search.report = [&](int percent) { reported.push_back(percent); };
+  const StartChoice choice = Choose(map, search);
+  ASSERT_FALSE(reported.empty());
+  EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+  EXPECT_GT(reported.front(), 0);
+  EXPECT_LE(reported.back(), kSearchShare);
   ASSERT_EQ(choice.starts.size(), 3u);
   for (std::size_t i = 0; i < choice.starts.size(); ++i) {
     const VertexPos s = choice.starts[i];
