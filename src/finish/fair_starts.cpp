@@ -9,6 +9,7 @@
 #include "analysis/fairness.hpp"
 #include "analysis/map_analysis.hpp"
 #include "analysis/start_areas.hpp"
+#include "finish/harbour_places.hpp"
 #include "finish/start_ground.hpp"
 #include "mapfile/grid_map.hpp"
 #include "mapfile/lattice.hpp"
@@ -638,6 +639,9 @@ void ChooseFairStarts(Generator& g) {
   search.report = [&g](int percent) { ReportProgress(g, percent); };
   const StartGround ground = ReadStartGround(map);
   const StartChoice choice = ChooseStarts(map, ground, search);
+  // The harbour places come before the balance, which keeps its trees and rocks clear of
+  // them, and not after it, where preparing a place would clear some of them again.
+  if (g.run.harbours) PlaceHarbours(map, choice.starts);
   StoreInGrid(g, map);
   g.fairness_before = choice.index_before;
   // The ground read before the blocks were prepared still holds outside them, where the

@@ -46,9 +46,9 @@ StartChoice ChooseStarts(SwdMap& map, const StartGround& ground, const StartSear
 void BalanceWoodAndStone(Generator& g, const SwdMap& map, const StartGround& ground,
                          const std::vector<VertexPos>& starts);
 
-// The run's step with "Faire Startpositionen": the choice on the finished map and the
-// balance of wood and stone. The harbour places come after it and join the starts' land
-// masses where the sea parts them.
+// The run's step with "Faire Startpositionen": the choice on the finished map, the harbour
+// places that join the starts' land masses where the sea parts them (with "Hafenplätze
+// anlegen"; the harbour step then has nothing left to do), and the balance of wood and stone.
 void ChooseFairStarts(Generator& g);
 
 }  // namespace swd

@@ -146,7 +146,7 @@ enum class When {
   Oedland,
   Winterland,
   NotWinterland,
-  Harbours,    // "Hafenplätze anlegen"
+  Harbours,    // "Hafenplätze anlegen" without fair starts, whose step marks them itself
   FairStarts,  // "Faire Startpositionen"
 };
 
@@ -175,7 +175,7 @@ bool Holds(When when, const RunSettings& s) {
     case When::NotWinterland:
       return s.LandscapeType != Winterland;
     case When::Harbours:
-      return s.harbours;
+      return s.harbours && !s.fair_starts;
     case When::FairStarts:
       return s.fair_starts;
   }

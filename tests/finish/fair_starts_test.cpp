@@ -252,7 +252,27 @@ TEST(FairStarts, OnGeneratedMapsOfEveryShape) {
       for (const StartReport& s : a.starts) {
         EXPECT_EQ(RateSite(map, s.start.at.x, s.start.at.y), SiteSize::Large) << what;
         EXPECT_NE(s.reach, Reach::None) << what << " player " << s.start.player;
+        // Wood and stone a start needs: only the ring's islets lack the room.
+        if (shape == LandShape::Ring) continue;
+        EXPECT_GE(s.figures[fig::Trees], kFigures[fig::Trees].level) << what;
+        EXPECT_GE(s.figures[fig::Granite], kFigures[fig::Granite].level) << what;
       }
+    }
+  }
+}
+
+// Spirals whose starts the sea parts, so that harbour places are marked in their areas:
+// preparing a place clears the objects round it, and none of the wood or stone the balance
+// gave a start may go that way.
+TEST(FairStarts, TheHarbourPlacesTakeNoneOfTheBalancesWoodAndStone) {
+  for (const std::uint32_t seed : {1u, 15u}) {
+    RunOutcome fair;
+    GeneratorSettings settings = test::ShapedSettings(LandShape::Spiral, 4, 128);
+    settings.fair_starts = true;
+    const SwdMap map = test::GeneratedMap(settings, seed, &fair);
+    for (const StartReport& s : AnalyzeMap(map, kDefaultRadius).starts) {
+      EXPECT_GE(s.figures[fig::Trees], kFigures[fig::Trees].level) << seed;
+      EXPECT_GE(s.figures[fig::Granite], kFigures[fig::Granite].level) << seed;
     }
   }
 }
