@@ -325,19 +325,16 @@ class StartFinder {
                      [](const Candidate& a, const Candidate& b) { return a.solo > b.solo; });
   }
 
-  // A start's score with the map to itself, after the balance, as the half of its area
-  // nearest to it promises: asked of every candidate, it walks a quarter of the vertices, and
-  // what it finds counts for the whole area as it would if the land went on alike.
+  // A start's figures with the map to itself, after the balance: what its whole area holds,
+  // asked of every candidate. A shorter look, walking only the nearer part of the area,
+  // chose less fair places.
   FigureValues SoloFigures(VertexPos c) const {
-    constexpr int kNear = kDefaultRadius;
-    const auto ball = [](double r) { return 3 * r * r + 3 * r + 1; };  // vertices within r steps
-    const double whole = ball(kDefaultRadius) / ball(kNear);
-    WalkLattice(ground_.land, {c}, kNear, walk_);
+    WalkLattice(ground_.land, {c}, kDefaultRadius, walk_);
     FigureValues sum{};
     OpenRoom open;
     for (const std::size_t i : walk_.reached) {
-      ground_.here[i].AddTo(sum, whole);
-      open.Add(OpenGround(i), whole);
+      ground_.here[i].AddTo(sum, 1);
+      open.Add(OpenGround(i), 1);
     }
     sum[fig::RivalDistance] = kFigures[fig::RivalDistance].level;
     return AfterBalance(sum, open);
@@ -644,8 +641,9 @@ void ChooseFairStarts(Generator& g) {
   if (g.run.harbours) PlaceHarbours(map, choice.starts);
   StoreInGrid(g, map);
   g.fairness_before = choice.index_before;
-  // The ground read before the blocks were prepared still holds outside them, where the
-  // balance puts its trees and rocks.
+  // The ground read before the blocks and the harbour places were prepared still holds
+  // outside them, where the balance puts its trees and rocks: it stays two steps clear of a
+  // harbour place, beyond what preparing the place changed.
   BalanceWoodAndStone(g, map, ground, choice.starts);
   EndStep(g);
 }

@@ -180,10 +180,9 @@ void BalanceWoodAndStone(Generator& g, const SwdMap& map, const StartGround& gro
       g.grid(v->x, v->y, PropertyLayer) = kOccupied;
       rocks += size;
     }
-    ReportProgress(
-        g, kSearchShare +
-               (100 - kSearchShare) *
-                   Percent(static_cast<double>(i + 1), static_cast<double>(starts.size())) / 100);
+    // After the search's share of the step's bar.
+    const double done = static_cast<double>(i + 1) / static_cast<double>(starts.size());
+    ReportProgress(g, kSearchShare + Percent(done * (100 - kSearchShare), 100));
   }
 }
 
