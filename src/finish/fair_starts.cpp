@@ -634,16 +634,17 @@ void ChooseFairStarts(Generator& g) {
   search.by_ship = g.run.harbours;
   search.open_property = g.tables.ClassPropertyCode[OpenLand];
   search.report = [&g](int percent) { ReportProgress(g, percent); };
-  const StartGround ground = ReadStartGround(map);
+  StartGround ground = ReadStartGround(map);
   const StartChoice choice = ChooseStarts(map, ground, search);
+  ReadBlocksAgain(ground, map, choice.starts);
   // The harbour places come before the balance, which keeps its trees and rocks clear of
   // them, and not after it, where preparing a place would clear some of them again.
-  if (g.run.harbours) PlaceHarbours(map, choice.starts);
+  if (g.run.harbours) PlaceHarbours(map, choice.starts, ground.facts, ground.land);
   StoreInGrid(g, map);
   g.fairness_before = choice.index_before;
-  // The ground read before the blocks and the harbour places were prepared still holds
-  // outside them, where the balance puts its trees and rocks: it stays two steps clear of a
-  // harbour place, beyond what preparing the place changed.
+  // The ground read before the harbour places were prepared still holds outside them, where
+  // the balance puts its trees and rocks: it stays two steps clear of a harbour place, beyond
+  // what preparing the place changed.
   BalanceWoodAndStone(g, map, ground, choice.starts);
   EndStep(g);
 }

@@ -214,21 +214,17 @@ class HarbourBuilder {
   std::vector<Change> undo_;
 };
 
-// The land masses: the parts of the walk over the land at all (granite can be quarried).
 // The land masses: the parts of the walk over the land at all (granite can be quarried),
 // with the buildable vertices of each.
 struct Land {
-  std::vector<VertexFacts> facts;
-  WalkGraph graph;
+  const std::vector<VertexFacts>& facts;
+  const WalkGraph& graph;
   WalkParts parts;
   std::vector<int> buildable;  // per part
 };
 
-Land LandOf(const SwdMap& map) {
-  Land land{FactsOfVertices(map), {}, {}, {}};
-  const std::vector<VertexFacts>& facts = land.facts;
-  land.graph = BuildWalkGraph(facts, map.Width(), map.Height(), WalkRule::OverLand);
-  land.parts = SplitIntoParts(land.graph);
+Land LandOf(const std::vector<VertexFacts>& facts, const WalkGraph& graph) {
+  Land land{facts, graph, SplitIntoParts(graph), {}};
   land.buildable.assign(static_cast<std::size_t>(land.parts.count), 0);
   for (std::size_t i = 0; i < facts.size(); ++i) {
     if (facts[i].all_buildable && land.parts.part[i] >= 0)
@@ -240,9 +236,17 @@ Land LandOf(const SwdMap& map) {
 }  // namespace
 
 std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& starts) {
+  const std::vector<VertexFacts> facts = FactsOfVertices(map);
+  return PlaceHarbours(map, starts, facts,
+                       BuildWalkGraph(facts, map.Width(), map.Height(), WalkRule::OverLand));
+}
+
+std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& starts,
+                                     const std::vector<VertexFacts>& facts,
+                                     const WalkGraph& over_land) {
   std::vector<VertexPos> placed;
   if (starts.empty()) return placed;
-  const Land land = LandOf(map);
+  const Land land = LandOf(facts, over_land);
   // The land masses a ship may have to reach: the starts' and those with room for a town.
   std::set<int> start_parts;
   for (const VertexPos s : starts) {

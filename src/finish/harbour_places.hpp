@@ -5,6 +5,8 @@
 #include "mapfile/swd_map.hpp"
 #include "model/generator.hpp"
 #include "rules/lattice_walk.hpp"
+#include "rules/vertex_facts.hpp"
+#include "rules/walking.hpp"
 
 namespace swd {
 
@@ -22,6 +24,11 @@ inline constexpr int kLandWorthASea = 300;
 // start. Each place is prepared so that the game keeps it and builds a harbour there (see
 // the .cpp). Returns the places, in the order they were marked.
 std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& starts);
+// The same where the map's facts and its walk over the land (WalkRule::OverLand) have been
+// read already: they must be the map's as it stands.
+std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& starts,
+                                     const std::vector<VertexFacts>& facts,
+                                     const WalkGraph& over_land);
 
 // The run's step: PlaceHarbours on the finished map, with the run's headquarters as starts.
 void PrepareHarbourPlaces(Generator& g);

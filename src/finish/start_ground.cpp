@@ -25,4 +25,14 @@ bool InAnyBlock(int width, int height, VertexPos v, const std::vector<VertexPos>
   });
 }
 
+void ReadBlocksAgain(StartGround& g, const SwdMap& map, const std::vector<VertexPos>& starts) {
+  for (const VertexPos s : starts) {
+    ForEachInBlock(g.width, g.height, s, [&](VertexPos v) {
+      const std::size_t i = g.Index(v);
+      g.facts[i] = FactsOfVertex(map, v.x, v.y);
+      g.land.enterable[i] = CanEnter(g.facts[i], WalkRule::OverLand) ? 1 : 0;
+    });
+  }
+}
+
 }  // namespace swd
