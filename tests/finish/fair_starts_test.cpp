@@ -226,6 +226,28 @@ TEST(FairStarts, TheBalancePutsRocksOnAnIsletsCoastWithoutCuttingIt) {
   EXPECT_GE(rocks, 6);
 }
 
+// A block cleared of a solid decoration, a rock and a tree: read again, the block's facts
+// and the walk over the land are what reading the whole map anew gives, the decoration's
+// vertex open to the walk.
+TEST(FairStarts, TheBlocksReadAgainAreTheMapAsItStands) {
+  SwdMap map = FlatMap(kSide, kSide);
+  PutObject(map, 10, 10, 0xC8, 0x0B);
+  PutObject(map, 11, 10, 0xCC, 4);
+  PutObject(map, 9, 11, 0xC4, 50);
+  StartGround ground = ReadStartGround(map);
+  ASSERT_EQ(ground.land.enterable[VertexIndex(kSide, 10, 10)], 0);
+  ForEachInBlock(kSide, kSide, {10, 10}, [&](VertexPos v) { PutObject(map, v.x, v.y, 0, 0); });
+  ReadBlocksAgain(ground, map, {{10, 10}});
+  const StartGround fresh = ReadStartGround(map);
+  EXPECT_EQ(ground.land.enterable, fresh.land.enterable);
+  for (std::size_t i = 0; i < fresh.facts.size(); ++i) {
+    EXPECT_EQ(ground.facts[i].solid, fresh.facts[i].solid) << i;
+    EXPECT_EQ(ground.facts[i].tree, fresh.facts[i].tree) << i;
+    EXPECT_EQ(ground.facts[i].granite, fresh.facts[i].granite) << i;
+    EXPECT_EQ(ground.facts[i].blocks_walking, fresh.facts[i].blocks_walking) << i;
+  }
+}
+
 // On generated maps of every shape: never fewer players than the random placement and no
 // less fair with as many, every start a large site that can reach its rivals, and the index
 // before the choice reported.
