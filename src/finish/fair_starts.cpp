@@ -148,6 +148,7 @@ class StartFinder {
     }
     if (best.size() < search_.fallback.size()) best = search_.fallback;
     choice.starts = best;
+    choice.land_masses = std::move(parts_);
     return choice;
   }
 
@@ -234,7 +235,8 @@ class StartFinder {
   // Land masses that can reach each other: on foot over the land, and by ship where
   // harbour places will join land masses on a common sea.
   void FindGroups() {
-    const WalkParts parts = SplitIntoParts(ground_.land);
+    parts_ = SplitIntoParts(ground_.land);
+    const WalkParts& parts = parts_;
     std::vector<int> link(static_cast<std::size_t>(parts.count), -1);
     std::iota(link.begin(), link.end(), 0);
     const auto root = [&](int p) {
@@ -600,6 +602,7 @@ class StartFinder {
   SwdMap& map_;
   const StartSearch& search_;
   const StartGround& ground_;
+  WalkParts parts_;         // the land masses on foot
   std::vector<int> group_;  // per vertex: the land masses it can reach, -1 off the land
   std::vector<Candidate> candidates_;
   std::vector<std::uint8_t> open_;        // per vertex: the balance's room, kTreeRoom and kRockRoom
@@ -636,10 +639,15 @@ void ChooseFairStarts(Generator& g) {
   search.report = [&g](int percent) { ReportProgress(g, percent); };
   StartGround ground = ReadStartGround(map);
   const StartChoice choice = ChooseStarts(map, ground, search);
-  ReadBlocksAgain(ground, map, choice.starts);
+  // A block cleared of a large decoration opens its vertex to the walk, and may join land
+  // masses: then they are split anew.
+  const bool walk_changed = ReadBlocksAgain(ground, map, choice.starts);
   // The harbour places come before the balance, which keeps its trees and rocks clear of
   // them, and not after it, where preparing a place would clear some of them again.
-  if (g.run.harbours) PlaceHarbours(map, choice.starts, ground.facts, ground.land);
+  if (g.run.harbours) {
+    PlaceHarbours(map, choice.starts, ground.facts, ground.land,
+                  walk_changed ? nullptr : &choice.land_masses);
+  }
   StoreInGrid(g, map);
   g.fairness_before = choice.index_before;
   // The ground read before the harbour places were prepared still holds outside them, where

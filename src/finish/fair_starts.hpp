@@ -33,6 +33,7 @@ inline constexpr int kSearchShare = 90;
 struct StartChoice {
   std::vector<VertexPos> starts;       // prepared, by player
   std::optional<double> index_before;  // fairness of the fallback on the same landscape
+  WalkParts land_masses;               // of the walk over the land, before the blocks
 };
 
 // Chooses the starts on a finished map, read as `ground`, to make the starts as fair as the

@@ -219,12 +219,12 @@ class HarbourBuilder {
 struct Land {
   const std::vector<VertexFacts>& facts;
   const WalkGraph& graph;
-  WalkParts parts;
+  const WalkParts& parts;
   std::vector<int> buildable;  // per part
 };
 
-Land LandOf(const std::vector<VertexFacts>& facts, const WalkGraph& graph) {
-  Land land{facts, graph, SplitIntoParts(graph), {}};
+Land LandOf(const std::vector<VertexFacts>& facts, const WalkGraph& graph, const WalkParts& parts) {
+  Land land{facts, graph, parts, {}};
   land.buildable.assign(static_cast<std::size_t>(land.parts.count), 0);
   for (std::size_t i = 0; i < facts.size(); ++i) {
     if (facts[i].all_buildable && land.parts.part[i] >= 0)
@@ -243,10 +243,15 @@ std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& 
 
 std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& starts,
                                      const std::vector<VertexFacts>& facts,
-                                     const WalkGraph& over_land) {
+                                     const WalkGraph& over_land, const WalkParts* parts) {
   std::vector<VertexPos> placed;
   if (starts.empty()) return placed;
-  const Land land = LandOf(facts, over_land);
+  WalkParts split;
+  if (parts == nullptr) {
+    split = SplitIntoParts(over_land);
+    parts = &split;
+  }
+  const Land land = LandOf(facts, over_land, *parts);
   // The land masses a ship may have to reach: the starts' and those with room for a town.
   std::set<int> start_parts;
   for (const VertexPos s : starts) {

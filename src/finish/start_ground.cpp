@@ -25,14 +25,18 @@ bool InAnyBlock(int width, int height, VertexPos v, const std::vector<VertexPos>
   });
 }
 
-void ReadBlocksAgain(StartGround& g, const SwdMap& map, const std::vector<VertexPos>& starts) {
+bool ReadBlocksAgain(StartGround& g, const SwdMap& map, const std::vector<VertexPos>& starts) {
+  bool walk_changed = false;
   for (const VertexPos s : starts) {
     ForEachInBlock(g.width, g.height, s, [&](VertexPos v) {
       const std::size_t i = g.Index(v);
       g.facts[i] = FactsOfVertex(map, v.x, v.y);
-      g.land.enterable[i] = CanEnter(g.facts[i], WalkRule::OverLand) ? 1 : 0;
+      const std::uint8_t enterable = CanEnter(g.facts[i], WalkRule::OverLand) ? 1 : 0;
+      walk_changed = walk_changed || enterable != g.land.enterable[i];
+      g.land.enterable[i] = enterable;
     });
   }
+  return walk_changed;
 }
 
 }  // namespace swd

@@ -48,8 +48,9 @@ bool InAnyBlock(int width, int height, VertexPos v, const std::vector<VertexPos>
 
 // Reads the facts of the starts' blocks again, and whether the walk over the land may enter
 // them, once the blocks are prepared on `map`: clearing their objects changes nothing else
-// that the facts and the walk hold. The sites and figures stay as they were read.
-void ReadBlocksAgain(StartGround& g, const SwdMap& map, const std::vector<VertexPos>& starts);
+// that the facts and the walk hold. The sites and figures stay as they were read. True where
+// the walk may now enter a vertex it could not, or the other way round.
+bool ReadBlocksAgain(StartGround& g, const SwdMap& map, const std::vector<VertexPos>& starts);
 
 // Vertex (x, y) mirrored through the map's centre, as a symmetric island mirrors it.
 inline VertexPos Mirrored(int width, int height, VertexPos v) {
