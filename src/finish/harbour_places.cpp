@@ -243,15 +243,15 @@ std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& 
 
 std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& starts,
                                      const std::vector<VertexFacts>& facts,
-                                     const WalkGraph& over_land, const WalkParts* parts) {
+                                     const WalkGraph& over_land, const WalkParts* land_masses) {
   std::vector<VertexPos> placed;
   if (starts.empty()) return placed;
   WalkParts split;
-  if (parts == nullptr) {
+  if (land_masses == nullptr) {
     split = SplitIntoParts(over_land);
-    parts = &split;
+    land_masses = &split;
   }
-  const Land land = LandOf(facts, over_land, *parts);
+  const Land land = LandOf(facts, over_land, *land_masses);
   // The land masses a ship may have to reach: the starts' and those with room for a town.
   std::set<int> start_parts;
   for (const VertexPos s : starts) {

@@ -25,10 +25,12 @@ inline constexpr int kLandWorthASea = 300;
 // the .cpp). Returns the places, in the order they were marked.
 std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& starts);
 // The same where the map's facts and its walk over the land (WalkRule::OverLand) have been
-// read already, and maybe that walk's parts: they must be the map's as it stands.
+// read already, and maybe its land masses (the walk's parts): they must be the map's as it
+// stands.
 std::vector<VertexPos> PlaceHarbours(SwdMap& map, const std::vector<VertexPos>& starts,
                                      const std::vector<VertexFacts>& facts,
-                                     const WalkGraph& over_land, const WalkParts* parts = nullptr);
+                                     const WalkGraph& over_land,
+                                     const WalkParts* land_masses = nullptr);
 
 // The run's step: PlaceHarbours on the finished map, with the run's headquarters as starts.
 void PrepareHarbourPlaces(Generator& g);
