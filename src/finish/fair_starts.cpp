@@ -644,6 +644,7 @@ void ChooseFairStarts(Generator& g) {
   const bool walk_changed = ReadBlocksAgain(ground, map, choice.starts);
   // The harbour places come before the balance, which keeps its trees and rocks clear of
   // them, and not after it, where preparing a place would clear some of them again.
+  static_assert(StartGround::kWalk == WalkRule::OverLand, "the harbour places walk over land");
   if (g.run.harbours) {
     PlaceHarbours(map, choice.starts, ground.facts, ground.land,
                   walk_changed ? nullptr : &choice.land_masses);

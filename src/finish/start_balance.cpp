@@ -113,7 +113,7 @@ bool RockFits(const Generator& g, const StartGround& ground, VertexPos v) {
       {Direction::NW, Direction::E},
       {Direction::NE, Direction::SE},
   }};
-  const std::uint8_t from_here = AllowedSteps(ground.facts[ground.Index(v)]);
+  const VertexFacts& here = ground.facts[ground.Index(v)];
   std::array<bool, 6> open{};    // can be stepped to from the vertex
   std::array<bool, 6> onward{};  // and from there to the next in turn
   for (std::size_t i = 0; i < kRound.size(); ++i) {
@@ -121,11 +121,8 @@ bool RockFits(const Generator& g, const StartGround& ground, VertexPos v) {
     const VertexFacts& f = ground.facts[ground.Index({nx, ny})];
     if (f.granite || KindOfObject(g.grid(nx, ny, ObjectTypeLayer)) == ObjectKind::Granite)
       return false;
-    const auto can_step = [](std::uint8_t steps, Direction d) {
-      return (steps & (1u << DirectionBit(d))) != 0;
-    };
-    open[i] = RoomForARock(f) && can_step(from_here, kRound[i].first);
-    onward[i] = open[i] && can_step(AllowedSteps(f), kRound[i].second);
+    open[i] = RoomForARock(f) && CanStepTowards(here, kRound[i].first);
+    onward[i] = open[i] && CanStepTowards(f, kRound[i].second);
   }
   int pieces = 0;
   for (std::size_t i = 0; i < kRound.size(); ++i) {

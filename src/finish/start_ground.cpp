@@ -9,7 +9,7 @@ StartGround ReadStartGround(const SwdMap& map) {
   g.width = map.Width();
   g.height = map.Height();
   g.facts = FactsOfVertices(map);
-  g.land = BuildWalkGraph(g.facts, g.width, g.height, WalkRule::OverLand);
+  g.land = BuildWalkGraph(g.facts, g.width, g.height, StartGround::kWalk);
   g.sites = RateBuildingSites(map, g.facts);
   g.here = FiguresOfVertices(map, g.sites);
   return g;
@@ -31,7 +31,7 @@ bool ReadBlocksAgain(StartGround& g, const SwdMap& map, const std::vector<Vertex
     ForEachInBlock(g.width, g.height, s, [&](VertexPos v) {
       const std::size_t i = g.Index(v);
       g.facts[i] = FactsOfVertex(map, v.x, v.y);
-      const std::uint8_t enterable = CanEnter(g.facts[i], WalkRule::OverLand) ? 1 : 0;
+      const std::uint8_t enterable = CanEnter(g.facts[i], StartGround::kWalk) ? 1 : 0;
       walk_changed = walk_changed || enterable != g.land.enterable[i];
       g.land.enterable[i] = enterable;
     });

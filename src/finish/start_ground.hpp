@@ -15,6 +15,7 @@ namespace swd {
 // sites, the walk over the land (rocks quarried, as the analysis counts a start's area) and
 // what each vertex adds to a start's figures.
 struct StartGround {
+  static constexpr WalkRule kWalk = WalkRule::OverLand;  // of `land`
   int width = 0, height = 0;
   std::vector<VertexFacts> facts;
   std::vector<SiteSize> sites;

@@ -45,6 +45,10 @@ bool CanEnter(const VertexFacts& f, WalkRule rule);
 
 // The steps that may be taken from a vertex with these facts, as the bits of WalkGraph::steps.
 std::uint8_t AllowedSteps(const VertexFacts& f);
+// Whether the step towards d may be taken from a vertex with these facts.
+inline bool CanStepTowards(const VertexFacts& f, Direction d) {
+  return (AllowedSteps(f) & (1u << DirectionBit(d))) != 0;
+}
 
 WalkGraph BuildWalkGraph(const std::vector<VertexFacts>& facts, int width, int height,
                          WalkRule rule);
