@@ -122,7 +122,13 @@ class StartFinder {
     grown.reserve(kMostSeeds);
     std::size_t seed = 0;
     const auto grow_next = [&] {
-      std::vector<VertexPos> starts = StartsOf(Climb(Grow(seed++)));
+      std::vector<std::size_t> chosen = Grow(seed);
+      if (static_cast<int>(StartsOf(chosen).size()) < search_.wanted) {
+        std::vector<std::size_t> packed = Pack(seed);
+        if (packed.size() > chosen.size()) chosen = std::move(packed);
+      }
+      ++seed;
+      std::vector<VertexPos> starts = StartsOf(Climb(std::move(chosen)));
       Rating rating = Rate(starts, true);
       grown.emplace_back(std::move(starts), std::move(rating));
     };
@@ -410,6 +416,38 @@ class StartFinder {
         chosen.push_back(c);
         Add(starts, candidates_[c].at);
       }
+    }
+    return chosen;
+  }
+
+  // Starts round `seed` packed as tightly as their distance allows: each next start the
+  // candidate that takes the room of fewest others still open, the better alone of those
+  // alike. Where the best candidates alone leave gaps too narrow for a start, as on a ring
+  // of land, this places more.
+  std::vector<std::size_t> Pack(std::size_t seed) const {
+    std::vector<std::size_t> chosen{seed};
+    std::vector<VertexPos> starts = StartsOf(chosen);
+    const int group = Group(candidates_[seed].at);
+    std::vector<std::size_t> open;
+    for (std::size_t c = 0; c < candidates_.size(); ++c) {
+      if (Group(candidates_[c].at) == group && Fits(candidates_[c].at, starts)) open.push_back(c);
+    }
+    while (static_cast<int>(starts.size()) < search_.wanted && !open.empty()) {
+      std::size_t best = open.front();
+      std::size_t least_taken = open.size() + 1;
+      for (const std::size_t a : open) {
+        std::vector<VertexPos> at;
+        Add(at, candidates_[a].at);
+        const auto taken = static_cast<std::size_t>(std::count_if(
+            open.begin(), open.end(), [&](std::size_t b) { return !Fits(candidates_[b].at, at); }));
+        if (taken < least_taken) {
+          best = a;
+          least_taken = taken;
+        }
+      }
+      chosen.push_back(best);
+      Add(starts, candidates_[best].at);
+      std::erase_if(open, [&](std::size_t c) { return !Fits(candidates_[c].at, starts); });
     }
     return chosen;
   }

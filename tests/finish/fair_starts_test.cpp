@@ -283,6 +283,18 @@ TEST(FairStarts, OnGeneratedMapsOfEveryShape) {
   }
 }
 
+// Rings of land where the best places alone, taken one after the other, leave gaps too
+// narrow for a start: seven starts still fit when packed.
+TEST(FairStarts, SevenStartsFitOnARingWhereTheBestPlacesAloneLeaveGaps) {
+  for (const std::uint32_t seed : {36u, 39u}) {
+    RunOutcome fair;
+    GeneratorSettings settings = test::ShapedSettings(LandShape::Ring, 7, 128);
+    settings.fair_starts = true;
+    test::GeneratedMap(settings, seed, &fair);
+    EXPECT_EQ(fair.players_placed, 7) << seed;
+  }
+}
+
 // Spirals whose starts the sea parts, so that harbour places are marked in their areas:
 // preparing a place clears the objects round it, and none of the wood or stone the balance
 // gave a start may go that way.
