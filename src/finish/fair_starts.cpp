@@ -40,7 +40,7 @@ constexpr int kRatingsPerFurtherStart = 60;
 constexpr double kFairEnough = 0.98;
 // Of placements about as fair, the one whose weakest start is strongest: an even game on
 // empty land is no prize.
-constexpr double kWeakestWeight = 0.1;
+constexpr double kWeakestWeight = 0.25;
 
 // Open ground in a start's area that the balance could use: for trees, and for rocks, which
 // lie on any walkable ground.
