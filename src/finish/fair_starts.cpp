@@ -122,13 +122,7 @@ class StartFinder {
     grown.reserve(kMostSeeds);
     std::size_t seed = 0;
     const auto grow_next = [&] {
-      std::vector<std::size_t> chosen = Grow(seed);
-      if (static_cast<int>(StartsOf(chosen).size()) < search_.wanted) {
-        std::vector<std::size_t> packed = Pack(seed);
-        if (packed.size() > chosen.size()) chosen = std::move(packed);
-      }
-      ++seed;
-      std::vector<VertexPos> starts = StartsOf(Climb(std::move(chosen)));
+      std::vector<VertexPos> starts = StartsOf(Climb(Grow(seed++)));
       Rating rating = Rate(starts, true);
       grown.emplace_back(std::move(starts), std::move(rating));
     };
@@ -227,7 +221,7 @@ class StartFinder {
         if (!ground_.facts[ground_.Index({nx, ny})].all_buildable) return false;
       }
       for (int dy = -kBlockReach; dy <= kBlockReach; ++dy) {
-        if (row_land[ground_.Index({c.x, (c.y + dy + h) % h})] == 0) return false;
+        if (row_land[ground_.Index({c.x, WrapStep(c.y + dy, h)})] == 0) return false;
       }
       return true;
     };
@@ -405,7 +399,7 @@ class StartFinder {
   }
 
   // Starts round `seed`: the best candidates alone that keep their distance, on land masses
-  // the seed's can reach.
+  // the seed's can reach; packed where those leave no room for all the starts wanted.
   std::vector<std::size_t> Grow(std::size_t seed) const {
     std::vector<std::size_t> chosen{seed};
     std::vector<VertexPos> starts = StartsOf(chosen);
@@ -416,6 +410,10 @@ class StartFinder {
         chosen.push_back(c);
         Add(starts, candidates_[c].at);
       }
+    }
+    if (static_cast<int>(starts.size()) < search_.wanted) {
+      std::vector<std::size_t> packed = Pack(seed);
+      if (packed.size() > chosen.size()) return packed;
     }
     return chosen;
   }
